@@ -1,0 +1,45 @@
+#pragma once
+
+#include "framework/Pointer.h"
+
+#include <nlohmann/json.hpp>
+
+#include <functional>
+
+class SharedObjects;
+
+// The project the author works on: project, player, playback timer, time line
+// and cast list, created together by the host. (Contract between the host and
+// the model; the implementation is the model's.)
+class ProjectModel {
+public:
+    ProjectModel();
+    ~ProjectModel();
+    ProjectModel(const ProjectModel&) = delete;
+    ProjectModel& operator=(const ProjectModel&) = delete;
+
+    // Publishes "Player", "Player Timer", "Time Line", "Project" and
+    // "Cast List"; Withdraw removes them again.
+    void Publish(SharedObjects* registry);
+    void Withdraw(SharedObjects* registry);
+
+    // Called with (new frame, old frame) every time the current frame changes,
+    // by playback, a script or SetCurrentFrame.
+    void SetFrameChangeListener(std::function<void(int newFrame, int oldFrame)> listener);
+
+    // In a scripted session the timer never fires by itself: playback advances
+    // only through Tick, so that runs are repeatable.
+    void SetManualTiming(bool manual);
+    // One tick of the playback timer, playing or not: advance the frame, run
+    // the frame scripts, announce the change.
+    void Tick();
+
+    // The state for a scripted session's dump: an object with "project"
+    // (file, frame, playing), "instances" (id, row, class, cast, start, stop,
+    // selected, properties, keyframes) and "cast" (name, class, file).
+    nlohmann::json DescribeState() const;
+
+private:
+    struct Impl;
+    Impl* m_pImpl;
+};
