@@ -19,14 +19,12 @@ public:
         if (m_bDestroyed)
             return;
         m_bDestroyed = true;
-        Get()->~RTTIClass();
+        std::launder(reinterpret_cast<RTTIClass*>(m_storage))->~RTTIClass();
     }
     bool IsDestroyed() const { return m_bDestroyed; }
     const RTTIClass* Get() const { return std::launder(reinterpret_cast<const RTTIClass*>(m_storage)); }
 
 private:
-    RTTIClass* Get() { return std::launder(reinterpret_cast<RTTIClass*>(m_storage)); }
-
     alignas(RTTIClass) unsigned char m_storage[sizeof(RTTIClass)];
     bool m_bDestroyed = false;
 };

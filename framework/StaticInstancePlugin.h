@@ -18,6 +18,8 @@ protected:
     // The names this base answers, in their order, for the FindInterface of a
     // class built on it.
     void* FindStaticInstancePluginInterface(const char* name) {
+        if (!name)
+            return nullptr;
         if (std::strcmp(name, "StaticInstancePlugin") == 0)
             return static_cast<StaticInstancePlugin*>(this);
         if (std::strcmp(name, "BasePlugin") == 0)

@@ -1,0 +1,92 @@
+#include "core/InputEventHandler.h"
+#include "core/ModuleExports.h"
+#include "core/QuendaInterfaces.h"
+
+#include "framework/InterfaceQuery.h"
+#include "framework/PluginClass.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+// Answers both "InputEventHandler" and "Instance" (by name only: the
+// catalogues look at names, not at the interface's operations).
+class HandlerAndInstance : public BasePlugin, public InputEventHandler {
+public:
+    CORVANE_DECLARE_CLASS();
+    void* FindInterface(const char* name) override {
+        return InterfaceQuery(name)
+            .Answer("BasePlugin", static_cast<BasePlugin*>(this))
+            .Answer("InputEventHandler", static_cast<InputEventHandler*>(this))
+            .Answer("Instance", static_cast<BasePlugin*>(this))
+            .Result();
+    }
+    bool AcceptsSource(InputEventSource*) override { return true; }
+};
+CORVANE_REGISTER_CLASS(HandlerAndInstance)
+
+class CastMemberOnly : public BasePlugin {
+public:
+    CORVANE_DECLARE_CLASS();
+    void* FindInterface(const char* name) override {
+        return InterfaceQuery(name).Answer("CastMember", static_cast<BasePlugin*>(this)).Result();
+    }
+};
+CORVANE_REGISTER_CLASS(CastMemberOnly)
+
+TEST(QuendaInterfacesTest, FilesEachRecordUnderEveryInterfaceItsClassSupports) {
+    QuendaInterfaces interfaces;
+    interfaces.AddClass(HandlerAndInstance::s_classRecord.Get());
+    interfaces.AddClass(CastMemberOnly::s_classRecord.Get());
+    interfaces.AddClass(RTTIClass::FindClass("MDIChildUpdater")); // supports none of the three
+    interfaces.AddClass(HandlerAndInstance::s_classRecord.Get()); // no duplicate check
+
+    ASSERT_EQ(interfaces.GetInputHandlerClasses().GetCount(), 2);
+    EXPECT_EQ(interfaces.GetInputHandlerClasses()[0], HandlerAndInstance::s_classRecord.Get());
+    ASSERT_EQ(interfaces.GetCastMemberClasses().GetCount(), 1);
+    EXPECT_EQ(interfaces.GetCastMemberClasses()[0], CastMemberOnly::s_classRecord.Get());
+    EXPECT_EQ(interfaces.GetInstanceClasses().GetCount(), 2);
+}
+
+TEST(QuendaInterfacesTest, RunningInstanceSpansInitializeToShutdownOnly) {
+    QuendaInterfaces interfaces;
+    EXPECT_EQ(GetQuendaInterfaces(), nullptr);
+    interfaces.Initialize();
+    EXPECT_EQ(GetQuendaInterfaces(), &interfaces);
+    interfaces.AddClass(CastMemberOnly::s_classRecord.Get());
+    interfaces.Shutdown();
+    EXPECT_EQ(GetQuendaInterfaces(), nullptr);
+    EXPECT_EQ(interfaces.GetCastMemberClasses().GetCount(), 1);
+}
+
+TEST(QuendaInterfacesTest, AnswersItsNamesInOrderAndNeverBaseObject) {
+    QuendaInterfaces interfaces;
+    EXPECT_EQ(interfaces.FindInterface("StaticInstancePlugin"),
+              static_cast<StaticInstancePlugin*>(&interfaces));
+    EXPECT_EQ(interfaces.FindInterface("BasePlugin"),
+              static_cast<BasePlugin*>(static_cast<StaticInstancePlugin*>(&interfaces)));
+    EXPECT_EQ(interfaces.FindInterface("RedirectInterfaces"),
+              static_cast<RedirectInterfaces*>(&interfaces));
+    EXPECT_EQ(interfaces.FindInterface("QuendaInterfaces"), &interfaces);
+    EXPECT_EQ(interfaces.FindInterface("BaseObject"), nullptr);
+    EXPECT_EQ(interfaces.FindInterface("redirectinterfaces"), nullptr);
+    EXPECT_EQ(interfaces.GetRequiredInterfaces().GetCount(), 0);
+}
+
+TEST(PluginListTest, NamesTheFifteenClassesInOrderEachEndedByALineFeed) {
+    const char* list = GetAuthoringPluginList();
+    EXPECT_EQ(GetAuthoringPluginList(), list);
+    std::vector<std::string> pieces;
+    std::stringstream stream(list);
+    for (std::string piece; std::getline(stream, piece, '\n');)
+        pieces.push_back(piece);
+    ASSERT_EQ(pieces.size(), 15u);
+    EXPECT_EQ(std::string(list).back(), '\n');
+    EXPECT_EQ(pieces.front(), "DeleteHandler");
+    EXPECT_EQ(pieces[7], "QuendaInterfaces");
+    EXPECT_EQ(pieces.back(), "AcceleratorManagerStdImpl");
+}
+
+} // namespace
