@@ -1,0 +1,135 @@
+#include "core/MDIChildRegistry.h"
+#include "core/MDIChildUpdater.h"
+#include "core/MDIChildWnd.h"
+#include "core/ModuleExports.h"
+#include "core/VirtualDC.h"
+
+#include "framework/InterfaceQuery.h"
+#include "framework/Pointer.h"
+#include "framework/RTTIClass.h"
+#include "platform/MDIFrameWnd.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> s_log;
+
+// A registered frame as the module builds them: one reference on itself,
+// registered from construction to destruction.
+class LoggingFrame : public MDIChildWnd {
+public:
+    explicit LoggingFrame(std::string name) : m_strName(std::move(name)) {
+        AddRef();
+        RegisterMDIChildWindow(this);
+    }
+    ~LoggingFrame() override { UnregisterMDIChildWindow(this); }
+
+protected:
+    void OnPaint() override {
+        CMDIChildWnd::OnPaint();
+        s_log.push_back("paint " + m_strName);
+    }
+    std::string m_strName;
+};
+
+class OffscreenFrame : public LoggingFrame, public VirtualDC {
+public:
+    using LoggingFrame::LoggingFrame;
+    void* FindInterface(const char* name) override {
+        return InterfaceQuery(name)
+            .AnswerBase(FindMDIChildWndInterface(name))
+            .Answer("VirtualDC", static_cast<VirtualDC*>(this))
+            .Result();
+    }
+    void Redraw() override {
+        s_log.push_back("redraw " + m_strName);
+        InvalidateRect(nullptr, FALSE);
+    }
+};
+
+class MDIChildRegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        s_log.clear();
+        m_pMain = new CMDIFrameWnd;
+        ASSERT_TRUE(m_pMain->LoadFrame(1));
+        m_pMain->ShowWindow(SW_SHOW);
+    }
+    void TearDown() override {
+        m_pMain->DestroyWindow();
+        EXPECT_EQ(GetMDIChildRegistry().GetCount(), 0);
+    }
+    template <class Frame> Frame* Open(const char* name) {
+        auto* frame = new Frame(name);
+        EXPECT_TRUE(frame->LoadFrame(105, WS_OVERLAPPEDWINDOW, m_pMain));
+        frame->ShowWindow(SW_RESTORE);
+        frame->UpdateWindow();
+        QCoreApplication::processEvents();
+        return frame;
+    }
+
+    CMDIFrameWnd* m_pMain = nullptr;
+};
+
+TEST_F(MDIChildRegistryTest, ClosedFramesLeaveTheListInOrderAndNewOnesAppend) {
+    auto* a = Open<LoggingFrame>("A");
+    auto* b = Open<LoggingFrame>("B");
+    auto* c = Open<LoggingFrame>("C");
+    b->DestroyWindow();
+    auto* d = Open<LoggingFrame>("D");
+    auto& registry = GetMDIChildRegistry();
+    ASSERT_EQ(registry.GetCount(), 3);
+    EXPECT_EQ(registry[0], a);
+    EXPECT_EQ(registry[1], c);
+    EXPECT_EQ(registry[2], d);
+}
+
+TEST_F(MDIChildRegistryTest, UpdateRepaintsEveryWindowAtOnceInRegistrationOrder) {
+    Open<LoggingFrame>("A");
+    Open<OffscreenFrame>("B");
+    Open<LoggingFrame>("C");
+    s_log.clear();
+    UpdateAllMDIChildWindows();
+    EXPECT_EQ(s_log, (std::vector<std::string>{"paint A", "redraw B", "paint B", "paint C"}));
+}
+
+TEST_F(MDIChildRegistryTest, AFrameChangeRepaintsEachWindowOncePerNotification) {
+    Open<LoggingFrame>("A");
+    Open<OffscreenFrame>("B");
+    Pointer<NotifyFrameChange> updater(
+        static_cast<NotifyFrameChange*>(RTTIClass::FindClass("MDIChildUpdater")->GetCreateFunction()(
+            "NotifyFrameChange")));
+    ASSERT_TRUE(updater);
+    s_log.clear();
+    updater->OnFrameChange(7, -3);
+    updater->OnFrameChange(0, 0);
+    EXPECT_EQ(s_log, (std::vector<std::string>{"paint A", "redraw B", "paint B", "paint A", "redraw B",
+                                               "paint B"}));
+}
+
+TEST_F(MDIChildRegistryTest, AFrameRegisteredTwiceIsGoneAfterOneUnregistration) {
+    auto* a = Open<LoggingFrame>("A");
+    RegisterMDIChildWindow(a);
+    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 2);
+    UnregisterMDIChildWindow(a);
+    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 0);
+    EXPECT_EQ(GetMDIChildRegistry().GetData(), nullptr);
+    UpdateAllMDIChildWindows(); // nothing registered: nothing happens
+    RegisterMDIChildWindow(a);  // so that its destructor finds it again
+}
+
+TEST(MDIChildUpdaterTest, WithNoWindowOpenAFrameChangeDoesNothing) {
+    MDIChildUpdater updater;
+    updater.OnFrameChange(1, 2);
+    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 0);
+    EXPECT_EQ(updater.FindInterface("NotifyFrameChange"), static_cast<NotifyFrameChange*>(&updater));
+    EXPECT_EQ(updater.FindInterface("BaseObject"), nullptr);
+}
+
+} // namespace
