@@ -1,0 +1,79 @@
+#include "platform/gl/GLContext.h"
+
+#include "platform/gl/GLSurface.h"
+
+#include <GL/osmesa.h>
+
+#include <set>
+
+namespace {
+
+GLContext* g_pCurrent = nullptr;
+
+std::set<const GLContext*>& AliveContexts()
+{
+    static std::set<const GLContext*> contexts;
+    return contexts;
+}
+
+}  // namespace
+
+GLContext* GLContext::Create(const PIXELFORMATDESCRIPTOR& format, int nPixelFormat)
+{
+    // BGRA bytes are a QImage's 32-bit pixels on this little-endian machine.
+    OSMesaContext context = OSMesaCreateContextExt(OSMESA_BGRA, format.cDepthBits, format.cStencilBits,
+                                                   format.cAccumBits, nullptr);
+    if (!context)
+        return nullptr;
+    return new GLContext(context, nPixelFormat);
+}
+
+GLContext::GLContext(OSMesaContext context, int nPixelFormat)
+    : m_context(context), m_nPixelFormat(nPixelFormat)
+{
+    AliveContexts().insert(this);
+}
+
+GLContext::~GLContext()
+{
+    if (g_pCurrent == this)
+        ReleaseCurrent();
+    AliveContexts().erase(this);
+    OSMesaDestroyContext(m_context);
+}
+
+bool GLContext::IsAlive(const GLContext* pContext)
+{
+    return pContext && AliveContexts().count(pContext) != 0;
+}
+
+GLContext* GLContext::GetCurrent()
+{
+    return g_pCurrent;
+}
+
+void GLContext::ReleaseCurrent()
+{
+    if (!g_pCurrent)
+        return;
+    glFinish();
+    GLContext* pContext = g_pCurrent;
+    g_pCurrent = nullptr;
+    OSMesaMakeCurrent(nullptr, nullptr, 0, 0, 0);
+    if (pContext->m_pSurface)
+        pContext->m_pSurface->Unbound();
+    pContext->m_pSurface = nullptr;
+}
+
+bool GLContext::MakeCurrent(GLSurface& surface)
+{
+    if (g_pCurrent && (g_pCurrent != this || m_pSurface != &surface))
+        ReleaseCurrent();
+    if (!surface.Bind(*this, m_context)) {
+        ReleaseCurrent();
+        return false;
+    }
+    m_pSurface = &surface;
+    g_pCurrent = this;
+    return true;
+}

@@ -1,0 +1,225 @@
+#include "MemoryDC.h"
+
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CPen.h"
+#include "platform/gdi/StockObjects.h"
+#include "platform/gdi/SysColor.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 255, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+TEST(GdiBlit, BitBltCopiesExactlyTheBlock)
+{
+    MemoryDC source(8, 8);
+    source.dc().SetPixel(2, 2, kRed);
+    source.dc().SetPixel(3, 2, kGreen);
+    source.dc().SetPixel(2, 3, kBlue);
+    MemoryDC target(8, 8);
+    EXPECT_TRUE(target.dc().BitBlt(4, 5, 2, 2, &source.dc(), 2, 2, SRCCOPY));
+    EXPECT_EQ(target.At(4, 5), kRed);
+    EXPECT_EQ(target.At(5, 5), kGreen);
+    EXPECT_EQ(target.At(4, 6), kBlue);
+    EXPECT_EQ(target.At(5, 6), kWhite);
+    EXPECT_TRUE((target.Inked().left == 4 && target.Inked().top == 5 && target.Inked().right == 6 &&
+                 target.Inked().bottom == 7));
+}
+
+TEST(GdiBlit, OnlySourceCopyIsSupported)
+{
+    MemoryDC source(4, 4);
+    MemoryDC target(4, 4);
+    EXPECT_FALSE(target.dc().BitBlt(0, 0, 4, 4, &source.dc(), 0, 0, 0x00EE0086));
+    EXPECT_FALSE(target.dc().BitBlt(0, 0, 4, 4, nullptr, 0, 0, SRCCOPY));
+}
+
+TEST(GdiBlit, CopyWithinOneBitmapMayOverlap)
+{
+    MemoryDC memory(6, 1);
+    for (int x = 0; x < 6; ++x)
+        memory.dc().SetPixel(x, 0, RGB(x * 10, 0, 0));
+    memory.dc().BitBlt(1, 0, 5, 1, &memory.dc(), 0, 0, SRCCOPY);
+    for (int x = 1; x < 6; ++x)
+        EXPECT_EQ(memory.At(x, 0), RGB((x - 1) * 10, 0, 0));
+}
+
+TEST(GdiBlit, PixelsOutsideTheSourceLeaveTheTargetAlone)
+{
+    MemoryDC source(4, 4);
+    source.dc().FillSolidRect(0, 0, 4, 4, kRed);
+    MemoryDC target(8, 8);
+    target.dc().BitBlt(0, 0, 8, 8, &source.dc(), -2, -2, SRCCOPY);
+    EXPECT_TRUE((target.Inked().left == 2 && target.Inked().top == 2 && target.Inked().right == 6 &&
+                 target.Inked().bottom == 6));
+    EXPECT_TRUE(target.dc().BitBlt(-100000, -100000, 200000, 200000, &source.dc(), 0, 0, SRCCOPY));
+}
+
+TEST(GdiBlit, StretchBltScalesByNearestPixelAndMirrorsOnNegativeSizes)
+{
+    MemoryDC source(2, 1);
+    source.dc().SetPixel(0, 0, kRed);
+    source.dc().SetPixel(1, 0, kBlue);
+    MemoryDC target(8, 4);
+    target.dc().StretchBlt(0, 0, 4, 2, &source.dc(), 0, 0, 2, 1, SRCCOPY);
+    EXPECT_EQ(target.Rows(0, 2, 0, 4, kRed), "##??.\n##??.\n.....\n");
+    EXPECT_EQ(target.At(3, 1), kBlue);
+
+    MemoryDC mirrored(4, 1);
+    mirrored.dc().StretchBlt(2, 0, -2, 1, &source.dc(), 0, 0, 2, 1, SRCCOPY);
+    EXPECT_EQ(mirrored.At(0, 0), kBlue);
+    EXPECT_EQ(mirrored.At(1, 0), kRed);
+}
+
+TEST(GdiPixel, SetAndGetInsideOnly)
+{
+    MemoryDC memory(3, 3);
+    EXPECT_EQ(memory.dc().SetPixel(1, 1, kGreen), kGreen);
+    EXPECT_EQ(memory.dc().GetPixel(1, 1), kGreen);
+    EXPECT_EQ(memory.dc().SetPixel(3, 1, kGreen), CLR_INVALID);
+    EXPECT_EQ(memory.dc().GetPixel(-1, 0), CLR_INVALID);
+}
+
+TEST(GdiSysColor, AnswersTheClassicPalette)
+{
+    EXPECT_EQ(GetSysColor(COLOR_3DFACE), RGB(192, 192, 192));
+    EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), RGB(128, 128, 128));
+    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), RGB(255, 255, 255));
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
+    EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), RGB(0, 0, 0));
+    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(0, 0, 128));
+    EXPECT_EQ(GetSysColor(-1), 0u);
+    EXPECT_EQ(GetSysColor(200), 0u);
+}
+
+TEST(GdiSelect, SelectingReturnsThePreviousObject)
+{
+    MemoryDC memory(4, 4);
+    CPen red(PS_SOLID, 1, kRed);
+    CPen blue(PS_SOLID, 1, kBlue);
+    CPen* pStock = memory.dc().SelectObject(&red);
+    EXPECT_EQ(pStock, StockObjects::Get(BLACK_PEN));
+    EXPECT_EQ(memory.dc().SelectObject(&blue), &red);
+    EXPECT_EQ(memory.dc().SelectStockObject(NULL_PEN), &blue);
+    EXPECT_EQ(memory.dc().SelectStockObject(BLACK_PEN), StockObjects::Get(NULL_PEN));
+
+    CPen uncreated;
+    EXPECT_EQ(memory.dc().SelectObject(&uncreated), nullptr);
+    EXPECT_EQ(memory.dc().SelectStockObject(99), nullptr);
+    EXPECT_FALSE(StockObjects::Get(BLACK_PEN)->DeleteObject());
+}
+
+TEST(GdiSelect, PenStateIsCopiedSoADeletedPenLeavesTheDCDrawing)
+{
+    MemoryDC memory(6, 3);
+    {
+        CPen pen(PS_SOLID, 1, kRed);
+        memory.dc().SelectObject(&pen);
+    }
+    memory.dc().MoveTo(0, 1);
+    memory.dc().LineTo(3, 1);
+    EXPECT_EQ(memory.At(1, 1), kRed);
+}
+
+TEST(GdiBitmap, IsSelectedIntoOneDCAtATime)
+{
+    CDC first, second;
+    first.CreateCompatibleDC(nullptr);
+    second.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&first, 4, 4));
+    CBitmap* pDefault = first.SelectObject(&bitmap);
+    ASSERT_NE(pDefault, nullptr);
+    EXPECT_EQ(second.SelectObject(&bitmap), nullptr);
+    EXPECT_FALSE(bitmap.DeleteObject());
+
+    EXPECT_EQ(first.SelectObject(pDefault), &bitmap);
+    EXPECT_NE(second.SelectObject(&bitmap), nullptr);
+    second.SetPixel(3, 3, kRed);
+    EXPECT_EQ(second.GetPixel(3, 3), kRed);
+}
+
+TEST(GdiBitmap, SizesAndDepths)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    BITMAP info{};
+    CBitmap empty;
+    ASSERT_TRUE(empty.CreateCompatibleBitmap(&dc, 0, 10));
+    empty.GetBitmap(&info);
+    EXPECT_EQ(info.bmWidth, 1);
+    EXPECT_EQ(info.bmBitsPixel, 1);
+
+    CBitmap colour;
+    ASSERT_TRUE(colour.CreateCompatibleBitmap(&dc, 30, 20));
+    colour.GetBitmap(&info);
+    EXPECT_EQ(info.bmWidth, 30);
+    EXPECT_EQ(info.bmHeight, 20);
+    EXPECT_EQ(info.bmBitsPixel, 32);
+    EXPECT_FALSE(colour.CreateCompatibleBitmap(&dc, 5, 5));  // already created
+    EXPECT_TRUE(colour.DeleteObject());
+    EXPECT_EQ(colour.GetBitmap(&info), 0);
+
+    CBitmap negative;
+    EXPECT_FALSE(negative.CreateCompatibleBitmap(&dc, -1, 5));
+    EXPECT_FALSE(negative.CreateCompatibleBitmap(nullptr, 5, 5));
+}
+
+TEST(GdiBitmap, CreateBitmapTakesTopDownRows)
+{
+    const unsigned char mono[] = {0x80, 0x00, 0x40, 0x00};  // 2 rows, 16-bit aligned
+    CBitmap monoBitmap;
+    ASSERT_TRUE(monoBitmap.CreateBitmap(2, 2, 1, 1, mono));
+    const std::uint32_t colour[] = {0x00FF0000, 0x0000FF00};  // blue, green, red, unused
+    CBitmap colourBitmap;
+    ASSERT_TRUE(colourBitmap.CreateBitmap(1, 2, 1, 32, colour));
+
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap* pOld = dc.SelectObject(&monoBitmap);
+    EXPECT_EQ(dc.GetPixel(0, 0), kWhite);
+    EXPECT_EQ(dc.GetPixel(1, 0), RGB(0, 0, 0));
+    EXPECT_EQ(dc.GetPixel(1, 1), kWhite);
+    dc.SelectObject(&colourBitmap);
+    EXPECT_EQ(dc.GetPixel(0, 0), kRed);
+    EXPECT_EQ(dc.GetPixel(0, 1), kGreen);
+    dc.SelectObject(pOld);
+    EXPECT_FALSE(CBitmap().CreateBitmap(2, 2, 1, 8, nullptr));
+}
+
+TEST(GdiBitmap, DestroyingASelectedBitmapLeavesTheDCSafe)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    {
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&dc, 4, 4);
+        dc.SelectObject(&bitmap);
+    }
+    EXPECT_EQ(dc.SetPixel(2, 2, kRed), kRed);
+    EXPECT_EQ(dc.GetPixel(2, 2), kRed);
+    EXPECT_EQ(dc.SelectStockObject(WHITE_PEN), StockObjects::Get(BLACK_PEN));
+}
+
+TEST(GdiDC, AnUncreatedDCDrawsNothing)
+{
+    CDC dc;
+    EXPECT_EQ(dc.GetSafeHdc(), nullptr);
+    EXPECT_FALSE(dc.LineTo(4, 4));
+    EXPECT_FALSE(dc.TextOut(0, 0, "x"));
+    EXPECT_EQ(dc.GetPixel(0, 0), CLR_INVALID);
+    EXPECT_EQ(dc.GetTextExtent("x").cx, 0);
+    MemoryDC memory(2, 2);
+    EXPECT_FALSE(memory.dc().BitBlt(0, 0, 2, 2, &dc, 0, 0, SRCCOPY));
+    EXPECT_TRUE(dc.CreateCompatibleDC(nullptr));
+    EXPECT_FALSE(dc.CreateCompatibleDC(nullptr));
+    EXPECT_EQ(dc.GetSafeHdc(), &dc);
+    EXPECT_TRUE(dc.DeleteDC());
+    EXPECT_EQ(dc.GetSafeHdc(), nullptr);
+}
+
+}  // namespace
