@@ -19,10 +19,10 @@ public:
                 m_pItems[i] = std::move(item);
                 return;
             }
-        Reallocate(m_nCount + 1, [&](T* slots) {
+        Reallocate(m_nCount + 1, [&](T* storage) {
             for (std::int32_t i = 0; i < m_nCount; ++i)
-                slots[i] = std::move(m_pItems[i]);
-            slots[m_nCount] = std::move(item);
+                storage[i] = std::move(m_pItems[i]);
+            storage[m_nCount] = std::move(item);
         });
     }
 
@@ -35,11 +35,11 @@ public:
                 ++kept;
         if (kept == m_nCount)
             return;
-        Reallocate(kept, [&](T* slots) {
+        Reallocate(kept, [&](T* storage) {
             std::int32_t next = 0;
             for (std::int32_t i = 0; i < m_nCount; ++i)
                 if (!(m_pItems[i] == item))
-                    slots[next++] = std::move(m_pItems[i]);
+                    storage[next++] = std::move(m_pItems[i]);
         });
     }
 
@@ -57,9 +57,9 @@ public:
 
 private:
     template <class Fill> void Reallocate(std::int32_t count, Fill fill) {
-        std::unique_ptr<T[]> slots(count > 0 ? new T[static_cast<size_t>(count)] : nullptr);
-        fill(slots.get());
-        m_pItems = std::move(slots);
+        std::unique_ptr<T[]> storage(count > 0 ? new T[static_cast<size_t>(count)] : nullptr);
+        fill(storage.get());
+        m_pItems = std::move(storage);
         m_nCount = count;
     }
 

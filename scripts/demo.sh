@@ -6,13 +6,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)" --target corvane
+cmake --build build -j"$(nproc)" --target corvane corvane_samples
 app=build/app
 if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
   exec "$app/corvane" "$app/samples/sample.qmx"
 fi
-out=$(pwd)/tour
-mkdir -p "$out"
-(cd "$out" && "../$app/corvane" --offscreen --script "../$app/samples/tour.script")
-echo "Tour finished: screenshots and the state dump are in $out"
-ls "$out"
+mkdir -p "$app/tour"
+(cd "$app" && ./corvane --offscreen --script samples/tour.script)
+echo "Tour finished: screenshots and the state dumps are in $(cd "$app/tour" && pwd)"
+ls "$app/tour"

@@ -1,0 +1,56 @@
+#include "app/HostApplication.h"
+
+#include "app/MainFrame.h"
+
+#include "framework/PluginManager.h"
+#include "framework/SharedObjects.h"
+#include "model/ProjectModel.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <stdexcept>
+
+HostApplication::HostApplication() = default;
+
+HostApplication::~HostApplication() { Shutdown(); }
+
+void HostApplication::Start(const std::string& pluginFolder, bool manualTiming) {
+    m_bStarted = true;
+    // The main window comes first: menu handlers add their items to its menu
+    // bar when they are initialised.
+    auto* frame = new MainFrame; // deletes itself when its window is destroyed
+    if (!frame->CreateMainWindow())
+        throw std::runtime_error("Unable to create the main window");
+
+    // The model's services must be published before any plug-in initialises.
+    m_pModel = std::make_unique<ProjectModel>();
+    m_pModel->SetManualTiming(manualTiming);
+    m_pModel->SetFrameChangeListener([this](int newFrame, int oldFrame) { m_plugins.OnFrameChange(newFrame, oldFrame); });
+    m_pModel->Publish(GetSharedObjects());
+
+    m_plugins.LoadPluginFolder(pluginFolder);
+    m_plugins.Start();
+}
+
+MainFrame* HostApplication::GetMainFrame() const { return dynamic_cast<MainFrame*>(AfxGetMainWnd()); }
+
+void HostApplication::Shutdown() {
+    if (!m_bStarted)
+        return;
+    m_bStarted = false;
+    m_plugins.ShutDownPlugins();
+    // The windows of plug-ins live in their libraries: they go before those
+    // are unloaded, and they unregister and withdraw what they published.
+    if (MainFrame* frame = GetMainFrame())
+        frame->DestroyWindow();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_plugins.ReleasePlugins();
+    if (m_pModel) {
+        m_pModel->SetFrameChangeListener({});
+        m_pModel->Withdraw(GetSharedObjects());
+        m_pModel.reset();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    GetPluginManager()->UnloadAll();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/PluginHost.h"
+
+#include <memory>
+#include <string>
+
+class MainFrame;
+class ProjectModel;
+
+// The running authoring tool: the main window, the project model and the
+// plug-ins, started in the order the plug-ins rely on and shut down in
+// reverse. Needs a QApplication.
+class HostApplication {
+public:
+    HostApplication();
+    ~HostApplication();
+    HostApplication(const HostApplication&) = delete;
+    HostApplication& operator=(const HostApplication&) = delete;
+
+    // Opens the main window, creates and publishes the model, then loads,
+    // publishes and initialises the plug-ins of the folder. With manual
+    // timing the playback timer advances only through ProjectModel::Tick.
+    // Throws std::runtime_error when the main window cannot be made.
+    void Start(const std::string& pluginFolder, bool manualTiming);
+    // Shuts the plug-ins down, closes the windows, withdraws and drops every
+    // published object and the model, then unloads the plug-in libraries.
+    void Shutdown();
+
+    // Null once the main window has been closed.
+    MainFrame* GetMainFrame() const;
+    ProjectModel* GetModel() const { return m_pModel.get(); }
+    PluginHost& GetPlugins() { return m_plugins; }
+
+private:
+    std::unique_ptr<ProjectModel> m_pModel;
+    PluginHost m_plugins;
+    bool m_bStarted = false;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/WinTypes.h"
+
+#include <string>
+#include <vector>
+
+class MainFrame;
+
+// Works the main window's menus as a person does: each popup is opened (so
+// that its items' state is brought up to date) before its items are read or
+// chosen.
+class MenuDriver {
+public:
+    struct Item {
+        HMENU hMenu;
+        int nPosition;
+    };
+
+    explicit MenuDriver(MainFrame& frame) : m_frame(frame) {}
+
+    // Opens the popups named by all texts but the last and returns the
+    // command item named by the last one. Throws std::runtime_error when a
+    // text names no item, when the last names a popup or a separator, or when
+    // the item is disabled.
+    Item FindCommand(const std::vector<std::string>& texts);
+    // Chooses a command item as a click does.
+    void Choose(const Item& item);
+    // Tells the main window that the popup at that position is opening.
+    void OpenPopup(HMENU hParent, int nPosition);
+
+    // The item's text exactly as inserted.
+    static std::string GetItemText(HMENU hMenu, int nPosition);
+    // The first item with exactly that text, or -1.
+    static int FindItem(HMENU hMenu, const std::string& text);
+
+private:
+    MainFrame& m_frame;
+};

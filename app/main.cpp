@@ -1,0 +1,65 @@
+#include "app/CommandLine.h"
+#include "app/HostApplication.h"
+#include "app/SessionError.h"
+#include "app/SessionRunner.h"
+#include "app/SessionScript.h"
+
+#include "framework/AppPath.h"
+#include "framework/Debugger.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <iostream>
+#include <stdexcept>
+
+int main(int argc, char** argv) {
+    CommandLine options;
+    try {
+        options = CommandLine::Parse(argc, argv);
+    } catch (const std::invalid_argument& error) {
+        std::cerr << "corvane: " << error.what() << '\n' << CommandLine::Usage();
+        return 2;
+    }
+    if (options.bHelp) {
+        std::cout << CommandLine::Usage();
+        return 0;
+    }
+    // Must be set before the QApplication exists: it picks its platform then.
+    if (options.bOffscreen)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    // A script is checked whole before anything starts.
+    std::vector<SessionCommand> commands;
+    try {
+        if (options.scriptPath)
+            commands = SessionScript::Load(*options.scriptPath);
+    } catch (const SessionError& error) {
+        std::cerr << error.what() << '\n';
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    HostApplication host;
+    int status = 0;
+    try {
+        host.Start(GetAppPath("Plugins/").str(), options.scriptPath.has_value());
+        SessionRunner runner(host, options.scriptPath.value_or(""));
+        if (options.projectPath) {
+            try {
+                runner.Open(*options.projectPath);
+            } catch (const std::runtime_error& error) {
+                TVK::GetDebugger()->PrintError("Unable to open %s: %s\n", options.projectPath->c_str(), error.what());
+            }
+        }
+        if (options.scriptPath)
+            runner.Run(commands);
+        else if (host.GetMainFrame())
+            status = application.exec();
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n';
+        status = 1;
+    }
+    host.Shutdown();
+    return status;
+}

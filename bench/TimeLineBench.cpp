@@ -1,0 +1,93 @@
+// Redraw of a 1,000 x 400 time line window on a project of 10,000 instances:
+// only the visible rows and frames may cost anything.
+
+#include "timeline/TimeLineFrame.h"
+
+#include "model/ProjectModel.h"
+
+#include "framework/RTTIClass.h"
+#include "framework/SharedObjects.h"
+#include "host/AllowsKeyFrames.h"
+#include "host/Instance.h"
+#include "host/TimeLine.h"
+#include "platform/MDIFrameWnd.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kInstances = 10000;
+constexpr int kRows = 100;
+constexpr int kLength = 10; // frames per instance, end to end along each row
+
+// Instances of the model's own class, each with two key frames, filling rows
+// 1 to 100 from frame 1 to 1,000.
+void FillProject() {
+    Pointer<TimeLine> timeLine = GetSharedObjects()->GetObjectA("Time Line").As<TimeLine>("TimeLine");
+    const RTTIClass* actor = RTTIClass::FindClass("Actor");
+    for (int i = 0; i < kInstances; ++i) {
+        Pointer<Instance> instance(static_cast<Instance*>(actor->GetCreateFunction()("Instance")));
+        instance->Initialize();
+        const int row = i % kRows + 1;
+        const int start = i / kRows * kLength + 1;
+        timeLine->AddInstance(instance, row, start, start + kLength - 1);
+        if (auto keyFrames = instance.As<AllowsKeyFrames>("AllowsKeyFrames")) {
+            keyFrames->AddKeyFrame(3);
+            keyFrames->AddKeyFrame(6);
+        }
+        if (i == kInstances / 2)
+            timeLine->SetSelectedInstance(instance);
+    }
+}
+
+void SetClientSize(CWnd* window, int width, int height) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        CRect client, outer;
+        window->GetClientRect(&client);
+        window->GetWindowRect(&outer);
+        window->GetParent()->ScreenToClient(&outer);
+        window->MoveWindow(outer.left, outer.top, outer.Width() + width - client.Width(),
+                           outer.Height() + height - client.Height());
+    }
+}
+
+void TimeLineRedraw(benchmark::State& state) {
+    ProjectModel model;
+    model.Publish(GetSharedObjects());
+    FillProject();
+
+    auto* mainWnd = new CMDIFrameWnd;
+    mainWnd->LoadFrame(100);
+    mainWnd->MoveWindow(0, 0, 1400, 1000);
+    mainWnd->ShowWindow(SW_SHOW);
+    TimeLineFrame* frame = nullptr;
+    frame = new TimeLineFrame(&frame);
+    frame->LoadFrame(105, 0x06FF0000, mainWnd);
+    frame->SetTitle("Time Line");
+    frame->ShowWindow(SW_RESTORE);
+    SetClientSize(frame, 1000, 400);
+    CRect client;
+    frame->GetClientRect(&client);
+    state.counters["client_width"] = client.Width();
+    state.counters["client_height"] = client.Height();
+
+    for (auto _ : state)
+        frame->Redraw();
+
+    mainWnd->DestroyWindow();
+    model.Withdraw(GetSharedObjects());
+}
+BENCHMARK(TimeLineRedraw)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,116 @@
+// The scene views on the sample project: one Pick in the Front view, and one
+// UpdateAllMDIChildWindows with the six authoring windows open at their
+// default sizes (four views, the time line and the cast list, each painted
+// before the next).
+
+#include "app/MainFrame.h"
+#include "commands/ViewMenuHandler.h"
+#include "core/ModuleExports.h"
+#include "views/OGLFrame.h"
+#include "views/SceneViewWnd.h"
+
+#include "model/ProjectModel.h"
+
+#include "framework/AppPath.h"
+#include "framework/PluginManager.h"
+#include "framework/SharedObjects.h"
+#include "host/Instance.h"
+#include "host/Project.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The sample project beside the application, with the media classes its cast uses.
+bool LoadSampleProject() {
+    static bool bMediaLoaded = GetPluginManager()->LoadLibrary(GetAppPath("../app/Plugins/CorvaneMedia.dll").str());
+    Pointer<Project> project = GetSharedObjects()->GetObjectA("Project").As<Project>("Project");
+    return bMediaLoaded && project->Load({}, GetAppPath("../app/samples/sample.qmx"));
+}
+
+// The host's main window with the six windows opened by the View menu's commands.
+class SixWindows {
+public:
+    SixWindows() {
+        m_model.SetManualTiming(true);
+        m_model.Publish(GetSharedObjects());
+        m_bLoaded = LoadSampleProject();
+        m_pMainWnd = new MainFrame;
+        m_pMainWnd->CreateMainWindow();
+        QApplication::processEvents();
+        m_pViewMenu = new ViewMenuHandler;
+        for (int cookie = ViewMenuHandler::kCamera; cookie <= ViewMenuHandler::kCastList; ++cookie)
+            m_pViewMenu->ExecuteMenuItem(cookie);
+        // Mesa compiles its shaders on the first frames.
+        for (int i = 0; i < 3; ++i)
+            UpdateAllMDIChildWindows();
+    }
+    ~SixWindows() {
+        m_pMainWnd->DestroyWindow();
+        m_model.Withdraw(GetSharedObjects());
+    }
+
+    bool IsLoaded() const { return m_bLoaded; }
+    int CountWindows() const { return static_cast<int>(m_pMainWnd->GetChildFrames().size()); }
+    SceneViewWnd* GetFrontView() const {
+        auto* frame = dynamic_cast<OGLFrame*>(m_pMainWnd->FindChildFrame("Front"));
+        return frame ? dynamic_cast<SceneViewWnd*>(frame->GetView()) : nullptr;
+    }
+
+private:
+    ProjectModel m_model;
+    MainFrame* m_pMainWnd; // deletes itself when destroyed
+    Pointer<ViewMenuHandler> m_pViewMenu;
+    bool m_bLoaded = false;
+};
+
+void UpdateSixWindows(benchmark::State& state) {
+    SixWindows windows;
+    if (!windows.IsLoaded() || windows.CountWindows() != 6) {
+        state.SkipWithError("the sample project or its windows could not be opened");
+        return;
+    }
+    for (auto _ : state)
+        UpdateAllMDIChildWindows();
+}
+BENCHMARK(UpdateSixWindows)->Unit(benchmark::kMillisecond);
+
+// A point on an instance: the first found on a coarse grid, else the middle.
+CPoint FindInstancePoint(SceneViewWnd* view, const CRect& client) {
+    for (int y = 10; y < client.Height(); y += 20)
+        for (int x = 10; x < client.Width(); x += 20)
+            if (view->Pick(CPoint(x, y)))
+                return CPoint(x, y);
+    return client.CenterPoint();
+}
+
+void PickInFrontView(benchmark::State& state) {
+    SixWindows windows;
+    SceneViewWnd* view = windows.GetFrontView();
+    if (!windows.IsLoaded() || !view) {
+        state.SkipWithError("the sample project or its Front view could not be opened");
+        return;
+    }
+    CRect client;
+    view->GetClientRect(&client);
+    state.counters["client_width"] = client.Width();
+    state.counters["client_height"] = client.Height();
+    CPoint point = FindInstancePoint(view, client);
+    state.counters["hit"] = view->Pick(point) ? 1 : 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(view->Pick(point));
+}
+BENCHMARK(PickInFrontView)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

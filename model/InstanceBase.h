@@ -1,0 +1,93 @@
+#pragma once
+
+#include "model/AccumPropertyHolder.h"
+#include "model/AnimatedLayout.h"
+#include "model/KeyFrameTrack.h"
+#include "model/PlacementListener.h"
+#include "model/PropertyChangeListener.h"
+#include "model/SceneItem.h"
+#include "model/ScriptPropertyHolder.h"
+#include "model/TextPropertyHolder.h"
+
+#include "host/AllowsKeyFrames.h"
+#include "host/CastMember.h"
+#include "host/HasProperties.h"
+#include "host/Instance.h"
+
+#include "framework/BasePlugin.h"
+
+#include <utility>
+#include <vector>
+
+// What the model's instance classes share. Holders, in order: "Placement"
+// ("FrameStart", "FrameStop"), one holder per animated group, the scripts, and
+// the hidden accumulation. The animated holders show the values at the frame
+// applied last: their value before key frames plus the accumulated change of
+// the key frames at that frame, which the "Accum" holder remembers so that the
+// next frame can take it out again. Editing a value therefore moves the whole
+// motion, and editing a key frame moves the motion from that key frame on.
+class InstanceBase : public BasePlugin,
+                     public Instance,
+                     public HasProperties,
+                     public AllowsKeyFrames,
+                     public SceneItem,
+                     private PropertyChangeListener {
+public:
+    ~InstanceBase() override;
+
+    Pointer<CastMember> GetCastMember() override;
+    // Everything is set up at construction.
+    void Initialize() override {}
+    void SetCastMember(Pointer<CastMember> member) override;
+
+    Pointer<KeyFrame> GetNextKeyFrame(int fromFrame) override;
+    Pointer<KeyFrame> AddKeyFrame(int frame) override;
+    void RemoveKeyFrame(int frame) override;
+
+    bool IsPickable() override { return true; }
+    bool ApplyLight(unsigned) override { return false; }
+
+    void SetPlacementListener(PlacementListener* listener) { m_pPlacementListener = listener; }
+    // The text a property would show without key frames (what a project file
+    // keeps); the shown text for properties that are not animated.
+    String GetBaseValue(const String& name);
+
+protected:
+    // The layout belongs to the class and outlives its instances.
+    InstanceBase(const AnimatedLayout& layout, const StringList& scriptNames);
+
+    void ApplyFrame(int frame, int previousFrame) override;
+
+    // The answers every instance class gives, for its FindInterface;
+    // "AllowsKeyFrames" only when something is animated.
+    void* FindInstanceInterface(const char* name);
+    // The value shown for a property, as a number (0 when missing).
+    double GetNumber(const char* name);
+
+    Pointer<CastMember> m_pCastMember;
+
+private:
+    // An animated property: its holder, the text the model wrote there last,
+    // and its value without key frames as it was written (so that playing
+    // back and forth never accumulates rounding, and a project file keeps
+    // what the author typed). Text found in the holder that the model did
+    // not write was written by someone else, under the accumulation of the
+    // time.
+    struct AnimatedValue {
+        const String* name;
+        Pointer<TextPropertyHolder> holder;
+        String written;
+        String base;
+    };
+
+    void OnPropertyChanged(const String& name) override;
+    // Takes in what someone else wrote since the model last did.
+    void CatchUp(AnimatedValue& value, double accumulated);
+
+    Pointer<TextPropertyHolder> m_pPlacement;
+    std::vector<Pointer<TextPropertyHolder>> m_animated;
+    std::vector<AnimatedValue> m_values; // in the order of the accumulation holder
+    Pointer<AccumPropertyHolder> m_pAccum;
+    KeyFrameTrack m_track;
+    PlacementListener* m_pPlacementListener = nullptr;
+};

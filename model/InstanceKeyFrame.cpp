@@ -1,0 +1,44 @@
+#include "model/InstanceKeyFrame.h"
+
+#include "framework/InterfaceQuery.h"
+#include "framework/RTTIClass.h"
+
+InstanceKeyFrame::InstanceKeyFrame(int atFrame, const std::vector<Pointer<KeyFramePropertyHolder>>& groups)
+    : m_groups(groups) {
+    frame = atFrame;
+    m_holders.reserve(m_groups.size());
+    for (const auto& group : m_groups)
+        m_holders.push_back(Pointer<PropertyHolder>(group.Get()));
+}
+
+const RTTIClass* InstanceKeyFrame::GetClass() const {
+    static const RTTIClass record("InstanceKeyFrame", nullptr, nullptr);
+    return &record;
+}
+
+void* InstanceKeyFrame::FindInterface(const char* name) {
+    return InterfaceQuery(name)
+        .Answer("KeyFrame", static_cast<KeyFrame*>(this))
+        .Answer("HasProperties", static_cast<HasProperties*>(this))
+        .Answer("InstanceKeyFrame", this)
+        .Result();
+}
+
+double InstanceKeyFrame::GetChangeAt(size_t index) const {
+    for (const auto& group : m_groups) {
+        if (index < group->GetSize())
+            return group->GetChangeAt(index);
+        index -= group->GetSize();
+    }
+    return 0.0;
+}
+
+void InstanceKeyFrame::SetChangeAt(size_t index, double change) {
+    for (const auto& group : m_groups) {
+        if (index < group->GetSize()) {
+            group->SetChangeAt(index, change);
+            return;
+        }
+        index -= group->GetSize();
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/KeyFramePropertyHolder.h"
+
+#include "host/KeyFrame.h"
+
+#include <vector>
+
+// A key frame of one of the model's instances: a holder of changes for each
+// group of properties the instance animates.
+class InstanceKeyFrame : public KeyFrame {
+public:
+    InstanceKeyFrame(int atFrame, const std::vector<Pointer<KeyFramePropertyHolder>>& groups);
+
+    const RTTIClass* GetClass() const override;
+    void* FindInterface(const char* name) override;
+
+    // The changes by place among all the animated names, group after group.
+    double GetChangeAt(size_t index) const;
+    void SetChangeAt(size_t index, double change);
+
+private:
+    std::vector<Pointer<KeyFramePropertyHolder>> m_groups;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "host/PropertyHolder.h"
+#include "host/PropertyHolderForKeyFrame.h"
+
+#include <memory>
+#include <vector>
+
+// One group of a key frame's properties. Each value is the change the key
+// frame makes relative to the key frame before it (the first key frame's
+// relative to the instance itself), shown and edited as text.
+class KeyFramePropertyHolder : public PropertyHolder, public PropertyHolderForKeyFrame {
+public:
+    KeyFramePropertyHolder(String holderName, std::shared_ptr<const std::vector<String>> names);
+
+    const RTTIClass* GetClass() const override;
+    void* FindInterface(const char* name) override;
+
+    bool GetPropertyValue(const String& name, String& out) override;
+    bool SetPropertyValue(const String& name, const String& value) override;
+    bool HasProperty(const String& name) override;
+    String GetHolderName() override;
+    // Key frames change only the properties their instance animates.
+    void AddProperty(const String& name, const String& value) override;
+    StringList GetPropertyNames() override;
+
+    double GetChange(const String& name) override;
+    void SetChange(const String& name, double change) override;
+    // The names whose change is not 0.
+    StringList GetChangedNames() override;
+    void OnPreviousRemoved(Pointer<PropertyHolder> previous) override;
+
+    // The changes by place, in the order of the names.
+    size_t GetSize() const { return m_changes.size(); }
+    double GetChangeAt(size_t index) const { return m_changes[index]; }
+    void SetChangeAt(size_t index, double change) { m_changes[index] = change; }
+
+private:
+    double* Find(const String& name);
+
+    String m_strHolderName;
+    std::shared_ptr<const std::vector<String>> m_pNames;
+    std::vector<double> m_changes; // one per name
+};

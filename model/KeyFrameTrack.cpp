@@ -1,0 +1,87 @@
+#include "model/KeyFrameTrack.h"
+
+#include <algorithm>
+
+Pointer<InstanceKeyFrame> KeyFrameTrack::GetNext(int fromFrame) const {
+    Pointer<InstanceKeyFrame> found;
+    for (const auto& keyFrame : m_keyFrames)
+        if (keyFrame->frame >= fromFrame && (!found || keyFrame->frame < found->frame))
+            found = keyFrame;
+    return found;
+}
+
+std::vector<Pointer<InstanceKeyFrame>> KeyFrameTrack::GetSorted() const {
+    auto sorted = m_keyFrames;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const auto& a, const auto& b) { return a->frame < b->frame; });
+    return sorted;
+}
+
+Pointer<InstanceKeyFrame> KeyFrameTrack::Add(int frame) {
+    if (auto existing = GetNext(frame); existing && existing->frame == frame)
+        return existing;
+
+    std::vector<Pointer<KeyFramePropertyHolder>> holders;
+    holders.reserve(m_pLayout->GetGroups().size());
+    for (const auto& group : m_pLayout->GetGroups())
+        holders.emplace_back(new KeyFramePropertyHolder(group.holderName, group.names));
+    Pointer<InstanceKeyFrame> added(new InstanceKeyFrame(frame, holders));
+
+    // The new key frame sits where the motion already passes; the key frame
+    // after it gives up that part of its change.
+    size_t count = m_pLayout->GetNames()->size();
+    std::vector<double> here = Evaluate(frame);
+    std::vector<double> before(count, 0.0);
+    Pointer<InstanceKeyFrame> next;
+    for (const auto& keyFrame : GetSorted()) {
+        if (keyFrame->frame < frame) {
+            for (size_t i = 0; i < count; ++i)
+                before[i] += keyFrame->GetChangeAt(i);
+        } else if (!next) {
+            next = keyFrame;
+        }
+    }
+    for (size_t i = 0; i < count; ++i) {
+        double change = here[i] - before[i];
+        if (change == 0.0)
+            continue;
+        added->SetChangeAt(i, change);
+        if (next)
+            next->SetChangeAt(i, next->GetChangeAt(i) - change);
+    }
+    m_keyFrames.push_back(added);
+    return added;
+}
+
+void KeyFrameTrack::Remove(int frame) {
+    auto found = std::find_if(m_keyFrames.begin(), m_keyFrames.end(),
+                              [frame](const auto& keyFrame) { return keyFrame->frame == frame; });
+    if (found != m_keyFrames.end())
+        m_keyFrames.erase(found);
+}
+
+std::vector<double> KeyFrameTrack::Evaluate(int frame) const {
+    size_t count = m_pLayout->GetNames()->size();
+    std::vector<double> values(count, 0.0);
+    if (m_keyFrames.empty())
+        return values;
+    auto sorted = GetSorted();
+    for (size_t i = 0; i < count; ++i) {
+        double value = 0.0;
+        int from = 1;
+        for (const auto& keyFrame : sorted) {
+            double target = value + keyFrame->GetChangeAt(i);
+            if (frame >= keyFrame->frame) {
+                value = target;
+                from = keyFrame->frame;
+                continue;
+            }
+            // Here from < frame < keyFrame->frame, so the span is never empty.
+            if (frame > from)
+                value += (target - value) * (double(frame) - from) / (double(keyFrame->frame) - from);
+            break;
+        }
+        values[i] = value;
+    }
+    return values;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/AnimatedLayout.h"
+#include "model/InstanceKeyFrame.h"
+
+#include <vector>
+
+// The key frames of one instance and the motion they make. Each key frame
+// stores changes relative to the key frame before it; the accumulated change
+// at a frame interpolates linearly between key frames, starts at 0 on the
+// instance's first frame and holds after the last key frame.
+class KeyFrameTrack {
+public:
+    // The layout lives as long as its class, longer than any instance.
+    explicit KeyFrameTrack(const AnimatedLayout& layout) : m_pLayout(&layout) {}
+
+    // The first key frame at or after the frame (the earliest added on a tie).
+    Pointer<InstanceKeyFrame> GetNext(int fromFrame) const;
+    // A key frame at the frame; the one already there, if any. A new key frame
+    // takes the changes that keep the motion exactly as it was.
+    Pointer<InstanceKeyFrame> Add(int frame);
+    // Takes the key frame out as it is: whoever removes it decides whether the
+    // next one absorbs its changes first.
+    void Remove(int frame);
+    // By frame, ties in the order they were added.
+    std::vector<Pointer<InstanceKeyFrame>> GetSorted() const;
+
+    // The accumulated change of every animated name (in the layout's order)
+    // at the instance-relative frame.
+    std::vector<double> Evaluate(int frame) const;
+
+private:
+    const AnimatedLayout* m_pLayout;
+    std::vector<Pointer<InstanceKeyFrame>> m_keyFrames;
+};

@@ -1,0 +1,183 @@
+#include "model/ProjectStdImpl.h"
+
+#include "model/ProjectFileError.h"
+#include "model/ProjectReader.h"
+#include "model/ProjectWriter.h"
+
+#include "host/CastMember.h"
+#include "host/Instance.h"
+
+#include "framework/Debugger.h"
+#include "framework/InterfaceQuery.h"
+#include "platform/MessageBox.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unordered_set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr std::uintmax_t kLargestProject = 256u * 1024 * 1024;
+
+std::filesystem::path NativePath(const String& path) {
+    std::string text = path.str();
+    std::replace(text.begin(), text.end(), '\\', '/');
+    return std::filesystem::path(text);
+}
+
+std::filesystem::path FolderOf(const std::filesystem::path& file) {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    return (error ? file : absolute).parent_path();
+}
+
+// A message box for the author, and the same line in the debug output so
+// that a session's log tells what happened.
+void TellAuthor(const std::string& text, UINT icon) {
+    TVK::GetDebugger()->PrintError("%s\n", text.c_str());
+    AfxMessageBox(text.c_str(), MB_OK | icon);
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+    std::error_code error;
+    auto status = std::filesystem::status(path, error);
+    if (error)
+        throw ProjectFileError("the file cannot be read (" + error.message() + ")");
+    if (!std::filesystem::is_regular_file(status))
+        throw ProjectFileError("it is not a file");
+    if (std::filesystem::file_size(path, error) > kLargestProject)
+        throw ProjectFileError("it is far too large to be a project");
+    std::ifstream in(path, std::ios::binary);
+    std::string text;
+    if (in)
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (!in.is_open() || in.bad())
+        throw ProjectFileError(std::string("the file cannot be read (") + std::strerror(errno) + ")");
+    return text;
+}
+
+// A temporary file in the target's folder, renamed over the target once it is
+// complete and on disk.
+void WriteAtomically(const std::filesystem::path& path, const std::string& text) {
+    std::string temporary = (FolderOf(path) / ("." + path.filename().string() + ".XXXXXX")).string();
+    int file = mkstemp(temporary.data());
+    if (file < 0)
+        throw ProjectFileError(std::string("a file cannot be created in its folder (") + std::strerror(errno) + ")");
+    mode_t mask = umask(0);
+    umask(mask);
+    struct stat existing;
+    fchmod(file, stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0666 & ~mask);
+    size_t written = 0;
+    while (written < text.size()) {
+        ssize_t count = write(file, text.data() + written, text.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        written += static_cast<size_t>(count);
+    }
+    int problem = written < text.size() ? errno : 0;
+    if (!problem && fsync(file) != 0)
+        problem = errno;
+    if (close(file) != 0 && !problem)
+        problem = errno;
+    if (!problem && std::rename(temporary.c_str(), path.c_str()) != 0)
+        problem = errno;
+    if (problem) {
+        unlink(temporary.c_str());
+        throw ProjectFileError(std::string("the file cannot be written (") + std::strerror(problem ? problem : EIO) +
+                               ")");
+    }
+}
+} // namespace
+
+ProjectStdImpl::ProjectStdImpl(Pointer<PlayerStdImpl> player, Pointer<PlayerTimerStdImpl> timer,
+                               Pointer<TimeLineStdImpl> timeLine, Pointer<CastListStdImpl> castList)
+    : m_pPlayer(std::move(player)), m_pTimer(std::move(timer)), m_pTimeLine(std::move(timeLine)),
+      m_pCastList(std::move(castList)) {}
+
+void* ProjectStdImpl::FindInterface(const char* name) {
+    return InterfaceQuery(name)
+        .Answer("Project", static_cast<Project*>(this))
+        .Answer("SharedObject", static_cast<SharedObject*>(this))
+        .Answer("ProjectStdImpl", this)
+        .Result();
+}
+
+void ProjectStdImpl::New() {
+    Replace(ProjectContent());
+    m_strFileName = String();
+}
+
+bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
+    std::filesystem::path file = NativePath(path);
+    ProjectContent content;
+    try {
+        content = ProjectReader(FolderOf(file)).Read(ReadWholeFile(file));
+    } catch (const ProjectFileError& error) {
+        TellAuthor("Unable to open the project \"" + path.str() + "\": " + error.what() + ".", MB_ICONHAND);
+        return false;
+    }
+    std::vector<CastMember*> members;
+    std::unordered_set<CastMember*> seen;
+    auto add = [&](CastMember* member) {
+        if (member && seen.insert(member).second)
+            members.push_back(member);
+    };
+    for (const auto& member : content.cast)
+        add(member.Get());
+    for (const auto& placed : content.instances)
+        add(placed.instance->GetCastMember().Get());
+    // A missing medium does not stop the project: its cast member keeps its
+    // file name, shows nothing, and is saved as it was.
+    std::string missing;
+    for (CastMember* member : members)
+        if (!member->Load())
+            missing += "\n" + member->GetFileName().str();
+    Replace(std::move(content));
+    m_strFileName = path;
+    if (!missing.empty())
+        TellAuthor("The project \"" + path.str() + "\" was opened, but these media could not be loaded:" + missing,
+                   MB_ICONEXCLAMATION);
+    return true;
+}
+
+bool ProjectStdImpl::Save(Pointer<BaseObject>, const String& path) {
+    std::filesystem::path file = NativePath(path);
+    try {
+        WriteAtomically(file, ProjectWriter(FolderOf(file)).Write(GetContent()));
+    } catch (const ProjectFileError& error) {
+        TellAuthor("Unable to save the project to \"" + path.str() + "\": " + error.what() + ".", MB_ICONHAND);
+        return false;
+    }
+    m_strFileName = path;
+    return true;
+}
+
+ProjectContent ProjectStdImpl::GetContent() const {
+    ProjectContent content;
+    content.frameRate = m_pTimer->GetFrameRate();
+    content.camera = m_pPlayer->GetCamera();
+    content.cast = m_pCastList->GetCastMembers();
+    for (auto& placement : m_pTimeLine->GetPlacements())
+        content.instances.push_back({placement.instance, placement.row, placement.start, placement.stop});
+    return content;
+}
+
+void ProjectStdImpl::Replace(ProjectContent content) {
+    m_pTimer->Stop();
+    m_pTimer->GetScriptEngine().Reset();
+    m_pTimer->SetFrameRate(content.frameRate);
+    m_pPlayer->SetCamera(content.camera);
+    m_pTimeLine->Clear();
+    for (const auto& placed : content.instances)
+        m_pTimeLine->AddInstance(placed.instance, placed.row, placed.start, placed.stop);
+    m_pCastList->SetCastMembers(std::move(content.cast));
+    m_pPlayer->ShowFrame(1);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/CastListStdImpl.h"
+#include "model/PlayerStdImpl.h"
+#include "model/PlayerTimerStdImpl.h"
+#include "model/ProjectContent.h"
+#include "model/TimeLineStdImpl.h"
+
+#include "host/Project.h"
+
+#include "framework/SharedObject.h"
+
+// "Project": the project file. Loading reads the whole file into new objects
+// first and replaces the open project only when all of it was sound; saving
+// writes a temporary file beside the target and renames it over the target,
+// so that neither a bad file nor a crash ever costs the author a project.
+// Problems are told to the author in a message box that names the file.
+class ProjectStdImpl : public Project, public SharedObject {
+public:
+    ProjectStdImpl(Pointer<PlayerStdImpl> player, Pointer<PlayerTimerStdImpl> timer,
+                   Pointer<TimeLineStdImpl> timeLine, Pointer<CastListStdImpl> castList);
+
+    void* FindInterface(const char* name) override;
+    String GetSharedName() override { return "Project"; }
+
+    String GetFileName() override { return m_strFileName; }
+    // Empties the project: no cast, no instances, no file name, frame 1.
+    void New() override;
+    bool Load(Pointer<BaseObject> context, const String& path) override;
+    bool Save(Pointer<BaseObject> context, const String& path) override;
+
+    // The open project, as a file would hold it.
+    ProjectContent GetContent() const;
+
+private:
+    void Replace(ProjectContent content);
+
+    Pointer<PlayerStdImpl> m_pPlayer;
+    Pointer<PlayerTimerStdImpl> m_pTimer;
+    Pointer<TimeLineStdImpl> m_pTimeLine;
+    Pointer<CastListStdImpl> m_pCastList;
+    String m_strFileName;
+};

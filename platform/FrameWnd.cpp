@@ -1,0 +1,5 @@
+#include "platform/FrameWnd.h"
+
+void CFrameWnd::OnClose() { DestroyWindow(); }
+
+void CFrameWnd::PostNcDestroy() { delete this; }

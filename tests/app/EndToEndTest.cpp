@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+// Runs the real executable on a script, as a person runs it from a shell.
+struct SessionRun {
+    int exitCode = -1;
+    std::string errors;
+};
+
+SessionRun RunSession(const QString& script) {
+    QProcess process;
+    process.setProgram(QStringLiteral(CORVANE_APP_DIR "/corvane"));
+    process.setArguments({"--offscreen", "--script", script});
+    process.start();
+    EXPECT_TRUE(process.waitForFinished(240000)) << "the session did not end";
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardError().toStdString()};
+}
+
+void Write(const QString& path, const std::string& text) { std::ofstream(path.toStdString()) << text; }
+
+nlohmann::json ReadJson(const QString& path) {
+    std::ifstream file(path.toStdString());
+    return nlohmann::json::parse(file);
+}
+
+const nlohmann::json* FindItem(const nlohmann::json& items, const std::string& text) {
+    for (const auto& item : items)
+        if (item["text"] == text)
+            return &item;
+    return nullptr;
+}
+
+TEST(EndToEnd, ASessionDumpsTheStateAndTakesAScreenshot) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QString script = folder.filePath("tour.script");
+    Write(script, "# a short session: two ticks, then what it looks like\n"
+                  "tick 2\n"
+                  "dump \"" + folder.filePath("state.json").toStdString() + "\"\n"
+                  "screenshot \"" + folder.filePath("main.png").toStdString() + "\"\n");
+
+    SessionRun run = RunSession(script);
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+
+    nlohmann::json state = ReadJson(folder.filePath("state.json"));
+    const nlohmann::json& menus = state["menus"];
+    for (const char* text : {"&File", "&View", "&Window", "&Help"})
+        EXPECT_TRUE(FindItem(menus, text)) << text;
+    const nlohmann::json* file = FindItem(menus, "&File");
+    ASSERT_TRUE(file);
+    const nlohmann::json* exit = FindItem((*file)["items"], "E&xit\tAlt+F4");
+    ASSERT_TRUE(exit);
+    EXPECT_EQ((*exit)["enabled"], true);
+    EXPECT_EQ((*exit)["separator"], false);
+    for (const char* key : {"project", "instances", "cast", "windows", "messages", "processes"})
+        EXPECT_TRUE(state.contains(key)) << key;
+
+    // Every debugger line of the run is in the dump, the plug-in folder's among them.
+    ASSERT_TRUE(state["debug"].is_array());
+    bool mentionsPlugins = false;
+    for (const auto& line : state["debug"]) {
+        EXPECT_NE(run.errors.find(line.get<std::string>()), std::string::npos) << line;
+        mentionsPlugins |= line.get<std::string>().find("Plugins/") != std::string::npos;
+    }
+    EXPECT_TRUE(mentionsPlugins);
+
+    QImage picture(folder.filePath("main.png"));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.width(), state["main_window"]["width"].get<int>());
+    EXPECT_EQ(picture.height(), state["main_window"]["height"].get<int>());
+}
+
+TEST(EndToEnd, ABadLineStopsTheSessionNamingTheFileAndLine) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QString script = folder.filePath("bad.script");
+    Write(script, "tick\n\n  fly to the moon\nquit\n");
+
+    SessionRun run = RunSession(script);
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_NE(run.errors.find(script.toStdString() + ":3: unknown command \"fly\""), std::string::npos) << run.errors;
+}
+
+TEST(EndToEnd, ACommandThatFailsWhileRunningStopsTheSessionNamingItsLine) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QString script = folder.filePath("fail.script");
+    QString dump = folder.filePath("never.json");
+    Write(script, "menu \"&File\" \"No Such Item\"\ndump \"" + dump.toStdString() + "\"\n");
+
+    SessionRun run = RunSession(script);
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_NE(run.errors.find(script.toStdString() + ":1: no menu item \"No Such Item\" in \"&File\""),
+              std::string::npos)
+        << run.errors;
+    EXPECT_FALSE(QFile::exists(dump));
+}
+
+} // namespace

@@ -1,0 +1,250 @@
+#include "app/MainFrame.h"
+
+#include "framework/InterfaceQuery.h"
+#include "framework/SharedObjects.h"
+#include "host/AcceleratorManager.h"
+#include "host/MenuManager.h"
+#include "platform/MDIChildWnd.h"
+#include "platform/Menu.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QStatusBar>
+
+#include <set>
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+namespace {
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "test_app";
+    static char* argv[] = {name, nullptr};
+    static auto* application = new QApplication(argc, argv);
+    return *application;
+}
+
+// Stands for the plug-ins' menu manager: records what the host routes to it.
+class FakeMenuManager : public MenuManager, public SharedObject {
+public:
+    String GetSharedName() override { return "Menu Manager"; }
+    int AddMenuItem(int, const String&, const String&, Pointer<MenuHandler>, bool, bool, const String&) override {
+        return -1;
+    }
+    void ExecuteCommand(int id) override { executed.push_back(id); }
+    void UpdateCommandUI(int id, Pointer<MenuItemState> state) override {
+        updated.push_back(id);
+        if (disabled.count(id))
+            state->Enable(false);
+        if (checked.count(id))
+            state->SetCheck(true);
+    }
+    String GetCommandPrompt(int id) override {
+        return id == 101 ? "Start playing the project\nPlay (Enter)" : "";
+    }
+    void* FindInterface(const char* name) override {
+        return InterfaceQuery(name)
+            .Answer("MenuManager", static_cast<MenuManager*>(this))
+            .Answer("SharedObject", static_cast<SharedObject*>(this))
+            .Result();
+    }
+
+    std::vector<int> executed;
+    std::vector<int> updated;
+    std::set<int> disabled;
+    std::set<int> checked;
+};
+
+// Stands for the accelerator manager: sees every key message, takes 'Q'.
+class FakeAcceleratorManager : public AcceleratorManager, public SharedObject {
+public:
+    String GetSharedName() override { return "KBAccel Manager"; }
+    void AddAcceleratorTable(const ACCEL*, int) override {}
+    bool TranslateAccelerator(MSG* message) override {
+        messages.push_back({message->message, static_cast<int>(message->wParam)});
+        return message->message == WM_KEYDOWN && message->wParam == 'Q';
+    }
+    void* FindInterface(const char* name) override {
+        return InterfaceQuery(name)
+            .Answer("AcceleratorManager", static_cast<AcceleratorManager*>(this))
+            .Answer("SharedObject", static_cast<SharedObject*>(this))
+            .Result();
+    }
+
+    std::vector<std::pair<UINT, int>> messages;
+};
+
+// A window that records the keys it receives.
+class KeyRecordingWnd : public CWnd {
+public:
+    std::vector<int> keys;
+
+protected:
+    void OnKeyDown(UINT nChar, UINT, UINT) override { keys.push_back(static_cast<int>(nChar)); }
+};
+
+class MainFrameTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Application();
+        m_pFrame = new MainFrame;
+        ASSERT_TRUE(m_pFrame->CreateMainWindow());
+        m_hBar = GetMenu(m_pFrame->GetSafeHwnd());
+    }
+    void TearDown() override {
+        for (auto& object : m_published)
+            GetSharedObjects()->RemoveObject(object);
+        if (AfxGetMainWnd() == m_pFrame)
+            m_pFrame->DestroyWindow();
+    }
+
+    template <class T> T* Publish(T* object) {
+        m_published.push_back(Pointer<SharedObject>(object));
+        GetSharedObjects()->AddObject(m_published.back());
+        return object;
+    }
+    HMENU FileMenu() const { return GetSubMenu(m_hBar, 0); }
+    void SendCommand(UINT id) { m_pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0); }
+    void OpenPopup(HMENU hPopup, int position) {
+        m_pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(position, 0));
+    }
+    std::string ItemText(HMENU hMenu, int position) {
+        char text[256] = "";
+        GetMenuStringA(hMenu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
+        return text;
+    }
+
+    MainFrame* m_pFrame = nullptr;
+    HMENU m_hBar = nullptr;
+    std::vector<Pointer<SharedObject>> m_published;
+};
+
+TEST_F(MainFrameTest, HasTheHostMenusTitleAndStatusBar) {
+    ASSERT_EQ(GetMenuItemCount(m_hBar), 4);
+    EXPECT_EQ(ItemText(m_hBar, 0), "&File");
+    EXPECT_EQ(ItemText(m_hBar, 1), "&View");
+    EXPECT_EQ(ItemText(m_hBar, 2), "&Window");
+    EXPECT_EQ(ItemText(m_hBar, 3), "&Help");
+    ASSERT_EQ(GetMenuItemCount(FileMenu()), 1);
+    EXPECT_EQ(ItemText(FileMenu(), 0), "E&xit\tAlt+F4");
+    EXPECT_EQ(GetMenuItemID(FileMenu(), 0), ID_APP_EXIT);
+    String title;
+    m_pFrame->GetWindowText(title);
+    EXPECT_EQ(title.str(), "Corvane");
+    EXPECT_TRUE(m_pFrame->GetStatusBar());
+}
+
+TEST_F(MainFrameTest, PluginCommandsGoToTheMenuManager) {
+    auto* manager = Publish(new FakeMenuManager);
+    SendCommand(101);
+    SendCommand(250);
+    SendCommand(100); // below the plug-ins' identifiers
+    SendCommand(ID_VIEW_STATUS_BAR);
+    EXPECT_THAT(manager->executed, ElementsAre(101, 250));
+}
+
+TEST_F(MainFrameTest, WithoutAMenuManagerCommandsDoNothing) {
+    SendCommand(101);
+    OpenPopup(FileMenu(), 0);
+    EXPECT_EQ(m_pFrame->GetCommandPrompt(101).str(), "");
+}
+
+TEST_F(MainFrameTest, ChoosingAPluginItemReachesTheMenuManager) {
+    auto* manager = Publish(new FakeMenuManager);
+    InsertMenuA(FileMenu(), 0, MF_BYPOSITION | MF_STRING, 101, "&Play\tEnter");
+    GetMenuItemAction(FileMenu(), 0)->trigger();
+    EXPECT_THAT(manager->executed, ElementsAre(101));
+}
+
+TEST_F(MainFrameTest, OpeningAPopupAsksTheStateOfEachPluginItem) {
+    auto* manager = Publish(new FakeMenuManager);
+    HMENU hFile = FileMenu();
+    InsertMenuA(hFile, 0, MF_BYPOSITION | MF_STRING, 101, "&Play\tEnter");
+    InsertMenuA(hFile, 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    InsertMenuA(hFile, 2, MF_BYPOSITION | MF_STRING, 102, "&Stop\tEsc");
+    manager->disabled = {101};
+    manager->checked = {102};
+    OpenPopup(hFile, 0);
+    EXPECT_THAT(manager->updated, ElementsAre(101, 102));
+    EXPECT_TRUE(GetMenuState(hFile, 0, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_FALSE(GetMenuState(hFile, 2, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_TRUE(GetMenuState(hFile, 2, MF_BYPOSITION) & MF_CHECKED);
+    // The host's own Exit item is not the manager's to update.
+    EXPECT_FALSE(GetMenuState(hFile, 3, MF_BYPOSITION) & MF_GRAYED);
+}
+
+TEST_F(MainFrameTest, TheStatusBarItemShowsAndTogglesTheStatusBar) {
+    HMENU hView = GetSubMenu(m_hBar, 1);
+    OpenPopup(hView, 1);
+    EXPECT_TRUE(GetMenuState(hView, 0, MF_BYPOSITION) & MF_CHECKED);
+    SendCommand(ID_VIEW_STATUS_BAR);
+    OpenPopup(hView, 1);
+    EXPECT_FALSE(GetMenuState(hView, 0, MF_BYPOSITION) & MF_CHECKED);
+}
+
+TEST_F(MainFrameTest, AHighlightedItemShowsItsPromptInTheStatusBarAndAsToolTip) {
+    Publish(new FakeMenuManager);
+    HMENU hFile = FileMenu();
+    InsertMenuA(hFile, 0, MF_BYPOSITION | MF_STRING, 101, "&Play\tEnter");
+    m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(101, 0), reinterpret_cast<LPARAM>(hFile));
+    EXPECT_EQ(m_pFrame->GetStatusBar()->currentMessage().toStdString(), "Start playing the project");
+    EXPECT_EQ(GetMenuItemAction(hFile, 0)->toolTip().toStdString(), "Play (Enter)");
+
+    m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_EQ(m_pFrame->GetStatusBar()->currentMessage().toStdString(), "Ready");
+}
+
+TEST_F(MainFrameTest, KeysAreOfferedToTheAcceleratorManagerBeforeTheFocusedWindow) {
+    auto* accelerators = Publish(new FakeAcceleratorManager);
+    auto* window = new KeyRecordingWnd;
+    CRect area(0, 0, 100, 100);
+    ASSERT_TRUE(window->Create(nullptr, "keys", WS_CHILD | WS_VISIBLE, area, m_pFrame, 1));
+    for (int key : {Qt::Key_A, Qt::Key_Q}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(window->GetWidget(), &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(window->GetWidget(), &release);
+    }
+    EXPECT_THAT(accelerators->messages,
+                ElementsAre(std::pair<UINT, int>(WM_KEYDOWN, 'A'), std::pair<UINT, int>(WM_KEYUP, 'A'),
+                            std::pair<UINT, int>(WM_KEYDOWN, 'Q'), std::pair<UINT, int>(WM_KEYUP, 'Q')));
+    // 'Q' was taken by the accelerator manager: the window never saw it.
+    EXPECT_THAT(window->keys, ElementsAre('A'));
+    window->DestroyWindow();
+    delete window;
+}
+
+TEST_F(MainFrameTest, ExitClosesTheMainWindowOnceTheCommandHasReturned) {
+    SendCommand(ID_APP_EXIT);
+    EXPECT_EQ(AfxGetMainWnd(), m_pFrame);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(AfxGetMainWnd(), nullptr);
+}
+
+TEST_F(MainFrameTest, ChildFramesAreListedInStackingOrderAndFoundByExactTitle) {
+    EXPECT_THAT(m_pFrame->GetChildFrames(), IsEmpty());
+    auto* front = new CMDIChildWnd; // frames delete themselves
+    ASSERT_TRUE(front->LoadFrame(0, WS_OVERLAPPEDWINDOW, m_pFrame));
+    front->SetTitle("Front");
+    front->ActivateFrame();
+    auto* timeLine = new CMDIChildWnd;
+    ASSERT_TRUE(timeLine->LoadFrame(0, WS_OVERLAPPEDWINDOW, m_pFrame));
+    timeLine->SetTitle("Time Line");
+    timeLine->ActivateFrame();
+    front->MDIActivate();
+
+    EXPECT_THAT(m_pFrame->GetChildFrames(), ElementsAre(timeLine, front));
+    EXPECT_EQ(m_pFrame->FindChildFrame("Time Line"), timeLine);
+    EXPECT_EQ(m_pFrame->FindChildFrame("Time"), nullptr);
+    EXPECT_EQ(m_pFrame->FindChildFrame("Camera"), nullptr);
+}
+
+} // namespace

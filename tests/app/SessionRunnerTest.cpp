@@ -1,0 +1,152 @@
+#include "app/HostApplication.h"
+#include "app/MainFrame.h"
+#include "app/SessionError.h"
+#include "app/SessionRunner.h"
+#include "app/SessionScript.h"
+
+#include "platform/Automation.h"
+#include "platform/MDIChildWnd.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStatusBar>
+
+using testing::ElementsAre;
+
+namespace {
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "test_app";
+    static char* argv[] = {name, nullptr};
+    static auto* application = QApplication::instance() ? static_cast<QApplication*>(QApplication::instance())
+                                                           : new QApplication(argc, argv);
+    return *application;
+}
+
+// A view that writes down every mouse and key message it receives.
+class RecordingView : public CWnd {
+public:
+    std::vector<std::string> messages;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        static const std::pair<UINT, const char*> names[] = {
+            {WM_LBUTTONDOWN, "ldown"}, {WM_LBUTTONUP, "lup"},         {WM_LBUTTONDBLCLK, "ldbl"},
+            {WM_RBUTTONDOWN, "rdown"}, {WM_RBUTTONUP, "rup"},         {WM_MOUSEMOVE, "move"},
+            {WM_KEYDOWN, "keydown"},   {WM_KEYUP, "keyup"}};
+        for (auto [code, name] : names) {
+            if (code != message)
+                continue;
+            if (message == WM_KEYDOWN || message == WM_KEYUP)
+                messages.push_back(std::string(name) + " " + std::to_string(wParam));
+            else
+                messages.push_back(std::string(name) + " " + std::to_string(GET_X_LPARAM(lParam)) + "," +
+                                   std::to_string(GET_Y_LPARAM(lParam)) + " flags " + std::to_string(wParam));
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+class SessionRunnerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Application();
+        Automation::Instance().Clear();
+        m_host.Start("/nonexistent/Plugins/", true);
+        m_pFrame = new CMDIChildWnd;
+        ASSERT_TRUE(m_pFrame->LoadFrame(0, WS_OVERLAPPEDWINDOW, m_host.GetMainFrame()));
+        m_pFrame->SetTitle("Recorder");
+        m_pView = new RecordingView;
+        CRect area(0, 0, 2000, 2000);
+        ASSERT_TRUE(m_pView->Create(nullptr, "view", WS_CHILD | WS_VISIBLE, area, m_pFrame, 1));
+        m_pFrame->ActivateFrame();
+        SessionRunner::ProcessPendingEvents();
+    }
+    void TearDown() override {
+        m_host.Shutdown();
+        delete m_pView; // its window went with the frame
+        Automation::Instance().SetSessionMode(false);
+    }
+
+    void RunScript(const std::string& text) {
+        SessionRunner(m_host, "test.script").Run(SessionScript::Parse(text, "test.script"));
+    }
+    std::string ErrorOf(const std::string& text) {
+        try {
+            RunScript(text);
+        } catch (const SessionError& error) {
+            return error.what();
+        }
+        return "no error";
+    }
+
+    HostApplication m_host;
+    CMDIChildWnd* m_pFrame = nullptr;
+    RecordingView* m_pView = nullptr;
+};
+
+TEST_F(SessionRunnerTest, MouseCommandsReachTheWindowUnderThePointInClientCoordinates) {
+    RunScript("mouse down left 10 20 @ Recorder\n"
+              "mouse up left 10 20 @ Recorder shift\n"
+              "mouse down right 30 5 @ Recorder ctrl\n"
+              "mouse up right 30 5\n");
+    // The pointer moves to each new point before the press, as a hand moves the mouse.
+    EXPECT_THAT(m_pView->messages, ElementsAre("move 10,20 flags 0", "ldown 10,20 flags 1", "lup 10,20 flags 4",
+                                               "move 30,5 flags 8", "rdown 30,5 flags 10", "rup 30,5 flags 0"));
+}
+
+TEST_F(SessionRunnerTest, ADoubleClickArrivesAsAPersonMakesIt) {
+    RunScript("mouse dblclk left 7 8 @ Recorder\n");
+    EXPECT_THAT(m_pView->messages, ElementsAre("move 7,8 flags 0", "ldown 7,8 flags 1", "lup 7,8 flags 0",
+                                               "ldbl 7,8 flags 1", "lup 7,8 flags 0"));
+}
+
+TEST_F(SessionRunnerTest, ADragPressesMovesInStepsAndReleases) {
+    RunScript("drag left 0 0 40 20 @ Recorder steps 2\n");
+    EXPECT_THAT(m_pView->messages, ElementsAre("move 0,0 flags 0", "ldown 0,0 flags 1", "move 20,10 flags 1", "move 40,20 flags 1",
+                                               "lup 40,20 flags 0"));
+}
+
+TEST_F(SessionRunnerTest, KeysReachTheWindowWithTheirModifiersPressedAround) {
+    RunScript("key Ctrl+A @ Recorder\n");
+    EXPECT_THAT(m_pView->messages, ElementsAre("keydown 17", "keydown 65", "keyup 65", "keyup 17"));
+}
+
+TEST_F(SessionRunnerTest, ResizeSetsTheClientSize) {
+    RunScript("resize Recorder 320 200\n");
+    CRect client;
+    m_pFrame->GetClientRect(&client);
+    EXPECT_EQ(client.Width(), 320);
+    EXPECT_EQ(client.Height(), 200);
+}
+
+TEST_F(SessionRunnerTest, MenuCommandsUpdateStateAndRunTheHostsItems) {
+    RunScript("menu \"&View\" \"&Status Bar\"\n");
+    EXPECT_FALSE(m_host.GetMainFrame()->GetStatusBar()->isVisible());
+    EXPECT_EQ(ErrorOf("menu \"&View\"\n"), "test.script:1: menu item \"&View\" is a submenu, not a command");
+    EXPECT_EQ(ErrorOf("tick\nmenu \"&File\" \"Exit\"\n"), "test.script:2: no menu item \"Exit\" in \"&File\"");
+}
+
+TEST_F(SessionRunnerTest, AnswersAreQueuedForTheNextDialogs) {
+    RunScript("answer message no\nmenu \"&Help\" \"&About Corvane...\"\n");
+    ASSERT_EQ(Automation::Instance().GetMessages().size(), 1u);
+    EXPECT_EQ(Automation::Instance().GetMessages()[0].answer, IDNO);
+}
+
+TEST_F(SessionRunnerTest, CommandsOnWindowsThatAreNotOpenFailNamingTheWindow) {
+    EXPECT_EQ(ErrorOf("mouse move 1 1 @ Camera\n"), "test.script:1: no window titled \"Camera\" is open");
+    EXPECT_EQ(ErrorOf("\n\nkey A @ \"Time Line\"\n"), "test.script:3: no window titled \"Time Line\" is open");
+}
+
+TEST_F(SessionRunnerTest, OpenWithoutAFileMenuLoadsThroughTheProjectAndRejectsMissingFiles) {
+    EXPECT_EQ(ErrorOf("open /nonexistent/x.qmx\n"), "test.script:1: no project file /nonexistent/x.qmx");
+}
+
+TEST_F(SessionRunnerTest, ExitEndsTheSession) {
+    RunScript("menu \"&File\" \"E&xit\\tAlt+F4\"\nmenu \"&View\" \"&Status Bar\"\n");
+    EXPECT_EQ(m_host.GetMainFrame(), nullptr);
+}
+
+} // namespace

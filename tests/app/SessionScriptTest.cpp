@@ -1,0 +1,175 @@
+#include "app/SessionError.h"
+#include "app/SessionScript.h"
+#include "platform/WinTypes.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+using Kind = SessionCommand::Kind;
+
+std::string ErrorOf(const std::string& text) {
+    try {
+        SessionScript::Parse(text, "tour.script");
+    } catch (const SessionError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+TEST(SessionScriptSplitLine, SeparatesWordsByBlanksAndTabs) {
+    EXPECT_EQ(SessionScript::SplitLine("  menu\t&View   Camera  "),
+              (std::vector<std::string>{"menu", "&View", "Camera"}));
+}
+
+TEST(SessionScriptSplitLine, QuotedWordsKeepBlanksAndDecodeEscapes) {
+    EXPECT_EQ(SessionScript::SplitLine(R"(menu "&View" "Front\tCtrl+E" "a \"b\" \\ c\n")"),
+              (std::vector<std::string>{"menu", "&View", "Front\tCtrl+E", "a \"b\" \\ c\n"}));
+}
+
+TEST(SessionScriptSplitLine, EmptyQuotesGiveAnEmptyWordAndPiecesJoin) {
+    EXPECT_EQ(SessionScript::SplitLine(R"(open "" pre"fix "post)"),
+              (std::vector<std::string>{"open", "", "prefix post"}));
+}
+
+TEST(SessionScriptSplitLine, HashStartsACommentOutsideQuotesOnly) {
+    EXPECT_EQ(SessionScript::SplitLine("tick 3 # three ticks"), (std::vector<std::string>{"tick", "3"}));
+    EXPECT_EQ(SessionScript::SplitLine("dump a#b"), (std::vector<std::string>{"dump", "a"}));
+    EXPECT_EQ(SessionScript::SplitLine(R"(dump "a#b")"), (std::vector<std::string>{"dump", "a#b"}));
+    EXPECT_TRUE(SessionScript::SplitLine("   # only a comment").empty());
+}
+
+TEST(SessionScriptSplitLine, CarriageReturnsOfWindowsLinesAreBlanks) {
+    EXPECT_EQ(SessionScript::SplitLine("quit\r"), (std::vector<std::string>{"quit"}));
+}
+
+TEST(SessionScriptSplitLine, RejectsUnterminatedQuotesAndUnknownEscapes) {
+    EXPECT_THROW(SessionScript::SplitLine(R"(open "file)"), std::invalid_argument);
+    EXPECT_THROW(SessionScript::SplitLine(R"(open "file\)"), std::invalid_argument);
+    EXPECT_THROW(SessionScript::SplitLine(R"(open "fi\qle")"), std::invalid_argument);
+}
+
+TEST(SessionScriptParse, KeepsLineNumbersAcrossCommentsAndBlankLines) {
+    auto commands = SessionScript::Parse("# tour\n\nopen sample.qmx\n  \ntick\nquit\n", "s");
+    ASSERT_EQ(commands.size(), 3u);
+    EXPECT_EQ(commands[0].kind, Kind::Open);
+    EXPECT_EQ(*commands[0].path, "sample.qmx");
+    EXPECT_EQ(commands[0].nLine, 3);
+    EXPECT_EQ(commands[1].kind, Kind::Tick);
+    EXPECT_EQ(commands[1].nCount, 1);
+    EXPECT_EQ(commands[1].nLine, 5);
+    EXPECT_EQ(commands[2].kind, Kind::Quit);
+}
+
+TEST(SessionScriptParse, MenuTakesItsTextsTopLevelFirst) {
+    auto commands = SessionScript::Parse(R"(menu "&View" "Orthographic" "Front\tCtrl+E")", "s");
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].menuTexts, (std::vector<std::string>{"&View", "Orthographic", "Front\tCtrl+E"}));
+}
+
+TEST(SessionScriptParse, KeyReadsModifiersNamesAndTargetWindow) {
+    auto commands = SessionScript::Parse("key Ctrl+Shift+S\nkey Enter @ \"Time Line\"\nkey f12\nkey 7\n", "s");
+    ASSERT_EQ(commands.size(), 4u);
+    EXPECT_EQ(commands[0].nKey, Qt::Key_S);
+    EXPECT_EQ(commands[0].modifiers, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(commands[0].title);
+    EXPECT_EQ(commands[1].nKey, Qt::Key_Return);
+    EXPECT_EQ(commands[1].modifiers, Qt::NoModifier);
+    EXPECT_EQ(*commands[1].title, "Time Line");
+    EXPECT_EQ(commands[2].nKey, Qt::Key_F12);
+    EXPECT_EQ(commands[3].nKey, Qt::Key_7);
+}
+
+TEST(SessionScriptParse, MouseAndDragReadButtonsPointsAndOptions) {
+    auto commands = SessionScript::Parse("mouse dblclk left 10 20 @ Front shift\n"
+                                         "mouse move -5 7 ctrl @ Top\n"
+                                         "drag both 1 2 30 40 @ Side steps 3\n"
+                                         "drag right 0 0 9 9\n",
+                                         "s");
+    ASSERT_EQ(commands.size(), 4u);
+    EXPECT_EQ(commands[0].mouseAction, SessionCommand::MouseAction::DoubleClick);
+    EXPECT_EQ(commands[0].buttons, Qt::LeftButton);
+    EXPECT_EQ(commands[0].from, QPoint(10, 20));
+    EXPECT_EQ(*commands[0].title, "Front");
+    EXPECT_EQ(commands[0].modifiers, Qt::ShiftModifier);
+    EXPECT_EQ(commands[1].mouseAction, SessionCommand::MouseAction::Move);
+    EXPECT_EQ(commands[1].from, QPoint(-5, 7));
+    EXPECT_EQ(commands[1].modifiers, Qt::ControlModifier);
+    EXPECT_EQ(commands[2].buttons, Qt::LeftButton | Qt::RightButton);
+    EXPECT_EQ(commands[2].to, QPoint(30, 40));
+    EXPECT_EQ(commands[2].nSteps, 3);
+    EXPECT_EQ(commands[3].buttons, Qt::RightButton);
+    EXPECT_GT(commands[3].nSteps, 0);
+}
+
+TEST(SessionScriptParse, AnswersForFilesMessagesAndDialogs) {
+    auto commands = SessionScript::Parse("answer file \"/tmp/a b.qmx\"\n"
+                                         "answer file cancel\n"
+                                         "answer message no\n"
+                                         "answer dialog ok type 1000 \"x = 1\" select 1001 Light click 1\n"
+                                         "answer dialog cancel\n",
+                                         "s");
+    ASSERT_EQ(commands.size(), 5u);
+    EXPECT_EQ(commands[0].kind, Kind::AnswerFile);
+    EXPECT_EQ(*commands[0].path, "/tmp/a b.qmx");
+    EXPECT_FALSE(commands[1].path);
+    EXPECT_EQ(commands[2].nAnswer, IDNO);
+    EXPECT_TRUE(commands[3].bDialogOk);
+    ASSERT_EQ(commands[3].dialogActions.size(), 3u);
+    EXPECT_EQ(commands[3].dialogActions[0].kind, Automation::DialogAction::Type);
+    EXPECT_EQ(commands[3].dialogActions[0].id, 1000);
+    EXPECT_EQ(commands[3].dialogActions[0].text, "x = 1");
+    EXPECT_EQ(commands[3].dialogActions[1].kind, Automation::DialogAction::Select);
+    EXPECT_EQ(commands[3].dialogActions[1].text, "Light");
+    EXPECT_EQ(commands[3].dialogActions[2].kind, Automation::DialogAction::Click);
+    EXPECT_EQ(commands[3].dialogActions[2].id, 1);
+    EXPECT_FALSE(commands[4].bDialogOk);
+    EXPECT_TRUE(commands[4].dialogActions.empty());
+}
+
+TEST(SessionScriptParse, ResizeScreenshotAndTickArguments) {
+    auto commands = SessionScript::Parse("resize \"Time Line\" 640 200\nscreenshot a.png @ Front\n"
+                                         "screenshot b.png\ntick 0\n",
+                                         "s");
+    ASSERT_EQ(commands.size(), 4u);
+    EXPECT_EQ(*commands[0].title, "Time Line");
+    EXPECT_EQ(commands[0].nWidth, 640);
+    EXPECT_EQ(commands[0].nHeight, 200);
+    EXPECT_EQ(*commands[1].title, "Front");
+    EXPECT_FALSE(commands[2].title);
+    EXPECT_EQ(commands[3].nCount, 0);
+}
+
+TEST(SessionScriptParse, BadLinesNameTheFileTheLineAndTheProblem) {
+    EXPECT_EQ(ErrorOf("quit\n\nfly away\n"), "tour.script:3: unknown command \"fly\"");
+    EXPECT_EQ(ErrorOf("tick x\n"), "tour.script:1: tick count must be a whole number of at least 0, not \"x\"");
+    EXPECT_EQ(ErrorOf("open\n"), "tour.script:1: missing path");
+    EXPECT_EQ(ErrorOf("# c\nquit now\n"), "tour.script:2: unexpected argument \"now\"");
+    EXPECT_EQ(ErrorOf("key Ctrl+Hyper\n"),
+              "tour.script:1: unknown key \"Hyper\" (Enter, Esc, Backspace, Delete, A..Z, 0..9, F1..F12 ...)");
+    EXPECT_EQ(ErrorOf("key Meta+A\n"), "tour.script:1: unknown modifier \"Meta\" in \"Meta+A\" (Ctrl, Shift or Alt)");
+    EXPECT_EQ(ErrorOf("mouse press left 1 2\n"),
+              "tour.script:1: mouse action must be down|up|dblclk|move, not \"press\"");
+    EXPECT_EQ(ErrorOf("resize Front 0 10\n"), "tour.script:1: width must be a whole number of at least 1, not \"0\"");
+    EXPECT_EQ(ErrorOf("drag left 1 2 3\n"), "tour.script:1: missing Y");
+    EXPECT_EQ(ErrorOf("tick 99999999999\n"),
+              "tour.script:1: tick count must be a whole number of at least 0, not \"99999999999\"");
+    EXPECT_EQ(ErrorOf("menu\n"), "tour.script:1: missing menu text");
+    EXPECT_EQ(ErrorOf("quit\nopen \"x\n"), "tour.script:2: unterminated quote starting at column 6");
+    EXPECT_EQ(ErrorOf("answer dialog ok click\n"), "tour.script:1: missing control id");
+    EXPECT_EQ(ErrorOf("screenshot a.png Front\n"),
+              "tour.script:1: unexpected argument \"Front\" (expected @ TITLE)");
+}
+
+TEST(SessionScriptLoad, AMissingFileIsAnErrorNamingIt) {
+    try {
+        SessionScript::Load("/nonexistent/x.script");
+        FAIL() << "no error";
+    } catch (const SessionError& error) {
+        EXPECT_EQ(std::string(error.what()), "/nonexistent/x.script:0: cannot read the script file");
+    }
+}
+
+} // namespace

@@ -1,0 +1,124 @@
+#include "TestHost.h"
+
+#include "platform/Accelerator.h"
+#include "platform/Menu.h"
+
+namespace {
+
+using Commands = std::vector<UINT>;
+
+constexpr BYTE kVirt = FVIRTKEY | FNOINVERT;
+constexpr BYTE kCtrl = kVirt | FCONTROL;
+constexpr BYTE kCtrlShift = kCtrl | FSHIFT;
+
+class AcceleratorManagerTest : public CommandsTest {
+protected:
+    MSG KeyDown(int vk) { return MSG{m_pMainWnd->GetSafeHwnd(), WM_KEYDOWN, static_cast<WPARAM>(vk), 0, 0, {0, 0}}; }
+};
+
+TEST_F(AcceleratorManagerTest, WithNoTableNothingIsTranslated) {
+    MSG message = KeyDown(VK_RETURN);
+    EXPECT_FALSE(m_pAccelManager->TranslateAccelerator(&message));
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(m_pMainWnd->m_commands.empty());
+}
+
+TEST_F(AcceleratorManagerTest, KeysSendTheirCommandsToTheMainWindow) {
+    const ACCEL entries[] = {{kVirt, VK_RETURN, 201}, {kVirt, VK_ESCAPE, 202}, {kVirt, VK_BACK, 203},
+                             {kCtrl, 'S', 204},       {kCtrlShift, 'S', 205}};
+    m_pAccelManager->AddAcceleratorTable(entries, 5);
+
+    PressKey(Qt::Key_Return);
+    PressKey(Qt::Key_Escape);
+    PressKey(Qt::Key_Backspace);
+    PressKey(Qt::Key_S, Qt::ControlModifier);
+    PressKey(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    PressKey(Qt::Key_S); // no entry without Ctrl
+    PressKey(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(m_pMainWnd->m_commands, (Commands{201, 202, 203, 204, 205}));
+}
+
+TEST_F(AcceleratorManagerTest, TheCallersEntriesMayBeATemporary) {
+    {
+        ACCEL entries[] = {{kVirt, VK_RETURN, 201}};
+        m_pAccelManager->AddAcceleratorTable(entries, 1);
+        entries[0].cmd = 999;
+    }
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(m_pMainWnd->m_commands, (Commands{201}));
+}
+
+TEST_F(AcceleratorManagerTest, TheFirstTableThatBindsAKeyWins) {
+    const ACCEL first[] = {{kVirt, VK_RETURN, 201}};
+    const ACCEL second[] = {{kVirt, VK_RETURN, 301}, {kVirt, VK_ESCAPE, 302}};
+    m_pAccelManager->AddAcceleratorTable(first, 1);
+    m_pAccelManager->AddAcceleratorTable(second, 2);
+
+    PressKey(Qt::Key_Return);
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(m_pMainWnd->m_commands, (Commands{201, 302}));
+}
+
+TEST_F(AcceleratorManagerTest, ATableWindowsCouldNotCreateIsSkipped) {
+    const ACCEL entries[] = {{kVirt, VK_RETURN, 201}};
+    m_pAccelManager->AddAcceleratorTable(entries, 0);
+    m_pAccelManager->AddAcceleratorTable(entries, 1);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(m_pMainWnd->m_commands, (Commands{201}));
+}
+
+TEST_F(AcceleratorManagerTest, NothingIsTranslatedAfterShutdown) {
+    const ACCEL entries[] = {{kVirt, VK_RETURN, 201}};
+    m_pAccelManager->AddAcceleratorTable(entries, 1);
+    m_pAccelManager->Shutdown();
+
+    MSG message = KeyDown(VK_RETURN);
+    EXPECT_FALSE(m_pAccelManager->TranslateAccelerator(&message));
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(m_pMainWnd->m_commands.empty());
+
+    // Tables added afterwards work again.
+    m_pAccelManager->AddAcceleratorTable(entries, 1);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(m_pMainWnd->m_commands, (Commands{201}));
+}
+
+TEST_F(AcceleratorManagerTest, AShortcutRunsTheSameCommandAsItsMenuItem) {
+    struct Handler : MenuHandler {
+        void ExecuteMenuItem(int cookie) override { CallLog().push_back("Execute(" + std::to_string(cookie) + ")"); }
+        void* FindInterface(const char* name) override {
+            return InterfaceQuery(name).Answer("MenuHandler", static_cast<MenuHandler*>(this)).Result();
+        }
+    };
+    int id = m_pMenuManager->AddMenuItem(4, "&File\n*", "&Save\tCtrl+S", Pointer<MenuHandler>(new Handler), false,
+                                         false, "");
+    const ACCEL entries[] = {{kCtrl, 'S', static_cast<WORD>(id)}};
+    m_pAccelManager->AddAcceleratorTable(entries, 1);
+
+    PressKey(Qt::Key_S, Qt::ControlModifier);
+    Choose(FindPopup(MenuBar(), "&File"), 1);
+    EXPECT_EQ(CallLog(), (std::vector<std::string>{"Execute(4)", "Execute(4)"}));
+}
+
+TEST_F(AcceleratorManagerTest, KeyUpMessagesAreNotTranslated) {
+    const ACCEL entries[] = {{kVirt, VK_RETURN, 201}};
+    m_pAccelManager->AddAcceleratorTable(entries, 1);
+    MSG message = KeyDown(VK_RETURN);
+    message.message = WM_KEYUP;
+    EXPECT_FALSE(m_pAccelManager->TranslateAccelerator(&message));
+}
+
+TEST(AcceleratorManagerClassTest, AnswersItsInterfacesInOrderAndIsPublishedAsKBAccelManager) {
+    Pointer<AcceleratorManagerStdImpl> accelManager(new AcceleratorManagerStdImpl);
+    AcceleratorManagerStdImpl* object = accelManager.Get();
+    EXPECT_EQ(object->FindInterface("AcceleratorManager"), static_cast<AcceleratorManager*>(object));
+    EXPECT_EQ(object->FindInterface("SharedObject"), static_cast<SharedObject*>(object));
+    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"), static_cast<StaticInstancePlugin*>(object));
+    EXPECT_EQ(object->FindInterface("BasePlugin"), static_cast<BasePlugin*>(object));
+    EXPECT_EQ(object->FindInterface("AcceleratorManagerStdImpl"), object);
+    EXPECT_EQ(object->FindInterface("BaseObject"), nullptr);
+    EXPECT_EQ(object->GetSharedName(), "KBAccel Manager");
+    EXPECT_EQ(object->GetRequiredInterfaces().GetCount(), 0);
+}
+
+} // namespace

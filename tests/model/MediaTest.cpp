@@ -1,0 +1,137 @@
+#include "ModelTestSupport.h"
+
+#include "framework/Debugger.h"
+#include "framework/PluginManager.h"
+#include "framework/RTTIClass.h"
+#include "platform/gdi/CBitmap.h"
+#include "platform/gdi/CDC.h"
+
+#include <QImage>
+
+namespace {
+
+class MediaTest : public ModelTest {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        LoadMediaLibrary();
+        ModelTest::SetUp();
+    }
+
+    // Loads a file that must fail; the debugger line names the file and the problem.
+    void ExpectLoadFails(const char* className, const std::filesystem::path& file, const char* problem) {
+        auto member = NewCastMember(className, file.string());
+        TVK::GetDebugger()->ClearLines();
+        EXPECT_FALSE(member->Load()) << file;
+        ASSERT_FALSE(TVK::GetDebugger()->GetLines().empty());
+        const std::string& line = TVK::GetDebugger()->GetLines().back();
+        EXPECT_NE(line.find("\"" + file.string() + "\""), std::string::npos) << line;
+        EXPECT_NE(line.find(problem), std::string::npos) << line;
+    }
+
+    // Draws a thumbnail on white and counts the pixels it changed inside and
+    // outside the area.
+    std::pair<int, int> Thumbnail(const Pointer<CastMember>& member) {
+        CDC target, scratch;
+        target.CreateCompatibleDC(nullptr);
+        scratch.CreateCompatibleDC(&target);
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&target, 80, 80);
+        CBitmap* old = target.SelectObject(&bitmap);
+        target.FillSolidRect(0, 0, 80, 80, RGB(255, 255, 255));
+        member->DrawThumbnail(&target, &scratch, RECT{10, 10, 70, 60});
+        std::pair<int, int> changed{0, 0};
+        for (int y = 0; y < 80; ++y)
+            for (int x = 0; x < 80; ++x)
+                if (target.GetPixel(x, y) != RGB(255, 255, 255))
+                    ++(x >= 10 && x < 70 && y >= 10 && y < 60 ? changed.first : changed.second);
+        target.SelectObject(old);
+        return changed;
+    }
+
+    TemporaryFolder m_folder;
+};
+
+TEST_F(MediaTest, TheLibraryListsItsClassesForViewersAndRegistersThemByName) {
+    using ListFunction = const char* (*)();
+    auto list = reinterpret_cast<ListFunction>(
+        GetPluginManager()->GetSymbol(CORVANE_APP_DIR "/Plugins/CorvaneMedia.dll", "GetProjectorPluginList"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_STREQ(list(), "MeshCM\nImageCM\nTextCM\n");
+    for (const char* name : {"MeshCM", "ImageCM", "TextCM"}) {
+        const RTTIClass* record = RTTIClass::FindClass(name);
+        EXPECT_TRUE(record->GetSupportsFunction()("CastMember")) << name;
+        EXPECT_TRUE(record->GetSupportsFunction()("BasePlugin")) << name;
+        EXPECT_FALSE(record->GetSupportsFunction()("Instance")) << name;
+    }
+    for (const char* name : {"Actor", "Light", "FrameScript"})
+        EXPECT_TRUE(RTTIClass::FindClass(name)->GetSupportsFunction()("Instance")) << name;
+    for (const char* name : {"LightCM", "DummyCM"})
+        EXPECT_TRUE(RTTIClass::FindClass(name)->GetSupportsFunction()("CastMember")) << name;
+}
+
+TEST_F(MediaTest, CastMembersListTheirFileTypesAndNameThemselvesAfterTheirFile) {
+    auto mesh = NewCastMember("MeshCM", "/some/where/Robot.obj");
+    EXPECT_EQ(mesh->GetName().str(), "Robot.obj");
+    EXPECT_EQ(mesh->GetFileName().str(), "/some/where/Robot.obj");
+    EXPECT_EQ(mesh->GetFileTypes()[0].str(), "Wavefront Mesh (*.obj)\n*.obj");
+    auto image = NewCastMember("ImageCM");
+    ASSERT_EQ(image->GetFileTypes().GetCount(), 3);
+    EXPECT_EQ(image->GetFileTypes()[1].str(), "JPEG Image (*.jpg)\n*.jpg");
+    EXPECT_EQ(NewCastMember("TextCM", "C:\\texts\\title.txt")->GetName().str(), "title.txt");
+    auto light = NewCastMember("LightCM");
+    EXPECT_EQ(light->GetName().str(), "Light");
+    EXPECT_EQ(light->GetFileTypes().GetCount(), 0);
+    EXPECT_TRUE(light->Load());
+    EXPECT_EQ(NewCastMember("DummyCM")->GetFileTypes().GetCount(), 0);
+}
+
+TEST_F(MediaTest, MissingOrDamagedFilesFailWithADebuggerLineNamingFileAndProblem) {
+    ExpectLoadFails("MeshCM", m_folder / "absent.obj", "no such file");
+    ExpectLoadFails("MeshCM", m_folder.Write("holes.obj", "v 0 0 0\nv 1 0 0\nf 1 2 7\n"), "vertex");
+    ExpectLoadFails("MeshCM", m_folder.Write("flat.obj", "v 0 0 0\n"), "no faces");
+    ExpectLoadFails("MeshCM", m_folder.Path(), "not a file");
+    ExpectLoadFails("ImageCM", m_folder.Write("broken.png", "\x89PNG\r\n\x1a\n not really"), "not a readable image");
+    ExpectLoadFails("TextCM", m_folder.Write("blank.txt", "\n\n"), "no text");
+    ExpectLoadFails("TextCM", m_folder.Write("long.txt", std::string(70000, 'a')), "too long");
+}
+
+TEST_F(MediaTest, ThumbnailsDrawInsideTheirArea) {
+    auto mesh = NewCastMember("MeshCM", m_folder.Write("t.obj", "v 0 0 0\nv 1 0 0\nv 0 1 1\nf 1 2 3\n").string());
+    ASSERT_TRUE(mesh->Load());
+    QImage picture(30, 10, QImage::Format_RGB32);
+    picture.fill(QColor(0, 128, 0));
+    auto file = m_folder / "green.bmp";
+    ASSERT_TRUE(picture.save(QString::fromStdString(file.string())));
+    auto image = NewCastMember("ImageCM", file.string());
+    ASSERT_TRUE(image->Load());
+    auto text = NewCastMember("TextCM", m_folder.Write("t.txt", "Hi").string());
+    ASSERT_TRUE(text->Load());
+    for (const auto& member : {mesh, image, text, NewCastMember("LightCM"), NewCastMember("DummyCM")}) {
+        auto [inside, outside] = Thumbnail(member);
+        EXPECT_GT(inside, 5) << member->GetClass()->GetName().str();
+        EXPECT_EQ(outside, 0) << member->GetClass()->GetName().str();
+    }
+    // The picture keeps its proportions: 60 x 20 in the middle of 60 x 50.
+    EXPECT_EQ(Thumbnail(image).first, 60 * 20);
+}
+
+TEST_F(MediaTest, EachInstanceClassAcceptsItsOwnCastMembers) {
+    auto mesh = NewCastMember("MeshCM");
+    auto light = NewCastMember("LightCM");
+    auto dummy = NewCastMember("DummyCM");
+    auto actor = NewInstance("Actor", nullptr);
+    EXPECT_TRUE(actor->AcceptsCastMember(mesh));
+    EXPECT_TRUE(actor->AcceptsCastMember(NewCastMember("ImageCM")));
+    EXPECT_TRUE(actor->AcceptsCastMember(NewCastMember("TextCM")));
+    EXPECT_FALSE(actor->AcceptsCastMember(light));
+    EXPECT_FALSE(actor->AcceptsCastMember(dummy));
+    EXPECT_TRUE(NewInstance("Light", nullptr)->AcceptsCastMember(light));
+    EXPECT_FALSE(NewInstance("Light", nullptr)->AcceptsCastMember(mesh));
+    EXPECT_TRUE(NewInstance("FrameScript", nullptr)->AcceptsCastMember(dummy));
+    EXPECT_FALSE(NewInstance("FrameScript", nullptr)->AcceptsCastMember(light));
+    actor->SetCastMember(mesh);
+    EXPECT_TRUE(actor->GetCastMember() == mesh);
+}
+
+} // namespace

@@ -1,0 +1,244 @@
+#include "ModelTestSupport.h"
+
+#include "framework/Debugger.h"
+#include "platform/Automation.h"
+#include "platform/WinTypes.h"
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+const char* const kTriangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
+
+class ProjectFileTest : public ModelTest {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        LoadMediaLibrary();
+        ModelTest::SetUp();
+    }
+
+    // A project with every kind of content, the play head in the middle.
+    void BuildProject() {
+        auto mesh = NewCastMember("MeshCM", m_folder.Write("media/triangle.obj", kTriangle).string());
+        auto text = NewCastMember("TextCM", m_outside.Write("title.txt", "Hello\n").string());
+        ASSERT_TRUE(mesh->Load());
+        ASSERT_TRUE(text->Load());
+        m_pCastList->AddCastMember(mesh);
+        m_pCastList->AddCastMember(text);
+
+        auto actor = Place("Actor", mesh, 1, 1, 100);
+        Set(actor, "TranslateX", "1.25");
+        Set(actor, "OnFrame", "self:set('RotationY', player.frame())\n");
+        auto keyFrames = actor.As<AllowsKeyFrames>("AllowsKeyFrames");
+        keyFrames->AddKeyFrame(30).As<HasProperties>("HasProperties")->SetPropertyValue("TranslateX", "3");
+        keyFrames->AddKeyFrame(60).As<HasProperties>("HasProperties")->SetPropertyValue("Green", "-0.75");
+        Place("Actor", text, 2, 10, 20);
+        auto light = Place("Light", NewCastMember("LightCM"), 3, 1, 100);
+        Set(light, "TranslateZ", "4");
+        auto script = Place("FrameScript", NewCastMember("DummyCM"), 4, 50, 50);
+        Set(script, "Script", "player.go(1)");
+        m_pPlayer->SetCurrentFrame(45);
+    }
+
+    size_t InstanceCount() { return m_model.DescribeState()["instances"].size(); }
+
+    std::string LastError() {
+        const auto& lines = TVK::GetDebugger()->GetLines();
+        return lines.empty() ? std::string() : lines.back();
+    }
+
+    TemporaryFolder m_folder;
+    TemporaryFolder m_outside;
+};
+
+TEST_F(ProjectFileTest, SaveLoadSaveGivesTheSameBytes) {
+    BuildProject();
+    auto first = m_folder / "first.qmx";
+    auto second = m_folder / "second.qmx";
+    ASSERT_TRUE(m_pProject->Save(nullptr, String(first.string())));
+    ASSERT_TRUE(m_pProject->Load(nullptr, String(first.string())));
+    m_pPlayer->SetCurrentFrame(70);
+    ASSERT_TRUE(m_pProject->Save(nullptr, String(second.string())));
+    EXPECT_EQ(ReadFile(first), ReadFile(second));
+    EXPECT_TRUE(TVK::GetDebugger()->GetLines().empty());
+}
+
+TEST_F(ProjectFileTest, TheFileIsVersionedJsonWithMediaBelowTheProjectRelative) {
+    BuildProject();
+    auto path = m_folder / "project.qmx";
+    ASSERT_TRUE(m_pProject->Save(nullptr, String(path.string())));
+    EXPECT_EQ(m_pProject->GetFileName().str(), path.string());
+    auto file = nlohmann::json::parse(ReadFile(path));
+    EXPECT_EQ(file["format"], "Corvane project");
+    EXPECT_EQ(file["version"], 1);
+    EXPECT_EQ(file["frameRate"], 25);
+    EXPECT_EQ(file["cast"][0]["file"], "media/triangle.obj");
+    EXPECT_EQ(file["cast"][1]["file"], (m_outside / "title.txt").string());
+    const auto& actor = file["instances"][0];
+    EXPECT_EQ(actor["class"], "Actor");
+    EXPECT_EQ(actor["cast"], 0);
+    EXPECT_EQ(actor["properties"]["TranslateX"], "1.25"); // as typed, not as shown at frame 45
+    EXPECT_EQ(actor["keyframes"][0]["frame"], 30);
+    EXPECT_EQ(actor["keyframes"][0]["changes"]["TranslateX"], 3.0);
+    EXPECT_EQ(file["instances"][2]["cast"]["class"], "LightCM");
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
+        EXPECT_EQ(entry.path().filename().string().find(".project.qmx"), std::string::npos) << "temporary file left";
+}
+
+TEST_F(ProjectFileTest, LoadingRebuildsTheProjectAtFrameOne) {
+    BuildProject();
+    auto path = m_folder / "project.qmx";
+    ASSERT_TRUE(m_pProject->Save(nullptr, String(path.string())));
+    auto saved = m_model.DescribeState();
+    m_pProject->New();
+    ASSERT_TRUE(m_pProject->Load(nullptr, String(path.string())));
+    auto loaded = m_model.DescribeState();
+    EXPECT_EQ(loaded["project"]["frame"], 1);
+    EXPECT_EQ(loaded["project"]["file"], path.string());
+    EXPECT_EQ(loaded["cast"], saved["cast"]);
+    ASSERT_EQ(loaded["instances"].size(), 4u);
+    EXPECT_EQ(loaded["instances"][0]["properties"]["TranslateX"], "1.25");
+    EXPECT_EQ(loaded["instances"][0]["keyframes"], saved["instances"][0]["keyframes"]);
+    EXPECT_EQ(loaded["instances"][2]["properties"]["TranslateZ"], "4");
+    EXPECT_EQ(loaded["instances"][3]["properties"]["Script"], "player.go(1)");
+    m_pPlayer->SetCurrentFrame(45);
+    EXPECT_EQ(m_model.DescribeState()["instances"][0]["properties"], saved["instances"][0]["properties"]);
+}
+
+TEST_F(ProjectFileTest, NewEmptiesTheProject) {
+    BuildProject();
+    ASSERT_TRUE(m_pProject->Save(nullptr, String((m_folder / "p.qmx").string())));
+    m_pProject->New();
+    auto state = m_model.DescribeState();
+    EXPECT_EQ(state["project"]["file"], "");
+    EXPECT_EQ(state["project"]["frame"], 1);
+    EXPECT_TRUE(state["instances"].empty());
+    EXPECT_TRUE(state["cast"].empty());
+    EXPECT_FALSE(m_pTimeLine->GetSelectedInstance());
+}
+
+struct BadFile {
+    const char* name;
+    std::string content;
+    const char* problem;
+};
+
+TEST_F(ProjectFileTest, BadFilesAreRefusedWithAClearMessageAndTheProjectStaysAsItWas) {
+    BuildProject();
+    auto good = m_folder / "good.qmx";
+    ASSERT_TRUE(m_pProject->Save(nullptr, String(good.string())));
+    std::string text = ReadFile(good);
+    auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string changed = text;
+        changed.replace(changed.find(from), from.size(), to);
+        return changed;
+    };
+    const std::vector<BadFile> files = {
+        {"truncated.qmx", text.substr(0, text.size() / 2), "damaged or truncated"},
+        {"empty.qmx", "", "empty"},
+        {"picture.qmx", "\x89PNG\r\n\x1a\n", "not a Corvane project"},
+        {"foreign.qmx", R"({"name": "something else"})", "not a Corvane project"},
+        {"newer.qmx", replaced("\"version\": 1", "\"version\": 7"), "newer version of Corvane (file format version 7"},
+        {"badrow.qmx", replaced("\"row\": 2", "\"row\": \"two\""), "instance 2: \"row\" is not a whole number"},
+        {"unknown.qmx", replaced("\"Light\"", "\"Lamp\""), "instance 3: the class \"Lamp\" is unknown"},
+        {"property.qmx", replaced("\"TranslateZ\"", "\"Colour\""), "instance 3: there is no property \"Colour\""},
+        {"castindex.qmx", replaced("\"cast\": 1", "\"cast\": 9"), "instance 2: \"cast\" names no cast member"},
+        {"mismatch.qmx", replaced("\"LightCM\"", "\"DummyCM\""), "instance 3: it cannot show a cast member"},
+        {"field.qmx", replaced("\"frameRate\"", "\"speed\""), "unknown field \"speed\""},
+    };
+    auto before = m_model.DescribeState();
+    for (const auto& bad : files) {
+        auto path = m_folder.Write(bad.name, bad.content);
+        Automation::Instance().Clear();
+        EXPECT_FALSE(m_pProject->Load(nullptr, String(path.string()))) << bad.name;
+        const auto& shown = Automation::Instance().GetMessages();
+        ASSERT_EQ(shown.size(), 1u) << bad.name;
+        const std::string& message = shown[0].text;
+        EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONHAND);
+        EXPECT_EQ(message.rfind("Unable to open the project \"" + path.string() + "\": ", 0), 0u) << message;
+        EXPECT_NE(message.find(bad.problem), std::string::npos) << message;
+        EXPECT_EQ(m_model.DescribeState(), before) << bad.name;
+    }
+    EXPECT_FALSE(m_pProject->Load(nullptr, String((m_folder / "missing.qmx").string())));
+    EXPECT_NE(LastError().find("cannot be read"), std::string::npos);
+    EXPECT_FALSE(m_pProject->Load(nullptr, String(m_folder.Path().string())));
+    EXPECT_NE(LastError().find("it is not a file"), std::string::npos);
+    EXPECT_EQ(m_model.DescribeState(), before);
+}
+
+TEST_F(ProjectFileTest, OddFilesAreRefusedWithoutHarm) {
+    const std::string head = R"({"format": "Corvane project", "version": 1, )";
+    const std::string actor = R"({"class": "Actor", "row": 1, "start": 1, "stop": 9)";
+    const std::vector<std::pair<std::string, const char*>> files = {
+        {head + R"("frameRate": 1e999})", "damaged or truncated"},
+        {head + R"("frameRate": 0})", "frame rate"},
+        {R"({"format": "Corvane project", "version": 1.5})", "no file format version"},
+        {R"({"format": "Corvane project", "version": -3})", "not valid"},
+        {R"({"format": "Corvane project", "version": 18446744073709551615})", "newer version"},
+        {head + R"("instances": [{"class": "Actor", "row": 99999999999, "start": 1, "stop": 9}]})", "out of range"},
+        {head + R"("x": )" + std::string(100000, '[') + std::string(100000, ']') + "}", "unknown field \"x\""},
+        {head + "\"instances\": [\"\xff\xfe\"]}", "damaged or truncated"},
+        {head + R"("instances": {}})", "\"instances\" is not a list"},
+        {head + R"("instances": [)" + actor + R"(, "keyframes": [{"frame": 3}, {"frame": 3}]}]})", "two key frames"},
+        {head + R"("instances": [)" + actor + R"(, "keyframes": [{"frame": 3, "changes": {"Red": "1"}}]}]})",
+         "\"Red\" is not a number"},
+        {head + R"("instances": [)" + actor + R"(, "keyframes": [{"frame": 3, "changes": {"Type": 1}}]}]})",
+         "no property \"Type\""},
+        {head + R"("instances": [)" + actor + R"(, "cast": {"class": "Actor"}}]})", "is no CastMember class"},
+        {head + R"("instances": [{"class": "LightCM", "row": 1, "start": 1, "stop": 9}]})", "is no Instance class"},
+        {head + R"("cast": [{"class": "MeshCM", "file": 7}]})", "cast member 1: \"file\" is not a text"},
+        {std::string("{\"format\": \"Corvane project\"") + '\0' + ", \"version\": 1}", "damaged or truncated"},
+    };
+    auto before = m_model.DescribeState();
+    for (const auto& [text, problem] : files) {
+        auto path = m_folder.Write("odd.qmx", text);
+        Automation::Instance().Clear();
+        EXPECT_FALSE(m_pProject->Load(nullptr, String(path.string()))) << text.substr(0, 200);
+        ASSERT_EQ(Automation::Instance().GetMessages().size(), 1u);
+        EXPECT_NE(Automation::Instance().GetMessages()[0].text.find(problem), std::string::npos)
+            << Automation::Instance().GetMessages()[0].text;
+        EXPECT_EQ(m_model.DescribeState(), before);
+    }
+}
+
+TEST_F(ProjectFileTest, MissingMediaDoNotStopTheProjectAndKeepTheirFiles) {
+    BuildProject();
+    auto path = m_folder / "project.qmx";
+    ASSERT_TRUE(m_pProject->Save(nullptr, String(path.string())));
+    std::filesystem::remove(m_folder / "media/triangle.obj");
+    Automation::Instance().Clear();
+    ASSERT_TRUE(m_pProject->Load(nullptr, String(path.string())));
+    ASSERT_EQ(Automation::Instance().GetMessages().size(), 1u);
+    EXPECT_EQ(Automation::Instance().GetMessages()[0].text,
+              "The project \"" + path.string() + "\" was opened, but these media could not be loaded:\n" +
+                  (m_folder / "media/triangle.obj").string());
+    EXPECT_EQ(InstanceCount(), 4u);
+    ASSERT_TRUE(m_pProject->Save(nullptr, String(path.string())));
+    EXPECT_EQ(nlohmann::json::parse(ReadFile(path))["cast"][0]["file"], "media/triangle.obj");
+}
+
+TEST_F(ProjectFileTest, AFailedSaveKeepsTheOldFileAndTheOldName) {
+    BuildProject();
+    auto path = m_folder / "project.qmx";
+    ASSERT_TRUE(m_pProject->Save(nullptr, String(path.string())));
+    std::string saved = ReadFile(path);
+    auto blocked = m_folder.Write("not-a-folder", "") / "project.qmx";
+    EXPECT_FALSE(m_pProject->Save(nullptr, String(blocked.string())));
+    EXPECT_NE(LastError().find("Unable to save the project to \"" + blocked.string() + "\""), std::string::npos);
+    EXPECT_EQ(m_pProject->GetFileName().str(), path.string());
+    EXPECT_EQ(ReadFile(path), saved);
+}
+
+TEST_F(ProjectFileTest, BackslashesInPathsMeanSlashes) {
+    m_folder.Write("media/triangle.obj", kTriangle);
+    std::string project = R"({"format": "Corvane project", "version": 1,
+        "cast": [{"class": "MeshCM", "file": "media\\triangle.obj"}],
+        "instances": [{"class": "Actor", "row": 1, "start": 1, "stop": 5, "cast": 0}]})";
+    auto path = m_folder.Write("windows.qmx", project);
+    ASSERT_TRUE(m_pProject->Load(nullptr, String(path.string())));
+    EXPECT_EQ(m_model.DescribeState()["cast"][0]["file"], (m_folder / "media/triangle.obj").string());
+    EXPECT_TRUE(TVK::GetDebugger()->GetLines().empty());
+}
+
+} // namespace

@@ -1,0 +1,161 @@
+#include "PlatformTestSupport.h"
+#include "platform/Accelerator.h"
+#include "platform/Keyboard.h"
+#include "platform/MDIChildWnd.h"
+#include "platform/MDIFrameWnd.h"
+#include "platform/Menu.h"
+
+#include <QMdiArea>
+#include <QTest>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+
+namespace {
+
+class CommandFrame : public CMDIFrameWnd {
+public:
+    std::vector<std::string> m_log;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM) override {
+        m_log.push_back("WM_COMMAND " + std::to_string(LOWORD(wParam)) + " " + std::to_string(HIWORD(wParam)));
+        return TRUE;
+    }
+    void OnInitMenuPopup(HMENU hPopupMenu, UINT nIndex, BOOL) override {
+        m_log.push_back("WM_INITMENUPOPUP " + std::to_string(nIndex));
+        if (m_bDisableOnUpdate)
+            EnableMenuItem(hPopupMenu, 0, MF_BYPOSITION | MF_GRAYED);
+    }
+
+public:
+    bool m_bDisableOnUpdate = false;
+};
+
+// Real key presses in the main window, offered through the key hook to the
+// tables in order, as a host offers them.
+class AcceleratorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_pMain = new CommandFrame;
+        ASSERT_TRUE(m_pMain->LoadFrame(128));
+        m_pMain->ShowWindow(SW_SHOW);
+        m_pMain->GetWidget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_pMain->GetWidget()));
+        SetKeyMessageFilter([this](MSG& msg) {
+            for (HACCEL hAccel : m_tables)
+                if (TranslateAcceleratorA(m_pMain, hAccel, &msg))
+                    return true;
+            return false;
+        });
+    }
+    void TearDown() override {
+        SetKeyMessageFilter(nullptr);
+        for (HACCEL hAccel : m_tables)
+            DestroyAcceleratorTable(hAccel);
+        m_pMain->DestroyWindow();
+        FlushDeletes();
+    }
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(m_pMain->GetWidget()->windowHandle(), key, modifiers);
+    }
+
+    CommandFrame* m_pMain = nullptr;
+    std::vector<HACCEL> m_tables;
+};
+
+TEST_F(AcceleratorTest, KeysMatchWithExactlyTheirModifiers) {
+    ACCEL entries[] = {{0x03, 0x0D, 301}, {0x0B, 'Q', 302}, {0x0B, 'S', 303}, {0x0F, 'S', 304}};
+    m_tables.push_back(CreateAcceleratorTableA(entries, 4));
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Q, Qt::ControlModifier);
+    Press(Qt::Key_S, Qt::ControlModifier);
+    Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    Press(Qt::Key_Q);
+    Press(Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
+    Press(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_THAT(m_pMain->m_log,
+                ElementsAre("WM_COMMAND 301 1", "WM_COMMAND 302 1", "WM_COMMAND 303 1", "WM_COMMAND 304 1"));
+}
+
+TEST_F(AcceleratorTest, TheFirstTableThatBindsAKeyWins) {
+    ACCEL first[] = {{0x03, 0x1B, 401}};
+    ACCEL second[] = {{0x03, 0x1B, 402}, {0x03, 0x08, 403}};
+    m_tables.push_back(CreateAcceleratorTableA(first, 1));
+    m_tables.push_back(CreateAcceleratorTableA(second, 2));
+    Press(Qt::Key_Escape);
+    Press(Qt::Key_Backspace);
+    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_COMMAND 401 1", "WM_COMMAND 403 1"));
+}
+
+TEST_F(AcceleratorTest, TheTableKeepsItsOwnCopyOfTheEntries) {
+    ACCEL entries[] = {{0x0B, 'L', 501}};
+    m_tables.push_back(CreateAcceleratorTableA(entries, 1));
+    entries[0].cmd = 999;
+    Press(Qt::Key_L, Qt::ControlModifier);
+    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_COMMAND 501 1"));
+}
+
+TEST_F(AcceleratorTest, OnlyKeyDownMessagesAreTranslated) {
+    ACCEL entries[] = {{0x03, 0x0D, 601}};
+    HACCEL hAccel = CreateAcceleratorTableA(entries, 1);
+    m_tables.push_back(hAccel);
+    MSG up{m_pMain, WM_KEYUP, 0x0D, 0, 0, {0, 0}};
+    EXPECT_EQ(TranslateAcceleratorA(m_pMain, hAccel, &up), 0);
+    MSG down{m_pMain, WM_KEYDOWN, 0x0D, 0, 0, {0, 0}};
+    EXPECT_NE(TranslateAcceleratorA(m_pMain, hAccel, &down), 0);
+    EXPECT_EQ(TranslateAcceleratorA(nullptr, hAccel, &down), 0);
+}
+
+TEST_F(AcceleratorTest, AMenuItemIsUpdatedFirstAndADisabledOneGivesNoCommand) {
+    HMENU hControl = CreatePopupMenu();
+    AppendMenuA(GetMenu(m_pMain), MF_POPUP, reinterpret_cast<UINT_PTR>(hControl), "&Control");
+    AppendMenuA(hControl, MF_STRING, 701, "&Play\tEnter");
+    ACCEL entries[] = {{0x03, 0x0D, 701}};
+    m_tables.push_back(CreateAcceleratorTableA(entries, 1));
+    Press(Qt::Key_Return);
+    m_pMain->m_bDisableOnUpdate = true;
+    Press(Qt::Key_Return);
+    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_INITMENUPOPUP 0", "WM_COMMAND 701 1", "WM_INITMENUPOPUP 0"));
+}
+
+TEST_F(AcceleratorTest, KeysReachTheTablesWhileAChildFrameHasTheFocus) {
+    class Frame : public CMDIChildWnd {};
+    auto* pFrame = new Frame;
+    ASSERT_TRUE(pFrame->LoadFrame(103, 0x00CF0000, m_pMain, nullptr));
+    pFrame->ShowWindow(SW_RESTORE);
+    pFrame->ActivateFrame();
+    pFrame->SetFocus();
+    ACCEL entries[] = {{0x0B, 'W', 901}, {0x0B, 0x73, 902}};
+    m_tables.push_back(CreateAcceleratorTableA(entries, 2));
+    Press(Qt::Key_W, Qt::ControlModifier);
+    Press(Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_COMMAND 901 1", "WM_COMMAND 902 1"));
+    EXPECT_EQ(m_pMain->MDIGetActive(), pFrame);
+}
+
+TEST_F(AcceleratorTest, CtrlF4ClosesTheChildFrameWhenNoTableTakesIt) {
+    class Frame : public CMDIChildWnd {};
+    auto* pFrame = new Frame;
+    ASSERT_TRUE(pFrame->LoadFrame(103, 0x00CF0000, m_pMain, nullptr));
+    pFrame->ShowWindow(SW_RESTORE);
+    pFrame->ActivateFrame();
+    pFrame->SetFocus();
+    Press(Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_TRUE(m_pMain->GetMDIArea()->subWindowList().isEmpty());
+}
+
+TEST_F(AcceleratorTest, ADestroyedTableTranslatesNothing) {
+    ACCEL entries[] = {{0x03, 0x0D, 801}};
+    HACCEL hAccel = CreateAcceleratorTableA(entries, 1);
+    EXPECT_TRUE(DestroyAcceleratorTable(hAccel));
+    EXPECT_FALSE(DestroyAcceleratorTable(hAccel));
+    MSG down{m_pMain, WM_KEYDOWN, 0x0D, 0, 0, {0, 0}};
+    EXPECT_EQ(TranslateAcceleratorA(m_pMain, hAccel, &down), 0);
+    EXPECT_EQ(CreateAcceleratorTableA(entries, 0), nullptr);
+    EXPECT_EQ(CreateAcceleratorTableA(nullptr, 1), nullptr);
+}
+
+} // namespace

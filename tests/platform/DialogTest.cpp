@@ -1,0 +1,270 @@
+#include "PlatformTestSupport.h"
+#include "framework/Debugger.h"
+#include "platform/Button.h"
+#include "platform/ComboBox.h"
+#include "platform/DataExchange.h"
+#include "platform/Dialog.h"
+#include "platform/Edit.h"
+#include "platform/ListBox.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+
+namespace {
+
+constexpr UINT kTestDialog = 9106;
+constexpr DWORD kVisible = WS_CHILD | WS_VISIBLE;
+
+void RegisterTestDialog() {
+    RegisterDialogTemplate(
+        kTestDialog,
+        {"Property Editor Dialog",
+         169,
+         121,
+         WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+         {{"STATIC", "List of properties :", -1, 7, 7, 57, 8, kVisible},
+          {"LISTBOX", "", 1001, 7, 18, 95, 96, kVisible | LBS_SORT | LBS_NOTIFY | WS_VSCROLL},
+          {"EDIT", "", 1002, 109, 29, 53, 12, kVisible | ES_AUTOHSCROLL | WS_TABSTOP},
+          {"EDIT", "", 1000, 109, 45, 40, 12, kVisible | ES_NUMBER},
+          {"COMBOBOX", "", 1004, 7, 8, 117, 81, kVisible | CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL},
+          {"EDIT", "", 1005, 7, 60, 90, 40, kVisible | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL},
+          {"BUTTON", "Scripts", 1003, 112, 83, 50, 14, kVisible | BS_PUSHBUTTON},
+          {"BUTTON", "Hidden", 1006, 112, 60, 50, 14, WS_CHILD | BS_PUSHBUTTON},
+          {"BUTTON", "Close", IDOK, 112, 100, 50, 14, kVisible | BS_DEFPUSHBUTTON}}});
+}
+
+class TestDialog : public CDialog {
+public:
+    TestDialog() : CDialog(kTestDialog) { RegisterTestDialog(); }
+
+    CListBox m_list;
+    CEdit m_value;
+    CButton m_scripts;
+    std::vector<std::string> m_log;
+    std::function<void(TestDialog&)> m_onInit;
+    std::string m_valueAtOk;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        CDialog::DoDataExchange(pDX);
+        DDX_Control(pDX, 1001, m_list);
+        DDX_Control(pDX, 1002, m_value);
+        DDX_Control(pDX, 1003, m_scripts);
+    }
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        m_log.push_back("WM_INITDIALOG");
+        m_list.AddString("TranslateX");
+        m_list.AddString("blue");
+        m_list.AddString("Alpha");
+        auto* pCombo = static_cast<CComboBox*>(GetDlgItem(1004));
+        pCombo->AddString("Script2");
+        pCombo->AddString("Script1");
+        if (m_onInit)
+            m_onInit(*this);
+        return TRUE;
+    }
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        m_log.push_back("WM_COMMAND " + std::to_string(LOWORD(wParam)) + " " + std::to_string(HIWORD(wParam)));
+        return CDialog::OnCommand(wParam, lParam);
+    }
+    void OnSize(UINT, int cx, int cy) override {
+        m_log.push_back("WM_SIZE " + std::to_string(cx) + " " + std::to_string(cy));
+    }
+    void OnOK() override {
+        String text;
+        m_value.GetWindowText(text);
+        m_valueAtOk = text.str();
+        CDialog::OnOK();
+    }
+};
+
+class DialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Automation::Instance().Clear();
+        TVK::GetDebugger()->ClearLines();
+    }
+    void TearDown() override {
+        Automation::Instance().Clear();
+        Automation::Instance().SetSessionMode(false);
+        FlushDeletes();
+    }
+    using Action = Automation::DialogAction;
+};
+
+TEST_F(DialogTest, AnsweredDialogIsBuiltInitialisedActedOnAndClosed) {
+    Automation::Instance().QueueDialogAnswer(
+        true, {{Action::Select, 1001, "blue"}, {Action::Type, 1002, " 12 "}, {Action::Select, 1004, "Script2"},
+               {Action::Click, 1003, ""}});
+    TestDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    // The first size message arrives while the dialog is being created.
+    EXPECT_THAT(dialog.m_log,
+                ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 1001 1", "WM_COMMAND 1002 768",
+                            "WM_COMMAND 1004 1", "WM_COMMAND 1003 0", "WM_COMMAND 1 0"));
+    EXPECT_EQ(dialog.m_valueAtOk, " 12 ");
+    EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(dialog.m_list.GetSafeHwnd(), nullptr);
+}
+
+TEST_F(DialogTest, ControlsAreReachedByIdAndBoundMembersAnswerForThem) {
+    Automation::Instance().QueueDialogAnswer(false, {});
+    TestDialog dialog;
+    dialog.m_onInit = [](TestDialog& d) {
+        EXPECT_EQ(d.GetDlgItem(1001), &d.m_list);
+        EXPECT_EQ(d.GetDlgItem(1002), &d.m_value);
+        EXPECT_EQ(d.GetDlgItem(4242), nullptr);
+        EXPECT_EQ(d.m_list.GetDlgCtrlID(), 1001);
+        // A sorted list box orders without regard to case; adding selects
+        // nothing.
+        EXPECT_EQ(d.m_list.GetCount(), 3);
+        String text;
+        d.m_list.GetText(0, text);
+        EXPECT_EQ(text, "Alpha");
+        d.m_list.GetText(1, text);
+        EXPECT_EQ(text, "blue");
+        EXPECT_EQ(d.m_list.GetCurSel(), LB_ERR);
+        EXPECT_EQ(d.m_list.SetCurSel(2), 2);
+        EXPECT_EQ(d.m_list.AddString("Beta"), 1);
+        EXPECT_EQ(d.m_list.GetCurSel(), 3);
+        EXPECT_EQ(d.m_list.SetCurSel(-1), LB_ERR);
+        EXPECT_EQ(d.m_list.GetCurSel(), LB_ERR);
+
+        auto* pCombo = static_cast<CComboBox*>(d.GetDlgItem(1004));
+        EXPECT_EQ(pCombo->GetCurSel(), CB_ERR);
+        pCombo->GetLBText(0, text);
+        EXPECT_EQ(text, "Script1");
+        EXPECT_EQ(pCombo->SetCurSel(1), 1);
+        pCombo->GetWindowText(text);
+        EXPECT_EQ(text, "Script2");
+
+        d.SetDlgItemText(1002, "1.5");
+        String value;
+        d.GetDlgItemText(1002, value);
+        EXPECT_EQ(value, "1.5");
+        d.m_value.EnableWindow(FALSE);
+        EXPECT_FALSE(d.m_value.IsWindowEnabled());
+        d.m_scripts.ShowWindow(SW_HIDE);
+        EXPECT_FALSE(d.m_scripts.GetWidget()->isVisibleTo(d.GetWidget()));
+        EXPECT_FALSE(d.GetDlgItem(1006)->GetWidget()->isVisibleTo(d.GetWidget()));
+    };
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    // Selections made by the program are not reported; text set in a
+    // single-line edit is.
+    EXPECT_THAT(dialog.m_log, ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 1002 768",
+                                          "WM_COMMAND 2 0"));
+}
+
+TEST_F(DialogTest, AMultiLineEditCountsLinesAndSelectsByCharacterIndex) {
+    Automation::Instance().QueueDialogAnswer(false, {});
+    TestDialog dialog;
+    dialog.m_onInit = [](TestDialog& d) {
+        auto* pEdit = static_cast<CEdit*>(d.GetDlgItem(1005));
+        pEdit->SetWindowText("first\nsecond line\nthird");
+        EXPECT_EQ(pEdit->GetLineCount(), 3);
+        EXPECT_EQ(pEdit->LineIndex(1), 6);
+        EXPECT_EQ(pEdit->LineLength(pEdit->LineIndex(1)), 11);
+        EXPECT_EQ(pEdit->LineIndex(3), -1);
+        EXPECT_EQ(pEdit->LineFromChar(19), 2);
+        pEdit->SetSel(pEdit->LineIndex(1), pEdit->LineIndex(1) + pEdit->LineLength(pEdit->LineIndex(1)));
+        int nStart = -1, nEnd = -1;
+        pEdit->GetSel(nStart, nEnd);
+        EXPECT_EQ(nStart, 6);
+        EXPECT_EQ(nEnd, 17);
+        String text;
+        pEdit->GetWindowText(text);
+        EXPECT_EQ(text, "first\nsecond line\nthird");
+    };
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    // Text set in a multi-line edit by the program is not reported.
+    EXPECT_THAT(dialog.m_log, ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 2 0"));
+}
+
+TEST_F(DialogTest, ANumberEditRefusesTypedLetters) {
+    Automation::Instance().QueueDialogAnswer(false, {});
+    TestDialog dialog;
+    dialog.m_onInit = [](TestDialog& d) {
+        QTest::keyClicks(d.GetDlgItem(1000)->GetWidget(), "1a2 3");
+        String text;
+        d.GetDlgItemText(1000, text);
+        EXPECT_EQ(text, "123");
+    };
+    dialog.DoModal();
+}
+
+TEST_F(DialogTest, InSessionModeAnUnansweredDialogIsCancelledUnseen) {
+    Automation::Instance().SetSessionMode(true);
+    TestDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(dialog.m_log.empty());
+}
+
+TEST_F(DialogTest, AnOkThatIsDisabledCancelsTheAnsweredDialog) {
+    Automation::Instance().QueueDialogAnswer(true, {});
+    TestDialog dialog;
+    dialog.m_onInit = [](TestDialog& d) { d.GetDlgItem(IDOK)->EnableWindow(FALSE); };
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_THAT(TVK::GetDebugger()->GetLines(), testing::Contains(testing::HasSubstr("OK is disabled")));
+}
+
+TEST_F(DialogTest, ActionsOnMissingControlsOrEntriesAreReported) {
+    Automation::Instance().QueueDialogAnswer(
+        true, {{Action::Type, 4242, "x"}, {Action::Select, 1001, "Gamma"}, {Action::Click, 1002, ""}});
+    TestDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    const auto& lines = TVK::GetDebugger()->GetLines();
+    EXPECT_THAT(lines, testing::Contains(testing::HasSubstr("has no control 4242")));
+    EXPECT_THAT(lines, testing::Contains(testing::HasSubstr("control 1001 has no entry \"Gamma\"")));
+    EXPECT_THAT(lines, testing::Contains(testing::HasSubstr("control 1002 is not a button")));
+}
+
+TEST_F(DialogTest, AnUnknownTemplateCannotBeShown) {
+    CDialog dialog(4711);
+    EXPECT_EQ(dialog.DoModal(), -1);
+    EXPECT_THAT(TVK::GetDebugger()->GetLines(), testing::Contains(testing::HasSubstr("no dialog resource 4711")));
+}
+
+TEST_F(DialogTest, APersonsEnterPressesTheDefaultButtonAndEscCancels) {
+    TestDialog enter;
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
+    EXPECT_EQ(enter.DoModal(), IDOK);
+
+    TestDialog escape;
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    EXPECT_EQ(escape.DoModal(), IDCANCEL);
+    EXPECT_EQ(escape.m_log.back(), "WM_COMMAND 2 0");
+}
+
+TEST_F(DialogTest, ANestedDialogTakesTheNextAnswer) {
+    class Outer : public TestDialog {
+    protected:
+        BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+            if (LOWORD(wParam) == 1003) {
+                TestDialog inner;
+                m_nInnerResult = inner.DoModal();
+            }
+            return TestDialog::OnCommand(wParam, lParam);
+        }
+
+    public:
+        INT_PTR m_nInnerResult = 0;
+    } outer;
+    Automation::Instance().QueueDialogAnswer(true, {{Action::Click, 1003, ""}});
+    Automation::Instance().QueueDialogAnswer(false, {});
+    EXPECT_EQ(outer.DoModal(), IDOK);
+    EXPECT_EQ(outer.m_nInnerResult, IDCANCEL);
+}
+
+} // namespace

@@ -1,0 +1,245 @@
+#include "PlatformTestSupport.h"
+#include "RecordingWnd.h"
+#include "platform/MDIChildWnd.h"
+#include "platform/MDIFrameWnd.h"
+#include "platform/Menu.h"
+
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+#include <QTest>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+
+namespace {
+
+// A child frame that hosts one view filling its client area, and reports
+// what happens to it.
+class ViewFrame : public CMDIChildWnd {
+public:
+    explicit ViewFrame(std::vector<std::string>* pLog, int nCreateResult = 0)
+        : m_pLog(pLog), m_nCreateResult(nCreateResult) {}
+    ~ViewFrame() override { m_pLog->push_back("frame deleted"); }
+
+    RecordingWnd* m_pView = nullptr;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct) override {
+        m_pLog->push_back("frame WM_CREATE");
+        if (CMDIChildWnd::OnCreate(lpCreateStruct) == -1 || m_nCreateResult == -1)
+            return -1;
+        m_pView = new RecordingWnd;
+        CRect client;
+        GetClientRect(&client);
+        m_pView->Make(WS_CHILD | WS_VISIBLE, client, this);
+        return 0;
+    }
+    void OnSize(UINT nType, int cx, int cy) override {
+        CMDIChildWnd::OnSize(nType, cx, cy);
+        if (m_pView)
+            m_pView->MoveWindow(0, 0, cx, cy);
+    }
+    void OnDestroy() override {
+        m_pLog->push_back("frame WM_DESTROY");
+        if (m_pView) {
+            m_pView->DestroyWindow();
+            delete m_pView;
+            m_pView = nullptr;
+        }
+        CMDIChildWnd::OnDestroy();
+    }
+    void OnClose() override {
+        m_pLog->push_back("frame WM_CLOSE");
+        CMDIChildWnd::OnClose();
+    }
+
+private:
+    std::vector<std::string>* m_pLog;
+    int m_nCreateResult;
+};
+
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_pMain = new CMDIFrameWnd;
+        ASSERT_TRUE(m_pMain->LoadFrame(128));
+        m_pMain->SetWindowText("Corvane");
+        m_pMain->ShowWindow(SW_SHOW);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pMain->GetWidget()));
+    }
+    void TearDown() override {
+        if (AfxGetMainWnd() == m_pMain)
+            m_pMain->DestroyWindow();
+        FlushDeletes();
+    }
+
+    ViewFrame* OpenFrame(const char* title, DWORD dwStyle = 0x00CF0000) {
+        auto* pFrame = new ViewFrame(&m_log);
+        if (!pFrame->LoadFrame(103, dwStyle, nullptr, nullptr))
+            return nullptr;
+        pFrame->SetTitle(title);
+        pFrame->ShowWindow(SW_RESTORE);
+        pFrame->ActivateFrame();
+        return pFrame;
+    }
+
+    CMDIFrameWnd* m_pMain = nullptr;
+    std::vector<std::string> m_log;
+};
+
+TEST_F(FrameTest, TheFirstMainFrameIsTheMainWindowWithAMenuBarAndStatusBar) {
+    EXPECT_EQ(AfxGetMainWnd(), m_pMain);
+    EXPECT_NE(GetMenu(m_pMain), nullptr);
+    EXPECT_EQ(GetMenuItemCount(GetMenu(m_pMain)), 0);
+    m_pMain->SetMessageText("Ready");
+    EXPECT_EQ(m_pMain->GetStatusBar()->currentMessage(), "Ready");
+    EXPECT_EQ(m_pMain->GetMainWindow()->windowTitle(), "Corvane");
+}
+
+TEST_F(FrameTest, DestroyingTheMainFrameDestroysItsChildFramesAndForgetsIt) {
+    ASSERT_NE(OpenFrame("Camera"), nullptr);
+    m_pMain->DestroyWindow();
+    EXPECT_THAT(m_log, ElementsAre("frame WM_CREATE", "frame WM_DESTROY", "frame deleted"));
+    EXPECT_EQ(AfxGetMainWnd(), nullptr);
+}
+
+TEST_F(FrameTest, ALoadedChildFrameIsAHiddenSubWindowWithARealClientSize) {
+    auto* pFrame = new ViewFrame(&m_log);
+    ASSERT_TRUE(pFrame->LoadFrame(105, 0x06FF0000, nullptr, nullptr));
+    QMdiSubWindow* sub = pFrame->GetSubWindow();
+    ASSERT_NE(sub, nullptr);
+    EXPECT_FALSE(sub->isVisible());
+    EXPECT_EQ(sub->mdiArea(), m_pMain->GetMDIArea());
+    CRect client;
+    pFrame->GetClientRect(&client);
+    EXPECT_GT(client.Width(), 0);
+    EXPECT_GT(client.Height(), 0);
+    // The view was laid out over the client area before anything was shown.
+    CRect view;
+    pFrame->m_pView->GetClientRect(&view);
+    EXPECT_EQ(view, client);
+
+    pFrame->SetTitle("Time Line");
+    EXPECT_EQ(sub->windowTitle(), "Time Line");
+    pFrame->ShowWindow(SW_RESTORE);
+    EXPECT_TRUE(sub->isVisible());
+    // Showing does not change the client size that the frame was given.
+    CRect shown;
+    pFrame->GetClientRect(&shown);
+    EXPECT_EQ(shown, client);
+    // The scroll bars of the style lie inside the frame's widget.
+    EXPECT_EQ(pFrame->GetWidget()->width() - 16, client.Width());
+    EXPECT_EQ(pFrame->GetWidget()->height() - 16, client.Height());
+}
+
+TEST_F(FrameTest, ActivatingAFrameMakesItTheActiveChild) {
+    ViewFrame* pCamera = OpenFrame("Camera");
+    ViewFrame* pTop = OpenFrame("Top");
+    ASSERT_TRUE(pCamera && pTop);
+    EXPECT_EQ(m_pMain->MDIGetActive(), pTop);
+    pCamera->ActivateFrame();
+    EXPECT_EQ(m_pMain->MDIGetActive(), pCamera);
+    QList<QMdiSubWindow*> stacking = m_pMain->GetMDIArea()->subWindowList(QMdiArea::StackingOrder);
+    EXPECT_EQ(stacking.last(), pCamera->GetSubWindow());
+}
+
+TEST_F(FrameTest, ActivatingAMinimisedFrameRestoresIt) {
+    ViewFrame* pFrame = OpenFrame("Side");
+    ASSERT_NE(pFrame, nullptr);
+    pFrame->ShowWindow(SW_MINIMIZE);
+    EXPECT_TRUE(pFrame->GetSubWindow()->isMinimized());
+    pFrame->ActivateFrame();
+    EXPECT_FALSE(pFrame->GetSubWindow()->isMinimized());
+}
+
+TEST_F(FrameTest, EachViewPaintsBeforeTheNextIsUpdated) {
+    ViewFrame* pFirst = OpenFrame("Top");
+    ViewFrame* pSecond = OpenFrame("Front");
+    ASSERT_TRUE(pFirst && pSecond);
+    FlushDeletes();
+    std::vector<std::string> order;
+    pFirst->m_pView->m_onPaint = [&] { order.push_back("Top"); };
+    pSecond->m_pView->m_onPaint = [&] { order.push_back("Front"); };
+    for (ViewFrame* pFrame : {pSecond, pFirst}) {
+        pFrame->m_pView->InvalidateRect(nullptr, TRUE);
+        pFrame->m_pView->UpdateWindow();
+        order.push_back("updated");
+    }
+    EXPECT_THAT(order, ElementsAre("Front", "updated", "Top", "updated"));
+}
+
+TEST_F(FrameTest, AMinimisedFrameHasAnEmptyClientArea) {
+    ViewFrame* pFrame = OpenFrame("Cast List");
+    ASSERT_NE(pFrame, nullptr);
+    CRect before;
+    pFrame->GetClientRect(&before);
+    std::vector<std::string> sizes;
+    pFrame->m_pView->m_onSize = [&](int cx, int cy) { sizes.push_back(std::to_string(cx) + "x" + std::to_string(cy)); };
+    pFrame->GetSubWindow()->showMinimized();
+    CRect client;
+    pFrame->GetClientRect(&client);
+    EXPECT_TRUE(client.IsRectEmpty());
+    pFrame->GetSubWindow()->showNormal();
+    pFrame->GetClientRect(&client);
+    EXPECT_EQ(client, before);
+    EXPECT_THAT(sizes, ElementsAre("0x0", std::to_string(before.Width()) + "x" + std::to_string(before.Height())));
+}
+
+TEST_F(FrameTest, ClosingTheSubWindowDestroysAndDeletesTheFrame) {
+    ViewFrame* pFrame = OpenFrame("Front");
+    ASSERT_NE(pFrame, nullptr);
+    QPointer<QMdiSubWindow> sub = pFrame->GetSubWindow();
+    m_log.clear();
+    sub->close();
+    EXPECT_THAT(m_log, ElementsAre("frame WM_CLOSE", "frame WM_DESTROY", "frame deleted"));
+    EXPECT_EQ(m_pMain->MDIGetActive(), nullptr);
+    EXPECT_TRUE(m_pMain->GetMDIArea()->subWindowList().isEmpty());
+    FlushDeletes();
+    EXPECT_TRUE(sub.isNull());
+}
+
+TEST_F(FrameTest, AFrameNeedsAMainWindow) {
+    m_pMain->DestroyWindow();
+    FlushDeletes();
+    ViewFrame frame(&m_log);
+    EXPECT_FALSE(frame.LoadFrame(103, 0x00CF0000, nullptr, nullptr));
+    EXPECT_TRUE(m_log.empty());
+}
+
+TEST_F(FrameTest, AFrameThatRefusesCreationDeletesItself) {
+    auto* pFrame = new ViewFrame(&m_log, -1);
+    EXPECT_FALSE(pFrame->LoadFrame(104, 0x06EF0000, nullptr, nullptr));
+    EXPECT_THAT(m_log, ElementsAre("frame WM_CREATE", "frame WM_DESTROY", "frame deleted"));
+}
+
+TEST_F(FrameTest, ResizingAFrameResizesItsView) {
+    ViewFrame* pFrame = OpenFrame("Camera");
+    ASSERT_NE(pFrame, nullptr);
+    QMdiSubWindow* sub = pFrame->GetSubWindow();
+    sub->resize(sub->size() + QSize(40, 30));
+    CRect client, view;
+    pFrame->GetClientRect(&client);
+    pFrame->m_pView->GetClientRect(&view);
+    EXPECT_EQ(view, client);
+    EXPECT_EQ(client.Width(), pFrame->GetWidget()->width());
+}
+
+TEST_F(FrameTest, TheFrameCaptionBelongsToTheFrame) {
+    ViewFrame* pFrame = OpenFrame("Time Line");
+    ASSERT_NE(pFrame, nullptr);
+    QMdiSubWindow* sub = pFrame->GetSubWindow();
+    QPoint caption = sub->mapToGlobal(QPoint(sub->width() / 2, 4));
+    EXPECT_EQ(WindowFromPoint(CPoint(caption.x(), caption.y())), pFrame);
+    CPoint inView(5, 5);
+    pFrame->m_pView->ClientToScreen(&inView);
+    EXPECT_EQ(WindowFromPoint(inView), pFrame->m_pView);
+    String title;
+    WindowFromPoint(CPoint(caption.x(), caption.y()))->GetWindowText(title);
+    EXPECT_EQ(title, "Time Line");
+}
+
+} // namespace

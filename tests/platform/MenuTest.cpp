@@ -1,0 +1,188 @@
+#include "PlatformTestSupport.h"
+#include "platform/MDIFrameWnd.h"
+#include "platform/Menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+
+namespace {
+
+// A main window that writes down its commands and menu messages.
+class MainFrame : public CMDIFrameWnd {
+public:
+    std::vector<std::string> m_log;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM) override {
+        m_log.push_back("WM_COMMAND " + std::to_string(LOWORD(wParam)));
+        return TRUE;
+    }
+    void OnInitMenuPopup(HMENU hPopupMenu, UINT nIndex, BOOL) override {
+        m_log.push_back("WM_INITMENUPOPUP " + std::to_string(nIndex) + " " +
+                        std::to_string(GetMenuItemCount(hPopupMenu)));
+    }
+    void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU) override {
+        m_log.push_back("WM_MENUSELECT " + std::to_string(nItemID) + " " + std::to_string(nFlags));
+    }
+};
+
+class MenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_pMain = new MainFrame;
+        ASSERT_TRUE(m_pMain->LoadFrame(128));
+        m_pMain->ShowWindow(SW_SHOW);
+        m_hBar = GetMenu(m_pMain);
+        ASSERT_NE(m_hBar, nullptr);
+    }
+    void TearDown() override {
+        m_pMain->DestroyWindow();
+        FlushDeletes();
+    }
+
+    std::string Text(HMENU hMenu, int nPos) {
+        char text[256];
+        GetMenuStringA(hMenu, static_cast<UINT>(nPos), text, sizeof text, MF_BYPOSITION);
+        return text;
+    }
+    std::vector<std::string> Texts(HMENU hMenu) {
+        std::vector<std::string> texts;
+        for (int i = 0; i < GetMenuItemCount(hMenu); ++i)
+            texts.push_back(Text(hMenu, i));
+        return texts;
+    }
+    HMENU AddPopup(HMENU hMenu, UINT uPosition, const char* text) {
+        HMENU hPopup = CreatePopupMenu();
+        EXPECT_TRUE(InsertMenuA(hMenu, uPosition, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(hPopup), text));
+        return hPopup;
+    }
+
+    MainFrame* m_pMain = nullptr;
+    HMENU m_hBar = nullptr;
+};
+
+TEST_F(MenuTest, ItemTextsAreKeptExactlyWithMnemonicAndShortcut) {
+    HMENU hFile = AddPopup(m_hBar, static_cast<UINT>(-1), "&File");
+    ASSERT_TRUE(AppendMenuA(hFile, MF_STRING, 57665, "E&xit\tAlt+F4"));
+    EXPECT_EQ(Text(m_hBar, 0), "&File");
+    EXPECT_EQ(Text(hFile, 0), "E&xit\tAlt+F4");
+    EXPECT_EQ(GetMenuStringA(hFile, 0, nullptr, 0, MF_BYPOSITION), 12);
+    char small[5];
+    EXPECT_EQ(GetMenuStringA(hFile, 0, small, sizeof small, MF_BYPOSITION), 4);
+    EXPECT_STREQ(small, "E&xi");
+    // Looked up by command identifier as well.
+    char byCommand[32];
+    EXPECT_EQ(GetMenuStringA(m_hBar, 57665, byCommand, sizeof byCommand, MF_BYCOMMAND), 12);
+}
+
+TEST_F(MenuTest, InsertingGoesBeforeThePositionAndMinusOneOrPastTheEndAppends) {
+    HMENU hMenu = AddPopup(m_hBar, 0, "&View");
+    AppendMenuA(hMenu, MF_STRING, 101, "B");
+    InsertMenuA(hMenu, 0, MF_BYPOSITION | MF_STRING, 102, "A");
+    InsertMenuA(hMenu, static_cast<UINT>(-1), MF_BYPOSITION | MF_STRING, 103, "D");
+    InsertMenuA(hMenu, 2, MF_BYPOSITION | MF_STRING, 104, "C");
+    InsertMenuA(hMenu, 99, MF_BYPOSITION | MF_STRING, 105, "E");
+    InsertMenuA(hMenu, 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    EXPECT_THAT(Texts(hMenu), ElementsAre("A", "", "B", "C", "D", "E"));
+    EXPECT_EQ(GetMenuItemID(hMenu, 0), 102u);
+    EXPECT_EQ(GetMenuItemID(hMenu, 1), 0u);
+    EXPECT_EQ(GetMenuItemID(hMenu, 5), 105u);
+    EXPECT_EQ(GetMenuItemID(hMenu, 6), static_cast<UINT>(-1));
+    EXPECT_EQ(GetMenuState(hMenu, 1, MF_BYPOSITION), MF_SEPARATOR);
+    // By command: before the item with that identifier.
+    InsertMenuA(hMenu, 104, MF_BYCOMMAND | MF_STRING, 106, "B2");
+    EXPECT_THAT(Texts(hMenu), ElementsAre("A", "", "B", "B2", "C", "D", "E"));
+}
+
+TEST_F(MenuTest, PopupsNest) {
+    HMENU hView = AddPopup(m_hBar, static_cast<UINT>(-1), "&View");
+    HMENU hWindow = AddPopup(m_hBar, static_cast<UINT>(-1), "&Window");
+    HMENU hOrtho = AddPopup(hView, static_cast<UINT>(-1), "Orthographic");
+    AppendMenuA(hOrtho, MF_STRING, 110, "Top\tCtrl+W");
+    AddPopup(m_hBar, 1, "&Control");
+    EXPECT_THAT(Texts(m_hBar), ElementsAre("&View", "&Control", "&Window"));
+    EXPECT_EQ(GetSubMenu(m_hBar, 0), hView);
+    EXPECT_EQ(GetSubMenu(m_hBar, 2), hWindow);
+    EXPECT_EQ(GetSubMenu(GetSubMenu(m_hBar, 0), 0), hOrtho);
+    EXPECT_EQ(GetSubMenu(hOrtho, 0), nullptr);
+    EXPECT_EQ(GetMenuItemID(m_hBar, 0), static_cast<UINT>(-1));
+    EXPECT_EQ(GetMenuState(hView, 0, MF_BYPOSITION), MF_POPUP | (1u << 8));
+    EXPECT_EQ(Text(hOrtho, 0), "Top\tCtrl+W");
+    // A popup cannot be inserted twice.
+    EXPECT_FALSE(InsertMenuA(hWindow, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(hOrtho), "Again"));
+}
+
+TEST_F(MenuTest, EnableAndCheckFindItemsInSubmenus) {
+    HMENU hControl = AddPopup(m_hBar, static_cast<UINT>(-1), "&Control");
+    AppendMenuA(hControl, MF_STRING, 120, "&Play\tEnter");
+    AppendMenuA(hControl, MF_STRING | MF_GRAYED | MF_CHECKED, 121, "&Stop\tEsc");
+    EXPECT_EQ(GetMenuState(m_hBar, 121, MF_BYCOMMAND), MF_GRAYED | MF_CHECKED);
+    EXPECT_EQ(EnableMenuItem(m_hBar, 120, MF_BYCOMMAND | MF_GRAYED), static_cast<int>(MF_ENABLED));
+    EXPECT_EQ(CheckMenuItem(m_hBar, 120, MF_BYCOMMAND | MF_CHECKED), MF_UNCHECKED);
+    EXPECT_EQ(GetMenuState(hControl, 0, MF_BYPOSITION), MF_GRAYED | MF_CHECKED);
+    EXPECT_EQ(EnableMenuItem(hControl, 1, MF_BYPOSITION | MF_ENABLED), static_cast<int>(MF_GRAYED));
+    EXPECT_EQ(CheckMenuItem(hControl, 1, MF_BYPOSITION | MF_UNCHECKED), MF_CHECKED);
+    EXPECT_EQ(GetMenuState(hControl, 1, MF_BYPOSITION), 0u);
+    EXPECT_EQ(EnableMenuItem(m_hBar, 999, MF_BYCOMMAND), -1);
+    EXPECT_EQ(GetMenuState(m_hBar, 999, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
+
+TEST_F(MenuTest, ChoosingAnItemSendsItsCommandToTheMainWindow) {
+    HMENU hFile = AddPopup(m_hBar, static_cast<UINT>(-1), "&File");
+    AppendMenuA(hFile, MF_STRING | MF_CHECKED, 130, "&Save\tCtrl+S");
+    AppendMenuA(m_hBar, MF_STRING, 131, "Top level");
+    GetMenuItemAction(hFile, 0)->trigger();
+    GetMenuItemAction(m_hBar, 1)->trigger();
+    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_COMMAND 130", "WM_COMMAND 131"));
+    // Choosing an item does not change its check mark.
+    EXPECT_EQ(GetMenuState(hFile, 0, MF_BYPOSITION), MF_CHECKED);
+}
+
+TEST_F(MenuTest, APopupAsksItsOwnerBeforeItOpensAndReportsHighlighting) {
+    AddPopup(m_hBar, static_cast<UINT>(-1), "&File");
+    HMENU hView = AddPopup(m_hBar, static_cast<UINT>(-1), "&View");
+    AppendMenuA(hView, MF_STRING, 140, "Camera\tCtrl+Q");
+    auto* menu = qobject_cast<QMenu*>(GetMenuItemAction(m_hBar, 1)->menu());
+    ASSERT_NE(menu, nullptr);
+    menu->popup(QPoint(0, 0));
+    GetMenuItemAction(hView, 0)->hover();
+    menu->hide();
+    EXPECT_THAT(m_pMain->m_log,
+                ElementsAre("WM_INITMENUPOPUP 1 1", "WM_MENUSELECT 140 0", "WM_MENUSELECT 0 65535"));
+}
+
+TEST_F(MenuTest, TheShortcutTextIsNotBound) {
+    HMENU hView = AddPopup(m_hBar, static_cast<UINT>(-1), "&View");
+    AppendMenuA(hView, MF_STRING, 150, "Camera\tCtrl+Q");
+    m_pMain->GetWidget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_pMain->GetWidget()));
+    QTest::keyClick(m_pMain->GetWidget()->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(m_pMain->m_log.empty());
+    EXPECT_TRUE(GetMenuItemAction(hView, 0)->shortcut().isEmpty());
+}
+
+TEST_F(MenuTest, DestroyedMenusAreRefusedEverywhere) {
+    HMENU hPopup = CreatePopupMenu();
+    EXPECT_TRUE(DestroyMenu(hPopup));
+    EXPECT_FALSE(DestroyMenu(hPopup));
+    EXPECT_EQ(GetMenuItemCount(hPopup), -1);
+    EXPECT_FALSE(AppendMenuA(hPopup, MF_STRING, 1, "x"));
+    EXPECT_FALSE(InsertMenuA(m_hBar, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(hPopup), "x"));
+    EXPECT_EQ(GetMenuItemCount(m_hBar), 0);
+    EXPECT_EQ(GetMenu(nullptr), nullptr);
+}
+
+TEST_F(MenuTest, DestroyingAMenuRemovesItsItemFromTheBar) {
+    HMENU hHelp = AddPopup(m_hBar, static_cast<UINT>(-1), "&Help");
+    AppendMenuA(hHelp, MF_STRING, 160, "&About");
+    EXPECT_TRUE(DestroyMenu(hHelp));
+    EXPECT_EQ(GetMenuItemCount(m_hBar), 0);
+}
+
+} // namespace

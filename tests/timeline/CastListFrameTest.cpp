@@ -1,0 +1,203 @@
+#include "WindowTest.h"
+
+#include "core/MDIChildRegistry.h"
+
+#include "framework/SharedObjects.h"
+
+namespace {
+
+constexpr COLORREF kFace = RGB(192, 192, 192);
+constexpr COLORREF kShadow = RGB(128, 128, 128);
+constexpr COLORREF kHighlight = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+COLORREF MemberColour(int index) { return RGB(10 * index, 200, 100); }
+
+class CastListFrameTest : public WindowTest {
+protected:
+    void AddMembers(int count) {
+        for (int i = 0; i < count; ++i) {
+            Pointer<FakeCastMember> member(new FakeCastMember(("Member " + std::to_string(i)).c_str(), MemberColour(i)));
+            m_members.push_back(member);
+            m_pCast->AddCastMember(member);
+        }
+    }
+    // The index of the member under a point, -1 for none; -2 when the index
+    // was not written.
+    std::pair<int, int> HitTest(int x, int y) {
+        int index = -2;
+        Pointer<CastMember> member = m_pCastList->GetCastMemberAt(x, y, &index);
+        int found = -1;
+        for (size_t i = 0; i < m_members.size(); ++i)
+            if (member.Get() == static_cast<CastMember*>(m_members[i].Get()))
+                found = static_cast<int>(i);
+        return {found, index};
+    }
+    void Scroll(int code, int position = 0) {
+        m_pCastList->SendMessage(WM_VSCROLL, MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)), 0);
+    }
+    int FirstShown() { return HitTest(30, 10).second; }
+    std::pair<int, int> ScrollRange() {
+        int minPos = -1, maxPos = -1;
+        m_pCastList->GetScrollRange(SB_VERT, &minPos, &maxPos);
+        return {minPos, maxPos};
+    }
+    COLORREF Pixel(int x, int y) { return PixelAt(m_pCastList, x, y); }
+
+    std::vector<Pointer<FakeCastMember>> m_members;
+};
+
+TEST_F(CastListFrameTest, AnswersItsInterfacesInOrderAndIsPublishedWhileOpen) {
+    CastListFrame* frame = OpenCastList(300, 200);
+    EXPECT_EQ(frame->FindInterface("MDIChildWnd"), static_cast<MDIChildWnd*>(frame));
+    EXPECT_EQ(frame->FindInterface("CMDIChildWnd"), static_cast<CMDIChildWnd*>(frame));
+    EXPECT_EQ(frame->FindInterface("CWnd"), static_cast<CWnd*>(frame));
+    EXPECT_EQ(frame->FindInterface("VirtualDC"), static_cast<VirtualDC*>(frame));
+    EXPECT_EQ(frame->FindInterface("CastListWindow"), static_cast<CastListWindow*>(frame));
+    EXPECT_EQ(frame->FindInterface("SharedObject"), static_cast<SharedObject*>(frame));
+    EXPECT_EQ(frame->FindInterface("CastListFrame"), frame);
+    EXPECT_EQ(frame->FindInterface("InputEventSource"), static_cast<InputEventSource*>(frame));
+    EXPECT_EQ(frame->FindInterface("BaseObject"), nullptr);
+    EXPECT_EQ(frame->FindInterface("TimeLineWindow"), nullptr);
+
+    Pointer<CastListWindow> published =
+        GetSharedObjects()->GetObjectA("Cast List Window").As<CastListWindow>("CastListWindow");
+    EXPECT_EQ(published.Get(), static_cast<CastListWindow*>(frame));
+    published.Reset();
+    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 1);
+
+    frame->DestroyWindow();
+    EXPECT_EQ(m_pCastList, nullptr);
+    EXPECT_FALSE(GetSharedObjects()->GetObjectA("Cast List Window"));
+    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 0);
+}
+
+TEST_F(CastListFrameTest, ColumnsAreWholeTilesOfTheClientWidth) {
+    AddMembers(3);
+    OpenCastList(119, 200);
+    EXPECT_EQ(HitTest(30, 10), std::make_pair(0, 0));
+    EXPECT_EQ(HitTest(70, 10), std::make_pair(-1, -2)); // right of the only column
+    EXPECT_EQ(HitTest(30, 70), std::make_pair(1, 1));
+
+    SetClientSize(m_pCastList, 120, 200);
+    EXPECT_EQ(HitTest(70, 10), std::make_pair(1, 1));
+    EXPECT_EQ(HitTest(30, 70), std::make_pair(2, 2));
+}
+
+TEST_F(CastListFrameTest, AWindowNarrowerThanATileShowsNoTile) {
+    AddMembers(2);
+    OpenCastList(59, 200);
+    CRect client;
+    m_pCastList->GetClientRect(&client);
+    ASSERT_EQ(client.Width(), 59);
+    m_members[0]->m_areas.clear();
+    m_pCastList->Redraw();
+    EXPECT_TRUE(m_members[0]->m_areas.empty());
+    EXPECT_EQ(HitTest(30, 10), std::make_pair(-1, -2));
+    EXPECT_EQ(ScrollRange(), std::make_pair(0, 0));
+}
+
+TEST_F(CastListFrameTest, HitTestsNameTheTileAndIgnoreTheClientEdges) {
+    AddMembers(5);
+    OpenCastList(150, 300); // two columns, three lines
+    EXPECT_EQ(HitTest(59, 55), std::make_pair(0, 0));
+    EXPECT_EQ(HitTest(60, 56), std::make_pair(3, 3));
+    EXPECT_EQ(HitTest(1, 120), std::make_pair(4, 4));
+    // Right of the last member on the last, partly filled line: the index is
+    // still written.
+    EXPECT_EQ(HitTest(70, 120), std::make_pair(-1, 5));
+    EXPECT_EQ(HitTest(0, 10), std::make_pair(-1, -2));
+    EXPECT_EQ(HitTest(10, 0), std::make_pair(-1, -2));
+    EXPECT_EQ(HitTest(130, 10), std::make_pair(-1, -2)); // beyond the tile columns
+    EXPECT_EQ(HitTest(10, 300), std::make_pair(-1, -2));
+}
+
+TEST_F(CastListFrameTest, TheScrollBarCountsLinesAndScrollsOneLineAPage) {
+    AddMembers(5);
+    OpenCastList(150, 300);
+    EXPECT_EQ(ScrollRange(), std::make_pair(0, 0)); // three lines of 56 pixels fit
+
+    SetClientSize(m_pCastList, 150, 100);
+    EXPECT_EQ(ScrollRange(), std::make_pair(0, 2));
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_PAGE;
+    m_pCastList->GetScrollInfo(SB_VERT, &info);
+    EXPECT_EQ(info.nPage, 1u);
+
+    Scroll(SB_LINEUP);
+    EXPECT_EQ(FirstShown(), 0);
+    Scroll(SB_PAGEDOWN);
+    EXPECT_EQ(FirstShown(), 2);
+    EXPECT_EQ(m_pCastList->GetScrollPos(SB_VERT), 1);
+    Scroll(SB_BOTTOM);
+    EXPECT_EQ(FirstShown(), 4);
+    Scroll(SB_LINEDOWN); // limited to the range
+    EXPECT_EQ(FirstShown(), 4);
+    Scroll(SB_THUMBTRACK, 1);
+    EXPECT_EQ(FirstShown(), 2);
+    Scroll(SB_ENDSCROLL);
+    EXPECT_EQ(FirstShown(), 2);
+    EXPECT_EQ(Pixel(30, 20), MemberColour(2)); // the picture follows
+
+    SetClientSize(m_pCastList, 150, 110); // a resize goes back to the first line
+    EXPECT_EQ(FirstShown(), 0);
+    EXPECT_EQ(m_pCastList->GetScrollPos(SB_VERT), 0);
+}
+
+TEST_F(CastListFrameTest, TilesShowTheMembersPictureAndNameInASunkenFrame) {
+    AddMembers(2);
+    OpenCastList(300, 200);
+    ASSERT_FALSE(m_members[1]->m_areas.empty());
+    const RECT area = m_members[1]->m_areas.back();
+    EXPECT_EQ(area.left, 62);
+    EXPECT_EQ(area.top, 2);
+    EXPECT_EQ(area.right, 117);
+    EXPECT_EQ(area.bottom, 43);
+    EXPECT_TRUE(m_members[1]->m_bScratchLent);
+
+    EXPECT_EQ(Pixel(30, 20), MemberColour(0));
+    EXPECT_EQ(Pixel(90, 20), MemberColour(1));
+    EXPECT_EQ(Pixel(30, 0), kShadow);
+    EXPECT_EQ(Pixel(0, 30), kShadow);
+    EXPECT_EQ(Pixel(59, 30), kHighlight);
+    EXPECT_EQ(Pixel(30, 55), kHighlight);
+    EXPECT_EQ(Pixel(1, 30), kFace);
+    EXPECT_EQ(Pixel(150, 20), kFace); // no third member
+
+    bool nameShown = false;
+    const QImage picture = Picture(m_pCastList);
+    for (int y = 44; y < 55; ++y)
+        for (int x = 1; x < 59; ++x)
+            nameShown = nameShown || ColourOf(picture, x, y) == kBlack;
+    EXPECT_TRUE(nameShown);
+}
+
+TEST_F(CastListFrameTest, TheDraggedTileIsShadedAndTheHotOneOutlinedWhileDragging) {
+    AddMembers(2);
+    OpenCastList(300, 200);
+    m_pCastList->SetHotCastMember(Pointer<CastMember>(m_members[1]));
+    EXPECT_EQ(m_pCastList->GetHotCastMember().Get(), static_cast<CastMember*>(m_members[1].Get()));
+    m_pCastList->Redraw();
+    EXPECT_EQ(Pixel(90, 0), kShadow); // hot alone changes nothing
+
+    m_pCastList->SetDraggedCastMember(Pointer<CastMember>(m_members[0]));
+    m_pCastList->Redraw();
+    EXPECT_EQ(Pixel(1, 30), kShadow);
+    EXPECT_EQ(Pixel(30, 0), kShadow);
+    EXPECT_EQ(Pixel(59, 30), kHighlight);
+    EXPECT_EQ(Pixel(61, 30), kFace);
+    EXPECT_EQ(Pixel(90, 0), kBlack);
+    EXPECT_EQ(Pixel(60, 30), kBlack);
+    EXPECT_EQ(Pixel(119, 30), kBlack);
+    EXPECT_EQ(Pixel(90, 55), kBlack);
+
+    m_pCastList->SetHotCastMember({});
+    m_pCastList->SetDraggedCastMember({});
+    EXPECT_FALSE(m_pCastList->GetDraggedCastMember());
+    m_pCastList->Redraw();
+    EXPECT_EQ(Pixel(1, 30), kFace);
+    EXPECT_EQ(Pixel(119, 30), kHighlight);
+}
+
+} // namespace

@@ -1,0 +1,302 @@
+#include "WindowTest.h"
+
+#include "core/MDIChildRegistry.h"
+#include "core/ModuleExports.h"
+
+#include "framework/SharedObjects.h"
+
+namespace {
+
+// The classic palette's colours that the picture is made of.
+constexpr COLORREF kWindow = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kBarBorder = RGB(0, 0, 255);
+constexpr COLORREF kBar = RGB(128, 128, 255);
+constexpr COLORREF kBarEnd = RGB(64, 64, 255);
+constexpr COLORREF kSelectedBar = RGB(192, 192, 255);
+constexpr COLORREF kSelectedBarEnd = RGB(128, 128, 255);
+constexpr COLORREF kPlayHead = RGB(255, 0, 0);
+
+// Cell geometry of a window scrolled to frame 1 and row 1.
+int CellLeft(int frame) { return 30 + (frame - 1) * 12; }
+int CellTop(int row) { return 20 + (row - 1) * 18; }
+int CellMiddleX(int frame) { return CellLeft(frame) + 6; }
+int CellMiddleY(int row) { return CellTop(row) + 9; }
+
+class TimeLineFrameTest : public WindowTest {
+protected:
+    Pointer<FakeInstance> Place(int row, int start, int stop, bool allowsKeyFrames = true) {
+        Pointer<FakeInstance> instance(
+            new FakeInstance(std::to_string(start).c_str(), std::to_string(stop).c_str(), allowsKeyFrames));
+        m_pTimeLineModel->AddInstance(instance, row, start, stop);
+        return instance;
+    }
+    void Scroll(UINT message, int code, int position = 0) {
+        m_pTimeLine->SendMessage(message, MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)), 0);
+    }
+    // The first visible row and frame, read through the window's own hit test.
+    std::pair<int, int> FirstCell() {
+        int row = 0, frame = 0;
+        EXPECT_TRUE(m_pTimeLine->PointToCell(31, 21, row, frame));
+        return {row, frame};
+    }
+    void Redraw() { m_pTimeLine->Redraw(); }
+    COLORREF Pixel(int x, int y) { return PixelAt(m_pTimeLine, x, y); }
+    // Whether any pixel of the area (right and bottom edges outside) has the colour.
+    bool Shows(COLORREF colour, int left, int top, int right, int bottom) {
+        const QImage picture = Picture(m_pTimeLine);
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (ColourOf(picture, x, y) == colour)
+                    return true;
+        return false;
+    }
+};
+
+TEST_F(TimeLineFrameTest, AnswersItsInterfacesInOrderAndIsPublishedWhileOpen) {
+    TimeLineFrame* frame = OpenTimeLine(400, 200);
+    EXPECT_EQ(frame->FindInterface("MDIChildWnd"), static_cast<MDIChildWnd*>(frame));
+    EXPECT_EQ(frame->FindInterface("CMDIChildWnd"), static_cast<CMDIChildWnd*>(frame));
+    EXPECT_EQ(frame->FindInterface("CWnd"), static_cast<CWnd*>(frame));
+    EXPECT_EQ(frame->FindInterface("TimeLineWindow"), static_cast<TimeLineWindow*>(frame));
+    EXPECT_EQ(frame->FindInterface("VirtualDC"), static_cast<VirtualDC*>(frame));
+    EXPECT_EQ(frame->FindInterface("SharedObject"), static_cast<SharedObject*>(frame));
+    EXPECT_EQ(frame->FindInterface("TimeLineFrame"), frame);
+    EXPECT_EQ(frame->FindInterface("InputEventSource"), static_cast<InputEventSource*>(frame));
+    EXPECT_EQ(frame->FindInterface("BaseObject"), nullptr);
+    EXPECT_EQ(frame->FindInterface("timelinewindow"), nullptr);
+
+    Pointer<TimeLineWindow> published =
+        GetSharedObjects()->GetObjectA("Time Line Window").As<TimeLineWindow>("TimeLineWindow");
+    EXPECT_EQ(published.Get(), static_cast<TimeLineWindow*>(frame));
+    published.Reset(); // handles on the window never delete it
+    ASSERT_EQ(GetMDIChildRegistry().GetCount(), 1);
+    EXPECT_EQ(GetMDIChildRegistry()[0], static_cast<MDIChildWnd*>(frame));
+
+    frame->DestroyWindow();
+    EXPECT_EQ(m_pTimeLine, nullptr); // the owner learns that it is closed
+    EXPECT_FALSE(GetSharedObjects()->GetObjectA("Time Line Window"));
+    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 0);
+}
+
+TEST_F(TimeLineFrameTest, PointToCellLeavesOutTheHeaderEdgesAndTheClientBorder) {
+    OpenTimeLine(400, 200);
+    int row = -7, frame = -7;
+    EXPECT_FALSE(m_pTimeLine->PointToCell(30, 21, row, frame));
+    EXPECT_FALSE(m_pTimeLine->PointToCell(31, 20, row, frame));
+    EXPECT_FALSE(m_pTimeLine->PointToCell(400, 100, row, frame));
+    EXPECT_FALSE(m_pTimeLine->PointToCell(100, 200, row, frame));
+    EXPECT_EQ(row, -7); // nothing is written for a point off the grid
+    EXPECT_EQ(frame, -7);
+
+    EXPECT_TRUE(m_pTimeLine->PointToCell(31, 21, row, frame));
+    EXPECT_EQ(std::make_pair(row, frame), std::make_pair(1, 1));
+    EXPECT_TRUE(m_pTimeLine->PointToCell(41, 37, row, frame));
+    EXPECT_EQ(std::make_pair(row, frame), std::make_pair(1, 1));
+    EXPECT_TRUE(m_pTimeLine->PointToCell(42, 38, row, frame));
+    EXPECT_EQ(std::make_pair(row, frame), std::make_pair(2, 2));
+    EXPECT_TRUE(m_pTimeLine->PointToCell(399, 199, row, frame));
+    EXPECT_EQ(std::make_pair(row, frame), std::make_pair(10, 31));
+
+    Scroll(WM_HSCROLL, SB_PAGERIGHT);
+    Scroll(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_TRUE(m_pTimeLine->PointToCell(42, 38, row, frame));
+    EXPECT_EQ(std::make_pair(row, frame), std::make_pair(3, 12));
+}
+
+TEST_F(TimeLineFrameTest, ScrollCodesMoveTheFirstFrameWhileTheThumbStaysInTheMiddle) {
+    OpenTimeLine(400, 200);
+    Scroll(WM_HSCROLL, SB_LINELEFT);
+    EXPECT_EQ(FirstCell().second, 1); // never left of frame 1
+    Scroll(WM_HSCROLL, SB_PAGERIGHT);
+    EXPECT_EQ(FirstCell().second, 11);
+    Scroll(WM_HSCROLL, SB_LINERIGHT);
+    EXPECT_EQ(FirstCell().second, 12);
+    Scroll(WM_HSCROLL, SB_PAGELEFT);
+    EXPECT_EQ(FirstCell().second, 2);
+    Scroll(WM_HSCROLL, SB_THUMBTRACK, 60); // each tracking message adds the distance from the middle
+    Scroll(WM_HSCROLL, SB_THUMBTRACK, 60);
+    EXPECT_EQ(FirstCell().second, 22);
+    Scroll(WM_HSCROLL, SB_THUMBTRACK, 30);
+    EXPECT_EQ(FirstCell().second, 2);
+    Scroll(WM_HSCROLL, SB_THUMBPOSITION, 90);
+    Scroll(WM_HSCROLL, SB_ENDSCROLL);
+    EXPECT_EQ(FirstCell().second, 2);
+    Scroll(WM_HSCROLL, SB_RIGHT); // no end: it goes 50 further
+    EXPECT_EQ(FirstCell().second, 52);
+    Scroll(WM_HSCROLL, SB_LEFT);
+    EXPECT_EQ(FirstCell().second, 1);
+
+    EXPECT_EQ(m_pTimeLine->GetScrollPos(SB_HORZ), 50);
+    int minPos = 0, maxPos = 0;
+    m_pTimeLine->GetScrollRange(SB_HORZ, &minPos, &maxPos);
+    EXPECT_EQ(std::make_pair(minPos, maxPos), std::make_pair(1, 100));
+}
+
+TEST_F(TimeLineFrameTest, VerticalScrollCodesMoveTheFirstRow) {
+    OpenTimeLine(400, 200);
+    Scroll(WM_VSCROLL, SB_LINEUP);
+    EXPECT_EQ(FirstCell().first, 1);
+    Scroll(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(FirstCell().first, 11);
+    Scroll(WM_VSCROLL, SB_THUMBTRACK, 45);
+    EXPECT_EQ(FirstCell().first, 6);
+    Scroll(WM_VSCROLL, SB_BOTTOM);
+    EXPECT_EQ(FirstCell().first, 56);
+    Scroll(WM_VSCROLL, SB_TOP);
+    EXPECT_EQ(FirstCell().first, 1);
+    EXPECT_EQ(m_pTimeLine->GetScrollPos(SB_VERT), 50);
+}
+
+TEST_F(TimeLineFrameTest, InstanceBarsShowTheirEndCellsAndTheSelection) {
+    Place(1, 3, 8);
+    m_pTimeLineModel->m_pSelected = Place(2, 3, 8);
+    OpenTimeLine(400, 200);
+
+    EXPECT_EQ(Pixel(CellMiddleX(5), CellMiddleY(1)), kBar);
+    EXPECT_EQ(Pixel(CellMiddleX(3), CellMiddleY(1)), kBarEnd);
+    EXPECT_EQ(Pixel(CellMiddleX(8), CellMiddleY(1)), kBarEnd);
+    EXPECT_EQ(Pixel(CellLeft(3), CellMiddleY(1)), kBarBorder);
+    EXPECT_EQ(Pixel(CellLeft(9) - 1, CellMiddleY(1)), kBarBorder);
+    EXPECT_EQ(Pixel(CellMiddleX(5), CellTop(2) - 1), kBarBorder);
+    EXPECT_EQ(Pixel(CellMiddleX(9), CellMiddleY(1)), kWindow);
+
+    EXPECT_EQ(Pixel(CellMiddleX(5), CellMiddleY(2)), kSelectedBar);
+    EXPECT_EQ(Pixel(CellMiddleX(3), CellMiddleY(2)), kSelectedBarEnd);
+    EXPECT_EQ(Pixel(CellMiddleX(8), CellMiddleY(2)), kSelectedBarEnd);
+}
+
+TEST_F(TimeLineFrameTest, KeyFrameMarkersShowTheSelectedOneFilledAndNoneOnTheLastFrame) {
+    Pointer<FakeInstance> instance = Place(1, 3, 12);
+    instance->AddKeyFrame(3);                               // frame 5
+    Pointer<KeyFrame> selected = instance->AddKeyFrame(5); // frame 7
+    instance->AddKeyFrame(10);                              // frame 12, the last one
+    Place(2, 3, 12, false)->AddKeyFrame(3);                 // not offered: no markers
+    OpenTimeLine(400, 200);
+    m_pTimeLine->SetSelectedKeyFrame(selected);
+    EXPECT_EQ(m_pTimeLine->GetSelectedKeyFrame(), selected);
+    Redraw();
+
+    // A marker is inset 3 pixels across and 4 down its cell.
+    const int top = CellTop(1) + 4, bottom = CellTop(1) + 14;
+    EXPECT_EQ(Pixel(CellLeft(5) + 3, top + 5), kBlack);     // outline
+    EXPECT_EQ(Pixel(CellLeft(5) + 6, top + 5), kWindow);    // white inside
+    EXPECT_EQ(Pixel(CellLeft(5) + 8, bottom - 1), kBlack);  // bottom edge
+    EXPECT_EQ(Pixel(CellLeft(5) + 6, bottom), kBar);        // below it, the bar
+    EXPECT_EQ(Pixel(CellLeft(7) + 6, top + 5), kBlack);     // the selected one is filled
+    EXPECT_EQ(Pixel(CellLeft(7) + 2, top + 5), kBar);
+    EXPECT_EQ(Pixel(CellMiddleX(12), top + 5), kBarEnd);
+    EXPECT_EQ(Pixel(CellMiddleX(5), CellMiddleY(2)), kBar);
+
+    m_pTimeLine->SetSelectedKeyFrame({});
+    Redraw();
+    EXPECT_EQ(Pixel(CellLeft(7) + 6, top + 5), kWindow);
+}
+
+TEST_F(TimeLineFrameTest, ADottedRedPlayHeadMarksTheCurrentFrameOnlyWhenItIsVisible) {
+    m_pPlayer->m_nFrame = 11;
+    OpenTimeLine(400, 200);
+    const int x = CellMiddleX(11);
+    // Dots of three pixels, three apart, from the top of the window down.
+    const QImage picture = Picture(m_pTimeLine);
+    for (int y = 0; y < 200; ++y)
+        EXPECT_EQ(ColourOf(picture, x, y) == kPlayHead, y % 6 < 3) << "y = " << y;
+    // The box around the frame's number, dotted as well.
+    EXPECT_EQ(Pixel(CellLeft(11), 0), kPlayHead);
+    EXPECT_NE(Pixel(CellLeft(11), 4), kPlayHead);
+    EXPECT_TRUE(Shows(kPlayHead, CellLeft(12), 0, CellLeft(12) + 1, 20));
+    EXPECT_TRUE(Shows(kPlayHead, CellLeft(11) + 1, 20, CellLeft(12), 21));
+    EXPECT_FALSE(Shows(kPlayHead, 0, 0, CellLeft(11), 200));
+
+    m_pPlayer->m_nFrame = 4;
+    UpdateAllMDIChildWindows();
+    EXPECT_EQ(Pixel(CellMiddleX(4), 66), kPlayHead);
+    EXPECT_NE(Pixel(x, 66), kPlayHead);
+
+    Scroll(WM_HSCROLL, SB_LINERIGHT);
+    Scroll(WM_HSCROLL, SB_LINERIGHT);
+    Scroll(WM_HSCROLL, SB_LINERIGHT);
+    Scroll(WM_HSCROLL, SB_LINERIGHT); // frame 4 is left of the first visible frame
+    EXPECT_FALSE(Shows(kPlayHead, 0, 0, 400, 200));
+}
+
+TEST_F(TimeLineFrameTest, ABarThatStartsLeftOfTheFirstVisibleFrameHasNoLeftBorder) {
+    Place(1, 5, 20);
+    OpenTimeLine(400, 200);
+    EXPECT_EQ(Pixel(CellLeft(5), CellMiddleY(1)), kBarBorder);
+    EXPECT_EQ(Pixel(CellMiddleX(5), CellMiddleY(1)), kBarEnd);
+
+    Scroll(WM_HSCROLL, SB_PAGERIGHT); // frame 11 is now the first visible frame
+    EXPECT_EQ(Pixel(30, CellMiddleY(1)), kBar);
+    EXPECT_EQ(Pixel(31, CellMiddleY(1)), kBar);
+    EXPECT_EQ(Pixel(CellMiddleX(1), CellTop(1)), kBarBorder); // top and bottom edges go on
+    EXPECT_EQ(Pixel(CellMiddleX(10), CellMiddleY(1)), kBarEnd); // frame 20
+    EXPECT_EQ(Pixel(CellLeft(11) - 1, CellMiddleY(1)), kBarBorder);
+}
+
+TEST_F(TimeLineFrameTest, TheSelectionBlockIsOutlinedAndLosesItsLeftEdgeOutOfView) {
+    OpenTimeLine(400, 200);
+    m_pTimeLine->SetSelection(3, 2, 6, 3);
+    Redraw();
+    EXPECT_EQ(Pixel(CellLeft(3), CellTop(3)), kBlack);
+    EXPECT_EQ(Pixel(CellLeft(7) - 1, CellTop(3)), kBlack);
+    EXPECT_EQ(Pixel(CellMiddleX(4), CellTop(2)), kBlack);
+    EXPECT_EQ(Pixel(CellMiddleX(4), CellTop(4) - 1), kBlack);
+    EXPECT_EQ(Pixel(CellMiddleX(4), CellMiddleY(3)), kWindow);
+
+    m_pTimeLine->ClearSelection();
+    Redraw();
+    EXPECT_EQ(Pixel(CellLeft(3), CellTop(3)), kWindow);
+
+    m_pTimeLine->SetSelection(6, 1, 2, 1); // stored as given: first after last draws nothing
+    Redraw();
+    EXPECT_EQ(Pixel(CellLeft(2), CellMiddleY(1)), kWindow);
+    EXPECT_EQ(Pixel(CellLeft(6), CellMiddleY(1)), kWindow);
+
+    m_pTimeLine->SetSelection(5, 1, 15, 1);
+    Scroll(WM_HSCROLL, SB_PAGERIGHT);
+    EXPECT_EQ(Pixel(31, CellMiddleY(1)), kWindow);
+    EXPECT_EQ(Pixel(CellLeft(6) - 1, CellMiddleY(1)), kBlack); // frame 15's right edge
+}
+
+TEST_F(TimeLineFrameTest, TheFrameBandLabelsFrameOneAndEveryMultipleOfFive) {
+    OpenTimeLine(400, 200);
+    // Inside a number button, clear of its raised edges.
+    auto labelled = [&](int column) { return Shows(kBlack, CellLeft(column) + 1, 1, CellLeft(column) + 11, 19); };
+    EXPECT_TRUE(labelled(1));
+    EXPECT_FALSE(labelled(2));
+    EXPECT_FALSE(labelled(3));
+    EXPECT_TRUE(labelled(5));
+    EXPECT_FALSE(labelled(6));
+
+    Scroll(WM_HSCROLL, SB_LINERIGHT);
+    Scroll(WM_HSCROLL, SB_LINERIGHT); // frames 3, 4, 5 ... from the left
+    EXPECT_FALSE(labelled(1));
+    EXPECT_FALSE(labelled(2));
+    EXPECT_TRUE(labelled(3));
+    EXPECT_TRUE(Shows(kBlack, 2, CellTop(1), 29, CellTop(2))); // row numbers
+}
+
+TEST_F(TimeLineFrameTest, OnlyTheVisibleRowsAndFramesAreAskedFor) {
+    Place(1, 3, 8);
+    OpenTimeLine(1000, 400);
+    m_pTimeLineModel->m_queries.clear();
+    Redraw();
+    ASSERT_EQ(m_pTimeLineModel->m_queries.size(), 22u);
+    for (int row = 1; row <= 22; ++row)
+        EXPECT_EQ(m_pTimeLineModel->m_queries[static_cast<size_t>(row - 1)], (FakeTimeLine::Query{row, 1, 81}));
+
+    Scroll(WM_HSCROLL, SB_PAGERIGHT);
+    EXPECT_EQ(m_pTimeLineModel->m_queries.back(), (FakeTimeLine::Query{22, 11, 91}));
+}
+
+TEST_F(TimeLineFrameTest, AMinimisedWindowAsksForNoRow) {
+    Place(1, 3, 8);
+    OpenTimeLine(400, 200);
+    m_pTimeLine->ShowWindow(SW_MINIMIZE);
+    m_pTimeLineModel->m_queries.clear();
+    Redraw();
+    EXPECT_TRUE(m_pTimeLineModel->m_queries.empty());
+}
+
+} // namespace

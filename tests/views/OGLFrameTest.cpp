@@ -1,0 +1,159 @@
+#include "ViewTest.h"
+
+#include "core/MDIChildRegistry.h"
+#include "core/ModuleExports.h"
+
+#include "framework/Debugger.h"
+#include "platform/gdi/SysColor.h"
+
+#include <QApplication>
+
+using OGLFrameTest = ViewTest;
+
+TEST_F(OGLFrameTest, CameraViewKeepsFourToThreeInsideATenPixelMargin) {
+    OGLFrame* wide = OpenView("CameraView", 820, 500);
+    // 820 / 4 = 205 > 500 / 3 = 166: the height limits.
+    EXPECT_EQ(ViewRectInFrame(wide), CRect(90, 10, 90 + 640, 10 + 480));
+
+    OGLFrame* tall = OpenView("CameraView", 420, 600);
+    EXPECT_EQ(ViewRectInFrame(tall), CRect(10, 150, 10 + 400, 150 + 300));
+
+    SetClientSize(tall, 820, 500);
+    EXPECT_EQ(ViewRectInFrame(tall), CRect(90, 10, 90 + 640, 10 + 480));
+}
+
+TEST_F(OGLFrameTest, CameraLayoutTruncatesLikeIntegerDivision) {
+    // 403 / 4 = 100 = 301 / 3: not greater, so the width limits; 383 * 3 / 4 = 287.
+    OGLFrame* frame = OpenView("CameraView", 403, 301);
+    EXPECT_EQ(ViewRectInFrame(frame), CRect(10, 7, 10 + 383, 7 + 287));
+}
+
+TEST_F(OGLFrameTest, OrthographicViewsFillTheFrame) {
+    for (const char* className : {"TopView", "FrontView", "SideView"}) {
+        OGLFrame* frame = OpenView(className, 500, 300);
+        EXPECT_EQ(ViewRectInFrame(frame), CRect(0, 0, 500, 300)) << className;
+        SetClientSize(frame, 350, 420);
+        EXPECT_EQ(ViewRectInFrame(frame), CRect(0, 0, 350, 420)) << className;
+    }
+}
+
+TEST_F(OGLFrameTest, CameraMarginIsBlackAndTheViewShowsTheScene) {
+    m_pPlayer->AddBox({0, 0, 0}, 1.0f, 0, 1, 0);
+    OGLFrame* frame = OpenView("CameraView", 820, 500);
+    QImage frameSurface = Picture(frame);
+    EXPECT_EQ(ColourOf(frameSurface, 5, 5), RGB(0, 0, 0));
+    EXPECT_EQ(ColourOf(frameSurface, 815, 495), RGB(0, 0, 0));
+
+    CWnd* view = frame->GetView();
+    CRect client;
+    view->GetClientRect(&client);
+    QImage viewSurface = Picture(view);
+    EXPECT_EQ(ColourOf(viewSurface, client.Width() / 2, client.Height() / 2), RGB(0, 255, 0));
+    EXPECT_EQ(ColourOf(viewSurface, 3, 3), RGB(0, 0, 0));
+}
+
+TEST_F(OGLFrameTest, UnknownViewClassLeavesTheFrameOpenWithoutView) {
+    TVK::GetDebugger()->ClearLines();
+    OGLFrame* frame = OpenView("NoSuchView", 400, 200);
+    ASSERT_EQ(m_frames.front(), frame);
+    EXPECT_EQ(frame->GetView(), nullptr);
+    const auto& lines = TVK::GetDebugger()->GetLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(lines.back().find("NoSuchView"), std::string::npos) << lines.back();
+
+    // The window colour, and "OpenGL services unavailable" on a line across the middle.
+    QImage picture = Picture(frame);
+    EXPECT_EQ(ColourOf(picture, 2, 2), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(ColourOf(picture, 200, 20), GetSysColor(COLOR_WINDOW));
+    int textPixels = 0;
+    for (int y = 90; y < 110; ++y)
+        for (int x = 0; x < 400; ++x)
+            textPixels += ColourOf(picture, x, y) != GetSysColor(COLOR_WINDOW);
+    EXPECT_GT(textPixels, 50);
+}
+
+TEST_F(OGLFrameTest, ClassThatIsNoViewGivesNoView) {
+    OGLFrame* frame = OpenView("RecordingHandler", 400, 200);
+    EXPECT_EQ(frame->GetView(), nullptr);
+    EXPECT_EQ(ColourOf(Picture(frame), 2, 2), GetSysColor(COLOR_WINDOW));
+    frame->UpdateView(); // nothing to repaint, and no harm
+}
+
+TEST_F(OGLFrameTest, ClosingEmptiesTheCreatorsFieldAndUnregisters) {
+    OGLFrame* frame = OpenView("TopView", 300, 200);
+    ASSERT_EQ(GetMDIChildRegistry().GetCount(), 1);
+    EXPECT_EQ(GetMDIChildRegistry()[0], static_cast<MDIChildWnd*>(frame));
+    EXPECT_EQ(frame->GetRefCount(), 1);
+
+    frame->SendMessage(WM_CLOSE);
+    EXPECT_EQ(m_frames.front(), nullptr);
+    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 0);
+}
+
+TEST_F(OGLFrameTest, AnswersItsInterfacesWithItself) {
+    OGLFrame* frame = OpenView("FrontView", 300, 200);
+    EXPECT_EQ(frame->FindInterface("MDIChildWnd"), static_cast<MDIChildWnd*>(frame));
+    EXPECT_EQ(frame->FindInterface("CMDIChildWnd"), static_cast<CMDIChildWnd*>(frame));
+    EXPECT_EQ(frame->FindInterface("CWnd"), static_cast<CWnd*>(frame));
+    EXPECT_EQ(frame->FindInterface("OGLFrame"), frame);
+    EXPECT_EQ(frame->FindInterface("BaseObject"), nullptr);
+    EXPECT_EQ(frame->FindInterface("VirtualDC"), nullptr);
+    EXPECT_EQ(frame->FindInterface("oglframe"), nullptr);
+}
+
+TEST_F(OGLFrameTest, SemaphoreLivesWhileAnyViewDoes) {
+    ASSERT_EQ(OGLWnd::m_nWndCount, 0);
+    EXPECT_EQ(OGLWnd::m_hRCSema, nullptr);
+
+    OpenView("CameraView", 300, 200);
+    Semaphore* semaphore = OGLWnd::m_hRCSema;
+    ASSERT_NE(semaphore, nullptr);
+    EXPECT_EQ(semaphore->GetCount(), 1); // released after every use
+    OpenView("SideView", 300, 200);
+    EXPECT_EQ(OGLWnd::m_nWndCount, 2);
+    EXPECT_EQ(OGLWnd::m_hRCSema, semaphore);
+
+    m_frames.front()->DestroyWindow();
+    EXPECT_EQ(OGLWnd::m_nWndCount, 1);
+    EXPECT_EQ(OGLWnd::m_hRCSema, semaphore);
+    m_frames.back()->DestroyWindow();
+    EXPECT_EQ(OGLWnd::m_nWndCount, 0);
+    EXPECT_EQ(OGLWnd::m_hRCSema, nullptr);
+
+    OGLFrame* again = OpenView("TopView", 300, 200);
+    ASSERT_NE(OGLWnd::m_hRCSema, nullptr);
+    EXPECT_EQ(OGLWnd::m_hRCSema->GetCount(), 1);
+    EXPECT_NE(again->GetView(), nullptr);
+}
+
+TEST_F(OGLFrameTest, UpdatesRepaintTheViewsBeforeReturning) {
+    OGLFrame* front = OpenView("FrontView", 300, 200);
+    OpenView("CameraView", 300, 200);
+    OpenView("NoSuchView", 300, 200);
+    QApplication::processEvents(); // the paints still due after opening
+    m_pPlayer->m_draws.clear();
+
+    front->UpdateView();
+    EXPECT_EQ(m_pPlayer->m_draws, std::vector<bool>{false});
+
+    m_pPlayer->AddBox({0, 0, 0}, 1.0f, 0, 0, 1);
+    UpdateAllMDIChildWindows();
+    EXPECT_EQ(m_pPlayer->m_draws.size(), 1u + 2u); // then each of the two views once
+    CWnd* view = front->GetView();
+    EXPECT_EQ(ColourOf(view->GetSurface(), 150, 100), RGB(0, 0, 255));
+}
+
+TEST_F(OGLFrameTest, FramesTooSmallForTheMarginKeepWorking) {
+    m_pPlayer->AddBox({0, 0, 0}, 1.0f, 0, 1, 0);
+    OGLFrame* camera = OpenView("CameraView", 12, 8);
+    OGLFrame* top = OpenView("TopView", 1, 1);
+    ViewOf(camera)->Pick(CPoint(0, 0));
+    ViewOf(top)->Pick(CPoint(0, 0));
+    UpdateAllMDIChildWindows();
+
+    SetClientSize(camera, 820, 500);
+    CWnd* view = camera->GetView();
+    CRect client;
+    view->GetClientRect(&client);
+    EXPECT_EQ(ColourOf(Picture(view), client.Width() / 2, client.Height() / 2), RGB(0, 255, 0));
+}

@@ -1,0 +1,244 @@
+#include "ViewTest.h"
+
+#include "framework/SharedObjects.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace {
+
+const char* const kViewClasses[] = {"CameraView", "TopView", "FrontView", "SideView"};
+const char* const kOrthographicViews[] = {"TopView", "FrontView", "SideView"};
+
+// A view object made by its class record, without a window.
+struct DetachedView {
+    explicit DetachedView(const char* className)
+        : pView(static_cast<OGLWnd*>(RTTIClass::FindClass(className)->GetCreateFunction()("OGLWnd"))) {}
+    ~DetachedView() { delete pView; }
+    SceneView* Scene() const { return static_cast<SceneView*>(pView->FindInterface("SceneView")); }
+    OGLWnd* pView;
+};
+
+void ExpectVector(Float3 actual, float x, float y, float z) {
+    EXPECT_FLOAT_EQ(actual[0], x);
+    EXPECT_FLOAT_EQ(actual[1], y);
+    EXPECT_FLOAT_EQ(actual[2], z);
+}
+
+// The point nearer to the viewer of each orthographic view, and one further away.
+struct DepthPair {
+    const char* className;
+    Float3 nearer;
+    Float3 further;
+};
+const DepthPair kDepthPairs[] = {
+    {"FrontView", {0, 0, 1}, {0, 0, -1}},
+    {"SideView", {1, 0, 0}, {-1, 0, 0}},
+    {"TopView", {0, 1, 0}, {0, -1, 0}},
+    {"CameraView", {0, 0, 2}, {0, 0, -2}},
+};
+
+} // namespace
+
+using SceneViewTest = ViewTest;
+
+TEST_F(SceneViewTest, ViewsAnswerTheirInterfacesInOrder) {
+    for (const char* className : kViewClasses) {
+        DetachedView detached(className);
+        OGLWnd* view = detached.pView;
+        ASSERT_NE(view, nullptr) << className;
+        EXPECT_STREQ(view->GetClass()->GetName(), className);
+        EXPECT_EQ(view->FindInterface("OGLWnd"), view);
+        EXPECT_EQ(view->FindInterface("CWnd"), static_cast<CWnd*>(view));
+        auto* scene = static_cast<SceneViewWnd*>(view);
+        EXPECT_EQ(view->FindInterface("SceneView"), static_cast<SceneView*>(scene));
+        EXPECT_EQ(view->FindInterface("InputEventSource"), static_cast<InputEventSource*>(scene));
+        EXPECT_NE(view->FindInterface(className), nullptr);
+        EXPECT_EQ(view->FindInterface("BaseObject"), nullptr);
+        EXPECT_EQ(view->FindInterface("InputEventHandler"), nullptr);
+        // Handles given out never destroy the view: it keeps one reference on itself.
+        EXPECT_EQ(view->GetRefCount(), 1);
+    }
+}
+
+TEST_F(SceneViewTest, EachViewMapsItsPanAndZoomToItsOwnAxes) {
+    DetachedView front("FrontView"), side("SideView"), top("TopView");
+    for (auto* view : {&front, &side, &top}) {
+        ExpectVector(view->Scene()->GetTranslation(), 0, 0, 0);
+        ExpectVector(view->Scene()->GetScale(), 1, 1, 1);
+        view->Scene()->SetTranslation({1.5f, 2.5f, 3.5f});
+        view->Scene()->SetScale({2, 7, 9});
+        view->Scene()->SetRotation({10, 20, 30});
+        ExpectVector(view->Scene()->GetScale(), 2, 2, 2);
+    }
+    ExpectVector(front.Scene()->GetTranslation(), 1.5f, 2.5f, 0);
+    ExpectVector(side.Scene()->GetTranslation(), 0, 2.5f, 3.5f);
+    ExpectVector(top.Scene()->GetTranslation(), 1.5f, 0, 3.5f);
+    ExpectVector(front.Scene()->GetRotation(), 0, 0, 0);
+    ExpectVector(side.Scene()->GetRotation(), 0, 90, 0);
+    ExpectVector(top.Scene()->GetRotation(), 90, 0, 0);
+
+    // The camera view has no pan or zoom: it stores nothing and answers zeros.
+    DetachedView camera("CameraView");
+    camera.Scene()->SetTranslation({1, 2, 3});
+    camera.Scene()->SetScale({4, 4, 4});
+    ExpectVector(camera.Scene()->GetTranslation(), 0, 0, 0);
+    ExpectVector(camera.Scene()->GetRotation(), 0, 0, 0);
+    ExpectVector(camera.Scene()->GetScale(), 0, 0, 0);
+}
+
+TEST_F(SceneViewTest, OrthographicViewsShowAndPickTheSceneFromTheirSides) {
+    // A box off-centre on the two axes each view shows.
+    const struct {
+        const char* className;
+        Float3 box;
+    } cases[] = {{"FrontView", {2, 1, 0}}, {"SideView", {0, 1, 2}}, {"TopView", {2, 0, 1}}};
+    std::vector<Pointer<Instance>> instances;
+    for (const auto& c : cases)
+        instances.push_back(m_pPlayer->AddBox(c.box, 0.2f, 1, 0, 0));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [className, box] = cases[i];
+        SceneViewWnd* view = ViewOf(OpenView(className, 400, 300));
+        ASSERT_NE(view, nullptr);
+        CPoint at = ScreenPointOf(view, box);
+        EXPECT_EQ(ColourOf(Picture(view), at.x, at.y), RGB(255, 0, 0)) << className;
+        EXPECT_EQ(ColourOf(Picture(view), 200, 150), RGB(0, 0, 0)) << className;
+        EXPECT_EQ(view->Pick(at), instances[i]) << className;
+        EXPECT_FALSE(view->Pick(CPoint(200, 150))) << className;
+        EXPECT_EQ(m_pPlayer->m_askedNames.back(), -1);
+
+        // Panned and zoomed, the box is still where the transformation puts it.
+        view->SetTranslation({-1, -1, -1});
+        view->SetScale({2, 0, 0});
+        view->Invalidate();
+        at = ScreenPointOf(view, box);
+        EXPECT_EQ(ColourOf(Picture(view), at.x, at.y), RGB(255, 0, 0)) << className;
+        EXPECT_EQ(view->Pick(at), instances[i]) << className;
+    }
+}
+
+TEST_F(SceneViewTest, PickChoosesTheBoxNearestToTheViewer) {
+    for (const DepthPair& pair : kDepthPairs) {
+        for (bool nearerFirst : {true, false}) {
+            m_pPlayer->m_boxes.clear();
+            Pointer<Instance> nearer, further;
+            if (nearerFirst) {
+                nearer = m_pPlayer->AddBox(pair.nearer, 0.5f, 1, 0, 0);
+                further = m_pPlayer->AddBox(pair.further, 0.5f, 0, 1, 0);
+            } else {
+                further = m_pPlayer->AddBox(pair.further, 0.5f, 0, 1, 0);
+                nearer = m_pPlayer->AddBox(pair.nearer, 0.5f, 1, 0, 0);
+            }
+            SceneViewWnd* view = ViewOf(OpenView(pair.className, 400, 300));
+            CRect client;
+            view->GetClientRect(&client);
+            EXPECT_EQ(view->Pick(client.CenterPoint()), nearer) << pair.className;
+            // The picture agrees: the nearer box hides the other.
+            EXPECT_EQ(ColourOf(Picture(view), client.Width() / 2, client.Height() / 2), RGB(255, 0, 0));
+        }
+    }
+}
+
+TEST_F(SceneViewTest, EqualDepthsKeepTheEarlierHit) {
+    Pointer<Instance> first = m_pPlayer->AddBox({0, 0, 0}, 0.5f, 1, 0, 0);
+    m_pPlayer->AddBox({0, 0, 0}, 0.5f, 0, 1, 0);
+    SceneViewWnd* view = ViewOf(OpenView("FrontView", 400, 300));
+    EXPECT_EQ(view->DetermineSelection(CPoint(200, 150)), 1);
+    EXPECT_EQ(view->Pick(CPoint(200, 150)), first);
+}
+
+TEST_F(SceneViewTest, SixteenBoxesUnderThePointFitTheBufferSeventeenOverflow) {
+    SceneViewWnd* view = ViewOf(OpenView("FrontView", 400, 300));
+    for (int i = 0; i < 16; ++i)
+        m_pPlayer->AddBox({0, 0, static_cast<float>(i) * 0.1f}, 0.5f, 1, 1, 1);
+    // The nearest of the sixteen is the last one, furthest along +z.
+    EXPECT_EQ(view->DetermineSelection(CPoint(200, 150)), 16);
+
+    m_pPlayer->AddBox({0, 0, 1.6f}, 0.5f, 1, 1, 1);
+    EXPECT_EQ(view->DetermineSelection(CPoint(200, 150)), -1);
+    EXPECT_FALSE(view->Pick(CPoint(200, 150)));
+    EXPECT_EQ(m_pPlayer->m_askedNames.back(), -1);
+}
+
+TEST_F(SceneViewTest, PickingDrawsInSelectionModeAndReleasesTheContext) {
+    m_pPlayer->AddBox({0, 0, 0}, 0.5f, 1, 0, 0);
+    SceneViewWnd* view = ViewOf(OpenView("SideView", 400, 300));
+    m_pPlayer->m_draws.clear();
+    view->Pick(CPoint(200, 150));
+    EXPECT_EQ(m_pPlayer->m_draws, std::vector<bool>{true});
+    EXPECT_FALSE(view->IsInSelectionMode());
+    EXPECT_EQ(OGLWnd::m_hRCSema->GetCount(), 1);
+
+    // Painting after a pick draws normally again, with the projection intact.
+    view->Invalidate();
+    QImage picture = Picture(view);
+    EXPECT_EQ(ColourOf(picture, 197, 147), RGB(255, 0, 0));
+    EXPECT_EQ(ColourOf(picture, 197 - 15, 147), RGB(0, 0, 0));
+    EXPECT_EQ(m_pPlayer->m_draws.back(), false);
+}
+
+TEST_F(SceneViewTest, WithoutAPlayerViewsDrawBlackAndPickNothing) {
+    GetSharedObjects()->RemoveObject(Pointer<SharedObject>(m_pPlayer));
+    for (const char* className : kViewClasses) {
+        SceneViewWnd* view = ViewOf(OpenView(className, 200, 150));
+        EXPECT_EQ(ColourOf(Picture(view), 10, 10), RGB(0, 0, 0));
+        EXPECT_FALSE(view->Pick(CPoint(100, 75)));
+    }
+}
+
+TEST_F(SceneViewTest, HandlersAttachToTheViewsTheyAccept) {
+    for (const char* className : kViewClasses) {
+        SceneViewWnd* view = ViewOf(OpenView(className, 200, 150));
+        const auto& handlers = view->GetHandlers();
+        if (std::string(className) == "FrontView") {
+            ASSERT_EQ(handlers.GetCount(), 1);
+            EXPECT_NE(handlers[0]->FindInterface("RecordingHandler"), nullptr);
+        } else {
+            EXPECT_EQ(handlers.GetCount(), 0) << className;
+            // With no handler the events are dropped after the window's own processing.
+            view->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+            view->SendMessage(WM_KEYDOWN, 'A', 0);
+        }
+    }
+    EXPECT_TRUE(RecordingHandler::Events().empty());
+}
+
+TEST_F(SceneViewTest, MouseAndKeysOfTheWindowReachItsHandlers) {
+    SceneViewWnd* front = ViewOf(OpenView("FrontView", 300, 200));
+    QWidget* widget = front->GetWidget();
+    // Where client points lie on the widget, which also carries the view's border.
+    auto at = [&](int x, int y) {
+        CPoint point(x, y);
+        front->ClientToScreen(&point);
+        return widget->mapFromGlobal(QPointF(point.x, point.y));
+    };
+    QMouseEvent press(QEvent::MouseButtonPress, at(40, 30), widget->mapToGlobal(at(40, 30)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at(42, 31), widget->mapToGlobal(at(42, 31)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(widget, &key);
+
+    const auto& events = RecordingHandler::Events();
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[0].name, "LButtonDown");
+    EXPECT_EQ(events[0].point.x, 40);
+    EXPECT_EQ(events[0].point.y, 30);
+    EXPECT_EQ(events[0].source, "FrontView");
+    EXPECT_EQ(events[1].name, "LButtonUp");
+    EXPECT_EQ(events[1].point.x, 42);
+    EXPECT_EQ(events[2].name, "KeyDown");
+    EXPECT_EQ(events[2].key, static_cast<UINT>('A'));
+}
+
+TEST_F(SceneViewTest, ClosingAndReopeningGivesAFreshView) {
+    OGLFrame* frame = OpenView("TopView", 300, 200);
+    ViewOf(frame)->SetScale({3, 3, 3});
+    frame->DestroyWindow();
+    SceneViewWnd* fresh = ViewOf(OpenView("TopView", 300, 200));
+    ExpectVector(fresh->GetScale(), 1, 1, 1);
+}

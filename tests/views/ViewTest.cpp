@@ -1,0 +1,128 @@
+#include "ViewTest.h"
+
+#include "framework/SharedObjects.h"
+
+#include <QApplication>
+
+#include <cstring>
+
+CORVANE_REGISTER_CLASS(RecordingHandler)
+
+std::vector<RecordingHandler::Event>& RecordingHandler::Events() {
+    static std::vector<Event> events;
+    return events;
+}
+
+void* RecordingHandler::FindInterface(const char* name) {
+    return InterfaceQuery(name)
+        .Answer("BasePlugin", static_cast<BasePlugin*>(this))
+        .Answer("InputEventHandler", static_cast<InputEventHandler*>(this))
+        .Answer("RecordingHandler", this)
+        .Result();
+}
+
+bool RecordingHandler::AcceptsSource(InputEventSource* source) {
+    return std::strcmp(source->GetClass()->GetName(), "FrontView") == 0;
+}
+
+bool RecordingHandler::Note(const char* name, POINT point, UINT key, InputEventSource* source) {
+    Events().push_back({name, point, key, source->GetClass()->GetName().str()});
+    return true;
+}
+
+void ViewTest::SetUp() {
+    RecordingHandler::Events().clear();
+    m_pMainWnd = new CMDIFrameWnd;
+    ASSERT_TRUE(m_pMainWnd->LoadFrame(100));
+    m_pMainWnd->MoveWindow(0, 0, 1400, 1000);
+    m_pMainWnd->ShowWindow(SW_SHOW);
+    // Windows paint only once the window system has exposed the main window.
+    QApplication::processEvents();
+
+    m_pPlayer = new FakePlayer;
+    m_pTimeLine = new FakeTimeLine;
+    m_pCastList = new FakeCastList;
+    GetSharedObjects()->AddObject(Pointer<SharedObject>(m_pPlayer));
+    GetSharedObjects()->AddObject(Pointer<SharedObject>(m_pTimeLine));
+    GetSharedObjects()->AddObject(Pointer<SharedObject>(m_pCastList));
+
+    m_pInterfaces = new QuendaInterfaces;
+    m_pInterfaces->AddClass(RTTIClass::FindClass("RecordingHandler"));
+    m_pInterfaces->Initialize();
+}
+
+void ViewTest::TearDown() {
+    for (OGLFrame*& frame : m_frames)
+        if (frame)
+            frame->DestroyWindow(); // the frame deletes itself
+    m_frames.clear();
+    m_pMainWnd->DestroyWindow();
+    m_pInterfaces->Shutdown();
+    GetSharedObjects()->RemoveAll();
+}
+
+OGLFrame* ViewTest::OpenView(const char* className, int width, int height) {
+    OGLFrame*& frame = m_frames.emplace_back(nullptr);
+    frame = new OGLFrame(&frame);
+    EXPECT_TRUE(frame->LoadFrame(103, WS_OVERLAPPEDWINDOW, m_pMainWnd));
+    frame->SetTitle(className);
+    frame->SetOGLWndClass(className);
+    frame->ShowWindow(SW_RESTORE);
+    frame->ActivateFrame();
+    SetClientSize(frame, width, height);
+    return frame;
+}
+
+SceneViewWnd* ViewTest::ViewOf(OGLFrame* frame) {
+    OGLWnd* view = frame->GetView();
+    return view ? static_cast<SceneViewWnd*>(static_cast<SceneView*>(view->FindInterface("SceneView"))) : nullptr;
+}
+
+void ViewTest::SetClientSize(CWnd* window, int width, int height) {
+    CRect client;
+    window->GetClientRect(&client);
+    CRect outer;
+    window->GetWindowRect(&outer);
+    window->GetParent()->ScreenToClient(&outer);
+    window->MoveWindow(outer.left, outer.top, outer.Width() + width - client.Width(),
+                       outer.Height() + height - client.Height());
+}
+
+CRect ViewTest::ViewRectInFrame(OGLFrame* frame) {
+    CRect rect;
+    frame->GetView()->GetWindowRect(&rect);
+    frame->ScreenToClient(&rect);
+    return rect;
+}
+
+QImage ViewTest::Picture(CWnd* window) {
+    window->UpdateWindow();
+    return window->GetSurface().copy();
+}
+
+COLORREF ViewTest::ColourOf(const QImage& picture, int x, int y) {
+    QRgb pixel = picture.pixel(x, y);
+    return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+CPoint ViewTest::ScreenPointOf(SceneViewWnd* view, Float3 p) {
+    CRect client;
+    view->GetClientRect(&client);
+    const std::string name = view->GetClass()->GetName().str();
+    const Float3 t = view->GetTranslation();
+    const float zoom = view->GetScale()[0];
+    // Screen right and screen up of each view, in scene axes.
+    float right = 0, up = 0;
+    if (name == "FrontView") {
+        right = p[0] + t[0];
+        up = p[1] + t[1];
+    } else if (name == "SideView") {
+        right = -(p[2] + t[2]);
+        up = p[1] + t[1];
+    } else if (name == "TopView") {
+        right = p[0] + t[0];
+        up = -(p[2] + t[2]);
+    }
+    return CPoint(client.Width() / 2 + static_cast<int>(right * zoom * 25.0f),
+                  client.Height() / 2 - static_cast<int>(up * zoom * 25.0f));
+}

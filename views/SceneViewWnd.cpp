@@ -1,0 +1,81 @@
+#include "views/SceneViewWnd.h"
+
+#include "framework/InterfaceQuery.h"
+#include "framework/SharedObjects.h"
+#include "host/Instance.h"
+#include "host/Player.h"
+#include "platform/gl/Wgl.h"
+
+namespace {
+
+// Without a published player there is nothing to draw or to pick.
+Pointer<Player> GetPlayer() { return GetSharedObjects()->GetObjectA("Player").As<Player>("Player"); }
+
+bool IsInputMessage(UINT message) {
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+SceneViewWnd::SceneViewWnd() { AddRef(); }
+
+void* SceneViewWnd::FindSceneViewWndInterface(const char* name) {
+    return InterfaceQuery(name)
+        .Answer("OGLWnd", static_cast<OGLWnd*>(this))
+        .AnswerBase(FindOGLWndInterface(name))
+        .Answer("SceneView", static_cast<SceneView*>(this))
+        .Answer("InputEventSource", static_cast<InputEventSource*>(this))
+        .Result();
+}
+
+Pointer<Instance> SceneViewWnd::Pick(CPoint point) {
+    int name = DetermineSelection(point);
+    Pointer<Player> player = GetPlayer();
+    if (!player)
+        return {};
+    return player->GetInstanceForName(name);
+}
+
+// The window's own processing comes first (for WM_MOUSEMOVE the arrow
+// cursor), then the handlers.
+LRESULT SceneViewWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = OGLWnd::WindowProc(message, wParam, lParam);
+    if (IsInputMessage(message))
+        PassEvent(message, wParam, lParam);
+    return result;
+}
+
+void SceneViewWnd::InitializeScene() {
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+    AttachHandlers();
+}
+
+void SceneViewWnd::DrawScene() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    Pointer<Player> player = GetPlayer();
+    ApplyViewTransformation(player.Get());
+    if (player)
+        player->Draw(IsInSelectionMode());
+    glFlush();
+    glFinish();
+}
