@@ -1,5 +1,6 @@
 #include "PlatformTestSupport.h"
 #include "RecordingWnd.h"
+#include "platform/Cursor.h"
 #include "platform/Keyboard.h"
 
 #include <QDialog>
@@ -224,6 +225,17 @@ TEST_F(WndInputTest, WindowFromPointFindsTheInnermostWindow) {
     m_parent.ClientToScreen(&between);
     EXPECT_EQ(WindowFromPoint(between), &m_parent);
     EXPECT_EQ(WindowFromPoint(CPoint(-500, -500)), nullptr);
+}
+
+TEST_F(WndInputTest, SetCursorShowsOverTheWindowUnderTheMouse) {
+    QTest::mouseMove(m_window, At(m_right, 5, 5));
+    HCURSOR hWait = LoadCursor(nullptr, IDC_WAIT);
+    HCURSOR hArrow = LoadCursor(nullptr, IDC_ARROW);
+    ASSERT_TRUE(hWait && hArrow);
+    SetCursor(hWait);
+    EXPECT_EQ(m_right.GetWidget()->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(SetCursor(hArrow), hWait);
+    EXPECT_EQ(m_right.GetWidget()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(WndInputTest, FocusMessagesFollowTheKeyboardFocus) {
