@@ -25,7 +25,8 @@ constexpr int kLength = 10; // frames per instance, end to end along each row
 // Instances of the model's own class, each with two key frames, filling rows
 // 1 to 100 from frame 1 to 1,000.
 void FillProject() {
-    Pointer<TimeLine> timeLine = GetSharedObjects()->GetObjectA("Time Line").As<TimeLine>("TimeLine");
+    Pointer<TimeLine> timeLine =
+        GetSharedObjects()->GetObjectA("Time Line").As<TimeLine>("TimeLine");
     const RTTIClass* actor = RTTIClass::FindClass("Actor");
     for (int i = 0; i < kInstances; ++i) {
         Pointer<Instance> instance(static_cast<Instance*>(actor->GetCreateFunction()("Instance")));

@@ -5,8 +5,8 @@
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
 #include "host/CastList.h"
-#include "platform/gdi/SysColor.h"
 #include "platform/gdi/CPaintDC.h"
+#include "platform/gdi/SysColor.h"
 
 #include <algorithm>
 
@@ -21,7 +21,8 @@ CastMemberList GetCastMembers() {
 }
 } // namespace
 
-CastListFrame::CastListFrame(CastListFrame** ppSelf) : m_ppSelf(ppSelf), m_nTileWidth(60), m_nTileHeight(56) {
+CastListFrame::CastListFrame(CastListFrame** ppSelf)
+    : m_ppSelf(ppSelf), m_nTileWidth(60), m_nTileHeight(56) {
     // The handles that callers take on the frame's interfaces must never
     // delete it: the window framework does when the window is gone.
     AddRef();
@@ -53,12 +54,15 @@ void* CastListFrame::FindInterface(const char* name) {
         .Result();
 }
 
-String CastListFrame::GetSharedName() { return "Cast List Window"; }
+String CastListFrame::GetSharedName() {
+    return "Cast List Window";
+}
 
 Pointer<CastMember> CastListFrame::GetCastMemberAt(int x, int y, int* index) {
     CRect client;
     GetClientRect(&client);
-    if (x >= m_nTileWidth * m_nColumns || x <= 0 || y <= 0 || x >= client.right || y >= client.bottom)
+    if (x >= m_nTileWidth * m_nColumns || x <= 0 || y <= 0 || x >= client.right ||
+        y >= client.bottom)
         return {};
     *index = (y / m_nTileHeight + m_nFirstLine) * m_nColumns + x / m_nTileWidth;
     const CastMemberList members = GetCastMembers();
@@ -67,13 +71,21 @@ Pointer<CastMember> CastListFrame::GetCastMemberAt(int x, int y, int* index) {
     return members[static_cast<size_t>(*index)];
 }
 
-void CastListFrame::SetHotCastMember(Pointer<CastMember> member) { m_pHotMember = std::move(member); }
+void CastListFrame::SetHotCastMember(Pointer<CastMember> member) {
+    m_pHotMember = std::move(member);
+}
 
-void CastListFrame::SetDraggedCastMember(Pointer<CastMember> member) { m_pDraggedMember = std::move(member); }
+void CastListFrame::SetDraggedCastMember(Pointer<CastMember> member) {
+    m_pDraggedMember = std::move(member);
+}
 
-Pointer<CastMember> CastListFrame::GetHotCastMember() { return m_pHotMember; }
+Pointer<CastMember> CastListFrame::GetHotCastMember() {
+    return m_pHotMember;
+}
 
-Pointer<CastMember> CastListFrame::GetDraggedCastMember() { return m_pDraggedMember; }
+Pointer<CastMember> CastListFrame::GetDraggedCastMember() {
+    return m_pDraggedMember;
+}
 
 void CastListFrame::Redraw() {
     CRect client;
@@ -91,7 +103,8 @@ void CastListFrame::Redraw() {
     // Tiles below the window are drawn too; the bitmap clips them.
     int column = 0;
     int line = 0;
-    for (size_t i = static_cast<size_t>(m_nFirstLine) * static_cast<size_t>(m_nColumns); i < members.size(); ++i) {
+    for (size_t i = static_cast<size_t>(m_nFirstLine) * static_cast<size_t>(m_nColumns);
+         i < members.size(); ++i) {
         const int left = column * m_nTileWidth;
         const int top = line * m_nTileHeight;
         DrawTile(members[i], RECT{left, top, left + m_nTileWidth - 1, top + m_nTileHeight - 1});
@@ -123,7 +136,8 @@ void CastListFrame::DrawTile(const Pointer<CastMember>& member, const RECT& tile
 
     m_memDC.SetBkMode(TRANSPARENT);
     RECT nameArea = tile;
-    m_memDC.DrawText(member->GetName(), -1, &nameArea, DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOCLIP);
+    m_memDC.DrawText(member->GetName(), -1, &nameArea,
+                     DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOCLIP);
 
     // The bottom strip of the tile is left to the name.
     RECT pictureArea{tile.left + 2, tile.top + 2, tile.right - 2, tile.bottom - 12};
@@ -183,7 +197,9 @@ void CastListFrame::OnDestroy() {
     placeholder.DeleteObject();
 }
 
-BOOL CastListFrame::OnEraseBkgnd(CDC*) { return TRUE; }
+BOOL CastListFrame::OnEraseBkgnd(CDC*) {
+    return TRUE;
+}
 
 void CastListFrame::OnPaint() {
     CPaintDC paintDC(this);
@@ -214,14 +230,26 @@ void CastListFrame::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
     switch (nSBCode) {
     // A page scrolls by one line, as a line does.
     case SB_LINEUP:
-    case SB_PAGEUP: position -= 1; break;
+    case SB_PAGEUP:
+        position -= 1;
+        break;
     case SB_LINEDOWN:
-    case SB_PAGEDOWN: position += 1; break;
+    case SB_PAGEDOWN:
+        position += 1;
+        break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: position = static_cast<int>(nPos); break;
-    case SB_TOP: position = 0; break;
-    case SB_BOTTOM: position = maxPos; break;
-    default: moved = false; break;
+    case SB_THUMBTRACK:
+        position = static_cast<int>(nPos);
+        break;
+    case SB_TOP:
+        position = 0;
+        break;
+    case SB_BOTTOM:
+        position = maxPos;
+        break;
+    default:
+        moved = false;
+        break;
     }
     if (moved) {
         position = std::max(minPos, std::min(position, maxPos));

@@ -23,7 +23,7 @@ class CastListFrame : public MDIChildWnd,
                       public CastListWindow,
                       public SharedObject,
                       public InputEventDispatcher {
-public:
+  public:
     // ppSelf is the owner's pointer to this window; it is emptied when the
     // window is destroyed, so that the owner knows to open a new one.
     explicit CastListFrame(CastListFrame** ppSelf);
@@ -43,7 +43,7 @@ public:
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-protected:
+  protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;
     BOOL OnEraseBkgnd(CDC* pDC) override;
@@ -51,7 +51,7 @@ protected:
     void OnSize(UINT nType, int cx, int cy) override;
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
 
-private:
+  private:
     void DrawTile(const Pointer<CastMember>& member, const RECT& tile);
     void UpdateScrollBar();
 

@@ -8,7 +8,7 @@
 // Window" while it is open: which cast member a client point lies on, and the
 // two marks a drag from the list shows. None of the operations redraws.
 class CastListWindow : public virtual BaseObject {
-public:
+  public:
     // The cast member whose tile holds the client point, or empty. The index
     // is written whenever the point lies on a tile position, even one after
     // the last member; it is left alone otherwise.

@@ -8,8 +8,8 @@
 #include "host/Instance.h"
 #include "host/Player.h"
 #include "host/TimeLine.h"
-#include "platform/gdi/SysColor.h"
 #include "platform/gdi/CPaintDC.h"
+#include "platform/gdi/SysColor.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,16 +24,31 @@ constexpr int kScrollMiddle = 50;
 
 int ScrolledFirst(int first, UINT nSBCode, UINT nPos) {
     switch (nSBCode) {
-    case SB_LINEUP: first -= 1; break;
-    case SB_LINEDOWN: first += 1; break;
-    case SB_PAGEUP: first -= 10; break;
-    case SB_PAGEDOWN: first += 10; break;
+    case SB_LINEUP:
+        first -= 1;
+        break;
+    case SB_LINEDOWN:
+        first += 1;
+        break;
+    case SB_PAGEUP:
+        first -= 10;
+        break;
+    case SB_PAGEDOWN:
+        first += 10;
+        break;
     // Holding the thumb away from the middle keeps scrolling, once per
     // tracking message.
-    case SB_THUMBTRACK: first += static_cast<int>(nPos) - kScrollMiddle; break;
-    case SB_TOP: first = 1; break;
-    case SB_BOTTOM: first += 50; break;
-    default: break;
+    case SB_THUMBTRACK:
+        first += static_cast<int>(nPos) - kScrollMiddle;
+        break;
+    case SB_TOP:
+        first = 1;
+        break;
+    case SB_BOTTOM:
+        first += 50;
+        break;
+    default:
+        break;
     }
     return std::max(first, 1);
 }
@@ -46,7 +61,8 @@ int ReadFrameProperty(Pointer<Instance> instance, const char* name) {
 }
 
 COLORREF HalfwayToWhite(COLORREF colour) {
-    return RGB((GetRValue(colour) + 255) / 2, (GetGValue(colour) + 255) / 2, (GetBValue(colour) + 255) / 2);
+    return RGB((GetRValue(colour) + 255) / 2, (GetGValue(colour) + 255) / 2,
+               (GetBValue(colour) + 255) / 2);
 }
 
 bool IsInputMessage(UINT message) {
@@ -56,7 +72,8 @@ bool IsInputMessage(UINT message) {
 } // namespace
 
 TimeLineFrame::TimeLineFrame(TimeLineFrame** ppSelf)
-    : m_nHeaderWidth(30), m_nHeaderHeight(20), m_nFrameWidth(12), m_nRowHeight(18), m_ppSelf(ppSelf) {
+    : m_nHeaderWidth(30), m_nHeaderHeight(20), m_nFrameWidth(12), m_nRowHeight(18),
+      m_ppSelf(ppSelf) {
     // The handles that callers take on the frame's interfaces must never
     // delete it: the window framework does when the window is gone.
     AddRef();
@@ -114,13 +131,21 @@ void TimeLineFrame::SetSelection(int firstFrame, int firstRow, int lastFrame, in
     m_nSelLastRow = lastRow;
 }
 
-void TimeLineFrame::ClearSelection() { SetSelection(0, 0, -1, -1); }
+void TimeLineFrame::ClearSelection() {
+    SetSelection(0, 0, -1, -1);
+}
 
-Pointer<KeyFrame> TimeLineFrame::GetSelectedKeyFrame() { return m_pSelectedKeyFrame; }
+Pointer<KeyFrame> TimeLineFrame::GetSelectedKeyFrame() {
+    return m_pSelectedKeyFrame;
+}
 
-void TimeLineFrame::SetSelectedKeyFrame(Pointer<KeyFrame> keyFrame) { m_pSelectedKeyFrame = std::move(keyFrame); }
+void TimeLineFrame::SetSelectedKeyFrame(Pointer<KeyFrame> keyFrame) {
+    m_pSelectedKeyFrame = std::move(keyFrame);
+}
 
-String TimeLineFrame::GetSharedName() { return "Time Line Window"; }
+String TimeLineFrame::GetSharedName() {
+    return "Time Line Window";
+}
 
 void TimeLineFrame::Redraw() {
     CRect client;
@@ -206,7 +231,8 @@ int TimeLineFrame::DrawRowNumbers(int width, int height) {
 }
 
 void TimeLineFrame::DrawInstances(int lastRow, int lastFrame) {
-    Pointer<TimeLine> timeLine = GetSharedObjects()->GetObjectA("Time Line").As<TimeLine>("TimeLine");
+    Pointer<TimeLine> timeLine =
+        GetSharedObjects()->GetObjectA("Time Line").As<TimeLine>("TimeLine");
     for (int r = m_nFirstRow; r <= lastRow; ++r) {
         const InstanceList instances = timeLine->GetInstances(r, m_nFirstFrame, lastFrame);
         const int top = m_nHeaderHeight + (r - m_nFirstRow) * m_nRowHeight;
@@ -214,7 +240,8 @@ void TimeLineFrame::DrawInstances(int lastRow, int lastFrame) {
         for (const Pointer<Instance>& instance : instances) {
             const int start = ReadFrameProperty(instance, "FrameStart");
             const int stop = ReadFrameProperty(instance, "FrameStop");
-            const int left = m_nHeaderWidth + (std::max(start, m_nFirstFrame) - m_nFirstFrame) * m_nFrameWidth;
+            const int left =
+                m_nHeaderWidth + (std::max(start, m_nFirstFrame) - m_nFirstFrame) * m_nFrameWidth;
             const int right = m_nHeaderWidth + (stop - m_nFirstFrame + 1) * m_nFrameWidth;
             const bool isSelected = instance == timeLine->GetSelectedInstance();
 
@@ -351,7 +378,9 @@ void TimeLineFrame::OnDestroy() {
     placeholder.DeleteObject();
 }
 
-BOOL TimeLineFrame::OnEraseBkgnd(CDC*) { return TRUE; }
+BOOL TimeLineFrame::OnEraseBkgnd(CDC*) {
+    return TRUE;
+}
 
 void TimeLineFrame::OnPaint() {
     CPaintDC paintDC(this);

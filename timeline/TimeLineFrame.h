@@ -23,7 +23,7 @@ class TimeLineFrame : public MDIChildWnd,
                       public VirtualDC,
                       public SharedObject,
                       public InputEventDispatcher {
-public:
+  public:
     // ppSelf is the owner's pointer to this window; it is emptied when the
     // window is destroyed, so that the owner knows to open a new one.
     explicit TimeLineFrame(TimeLineFrame** ppSelf);
@@ -43,7 +43,7 @@ public:
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-protected:
+  protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;
     BOOL OnEraseBkgnd(CDC* pDC) override;
@@ -52,7 +52,7 @@ protected:
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
 
-private:
+  private:
     // Each returns the last frame or row it drew: one before the first when
     // none fits.
     int DrawFrameNumbers(int width, int height);

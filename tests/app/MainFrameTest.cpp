@@ -23,14 +23,6 @@ using testing::IsEmpty;
 
 namespace {
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    static auto* application = new QApplication(argc, argv);
-    return *application;
-}
-
 // Stands for the plug-ins' menu manager: records what the host routes to it.
 class FakeMenuManager : public MenuManager, public SharedObject {
 public:
@@ -93,7 +85,6 @@ protected:
 class MainFrameTest : public testing::Test {
 protected:
     void SetUp() override {
-        Application();
         m_pFrame = new MainFrame;
         ASSERT_TRUE(m_pFrame->CreateMainWindow());
         m_hBar = GetMenu(m_pFrame->GetSafeHwnd());

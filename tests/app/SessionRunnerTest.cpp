@@ -17,15 +17,6 @@ using testing::ElementsAre;
 
 namespace {
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    static auto* application = QApplication::instance() ? static_cast<QApplication*>(QApplication::instance())
-                                                           : new QApplication(argc, argv);
-    return *application;
-}
-
 // A view that writes down every mouse and key message it receives.
 class RecordingView : public CWnd {
 public:
@@ -52,7 +43,6 @@ public:
 class SessionRunnerTest : public testing::Test {
 protected:
     void SetUp() override {
-        Application();
         Automation::Instance().Clear();
         m_host.Start("/nonexistent/Plugins/", true);
         m_pFrame = new CMDIChildWnd;

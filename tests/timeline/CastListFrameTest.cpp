@@ -11,13 +11,16 @@ constexpr COLORREF kShadow = RGB(128, 128, 128);
 constexpr COLORREF kHighlight = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-COLORREF MemberColour(int index) { return RGB(10 * index, 200, 100); }
+COLORREF MemberColour(int index) {
+    return RGB(10 * index, 200, 100);
+}
 
 class CastListFrameTest : public WindowTest {
-protected:
+  protected:
     void AddMembers(int count) {
         for (int i = 0; i < count; ++i) {
-            Pointer<FakeCastMember> member(new FakeCastMember(("Member " + std::to_string(i)).c_str(), MemberColour(i)));
+            Pointer<FakeCastMember> member(
+                new FakeCastMember(("Member " + std::to_string(i)).c_str(), MemberColour(i)));
             m_members.push_back(member);
             m_pCast->AddCastMember(member);
         }
@@ -34,7 +37,8 @@ protected:
         return {found, index};
     }
     void Scroll(int code, int position = 0) {
-        m_pCastList->SendMessage(WM_VSCROLL, MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)), 0);
+        m_pCastList->SendMessage(
+            WM_VSCROLL, MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)), 0);
     }
     int FirstShown() { return HitTest(30, 10).second; }
     std::pair<int, int> ScrollRange() {

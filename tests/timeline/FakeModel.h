@@ -21,7 +21,7 @@
 #include <vector>
 
 class FakePropertyHolder : public PropertyHolder {
-public:
+  public:
     bool GetPropertyValue(const String& name, String& out) override {
         auto found = m_values.find(name.str());
         if (found == m_values.end())
@@ -35,16 +35,18 @@ public:
     }
     bool HasProperty(const String& name) override { return m_values.count(name.str()) != 0; }
     String GetHolderName() override { return "Placement"; }
-    void AddProperty(const String& name, const String& value) override { m_values[name.str()] = value.str(); }
+    void AddProperty(const String& name, const String& value) override {
+        m_values[name.str()] = value.str();
+    }
     StringList GetPropertyNames() override { return {}; }
 
-private:
+  private:
     std::map<std::string, std::string> m_values;
 };
 
 // An instance over frames start to stop; with key frames when asked to.
 class FakeInstance : public Instance, public HasProperties, public AllowsKeyFrames {
-public:
+  public:
     FakeInstance(const char* start, const char* stop, bool allowsKeyFrames = true)
         : m_bAllowsKeyFrames(allowsKeyFrames) {
         Pointer<PropertyHolder> holder(new FakePropertyHolder);
@@ -78,20 +80,21 @@ public:
         return InterfaceQuery(name)
             .Answer("Instance", static_cast<Instance*>(this))
             .Answer("HasProperties", static_cast<HasProperties*>(this))
-            .Answer("AllowsKeyFrames", m_bAllowsKeyFrames ? static_cast<AllowsKeyFrames*>(this) : nullptr)
+            .Answer("AllowsKeyFrames",
+                    m_bAllowsKeyFrames ? static_cast<AllowsKeyFrames*>(this) : nullptr)
             .Result();
     }
 
-protected:
+  protected:
     void ApplyFrame(int, int) override {}
 
-private:
+  private:
     bool m_bAllowsKeyFrames;
     std::vector<Pointer<KeyFrame>> m_keyFrames;
 };
 
 class FakeTimeLine : public TimeLine, public SharedObject {
-public:
+  public:
     struct Query {
         int row, firstFrame, lastFrame;
         bool operator==(const Query&) const = default;
@@ -107,7 +110,8 @@ public:
         m_queries.push_back({row, firstFrame, lastFrame});
         InstanceList found;
         for (const Placement& placement : m_placements)
-            if (placement.row == row && placement.start <= lastFrame && placement.stop >= firstFrame)
+            if (placement.row == row && placement.start <= lastFrame &&
+                placement.stop >= firstFrame)
                 found.push_back(placement.instance);
         return found;
     }
@@ -133,7 +137,7 @@ public:
 };
 
 class FakePlayer : public Player, public SharedObject {
-public:
+  public:
     void SetCurrentFrame(int frame) override { m_nFrame = frame; }
     int GetCurrentFrame() override { return m_nFrame; }
     void ApplyCamera() override {}
@@ -152,7 +156,7 @@ public:
 
 // A cast member whose picture is its colour, filling the area it is given.
 class FakeCastMember : public CastMember {
-public:
+  public:
     FakeCastMember(const char* name, COLORREF colour) : m_strName(name), m_crColour(colour) {}
 
     void SetFileName(Pointer<BaseObject>, const String&) override {}
@@ -163,7 +167,8 @@ public:
     void DrawThumbnail(CDC* target, CDC* scratch, const tagRECT& area) override {
         m_areas.push_back(area);
         m_bScratchLent = scratch && scratch != target && scratch->GetSafeHdc();
-        target->FillSolidRect(area.left, area.top, area.right - area.left, area.bottom - area.top, m_crColour);
+        target->FillSolidRect(area.left, area.top, area.right - area.left, area.bottom - area.top,
+                              m_crColour);
     }
     void* FindInterface(const char* name) override {
         return InterfaceQuery(name).Answer("CastMember", static_cast<CastMember*>(this)).Result();
@@ -176,7 +181,7 @@ public:
 };
 
 class FakeCastList : public CastList, public SharedObject {
-public:
+  public:
     CastMemberList GetCastMembers() override { return m_members; }
     void AddCastMember(Pointer<CastMember> member) override { m_members.push_back(member); }
     String GetSharedName() override { return "Cast List"; }

@@ -20,7 +20,7 @@ InputEventSource* s_pLastSource = nullptr;
 
 // Attaches to the time line window only and records what reaches it.
 class TimeLineRecorder : public BasePlugin, public InputEventHandler {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     void* FindInterface(const char* name) override {
         return InterfaceQuery(name)
@@ -28,7 +28,9 @@ public:
             .Answer("InputEventHandler", static_cast<InputEventHandler*>(this))
             .Result();
     }
-    bool AcceptsSource(InputEventSource* source) override { return source->FindInterface("TimeLineWindow") != nullptr; }
+    bool AcceptsSource(InputEventSource* source) override {
+        return source->FindInterface("TimeLineWindow") != nullptr;
+    }
     bool OnLButtonDown(POINT p, InputEventSource* source) override {
         s_pLastSource = source;
         s_events.push_back("time line down " + std::to_string(p.x) + "," + std::to_string(p.y));
@@ -44,7 +46,7 @@ CORVANE_REGISTER_CLASS(TimeLineRecorder)
 
 // Attaches to the cast list window only.
 class CastListRecorder : public BasePlugin, public InputEventHandler {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     void* FindInterface(const char* name) override {
         return InterfaceQuery(name)
@@ -52,7 +54,9 @@ public:
             .Answer("InputEventHandler", static_cast<InputEventHandler*>(this))
             .Result();
     }
-    bool AcceptsSource(InputEventSource* source) override { return source->FindInterface("CastListWindow") != nullptr; }
+    bool AcceptsSource(InputEventSource* source) override {
+        return source->FindInterface("CastListWindow") != nullptr;
+    }
     bool OnLButtonDown(POINT p, InputEventSource* source) override {
         s_pLastSource = source;
         s_events.push_back("cast list down " + std::to_string(p.x) + "," + std::to_string(p.y));
@@ -62,7 +66,7 @@ public:
 CORVANE_REGISTER_CLASS(CastListRecorder)
 
 class InputRoutingTest : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         s_events.clear();
@@ -79,8 +83,8 @@ protected:
     static void Press(CWnd* window, int x, int y) {
         QWidget* widget = window->GetWidget();
         const QPointF local(x, y);
-        QMouseEvent press(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, local, widget->mapToGlobal(local),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &press);
     }
 
@@ -97,7 +101,8 @@ TEST_F(InputRoutingTest, EachWindowPassesItsInputToTheHandlersThatAcceptIt) {
     EXPECT_EQ(s_pLastSource, static_cast<InputEventSource*>(timeLine));
     Press(castList, 70, 12);
     EXPECT_EQ(s_pLastSource, static_cast<InputEventSource*>(castList));
-    EXPECT_EQ(s_events, (std::vector<std::string>{"time line down 100,50", "cast list down 70,12"}));
+    EXPECT_EQ(s_events,
+              (std::vector<std::string>{"time line down 100,50", "cast list down 70,12"}));
 }
 
 TEST_F(InputRoutingTest, TheActivatedTimeLineTakesTheKeys) {

@@ -18,21 +18,30 @@ constexpr COLORREF kSelectedBarEnd = RGB(128, 128, 255);
 constexpr COLORREF kPlayHead = RGB(255, 0, 0);
 
 // Cell geometry of a window scrolled to frame 1 and row 1.
-int CellLeft(int frame) { return 30 + (frame - 1) * 12; }
-int CellTop(int row) { return 20 + (row - 1) * 18; }
-int CellMiddleX(int frame) { return CellLeft(frame) + 6; }
-int CellMiddleY(int row) { return CellTop(row) + 9; }
+int CellLeft(int frame) {
+    return 30 + (frame - 1) * 12;
+}
+int CellTop(int row) {
+    return 20 + (row - 1) * 18;
+}
+int CellMiddleX(int frame) {
+    return CellLeft(frame) + 6;
+}
+int CellMiddleY(int row) {
+    return CellTop(row) + 9;
+}
 
 class TimeLineFrameTest : public WindowTest {
-protected:
+  protected:
     Pointer<FakeInstance> Place(int row, int start, int stop, bool allowsKeyFrames = true) {
-        Pointer<FakeInstance> instance(
-            new FakeInstance(std::to_string(start).c_str(), std::to_string(stop).c_str(), allowsKeyFrames));
+        Pointer<FakeInstance> instance(new FakeInstance(
+            std::to_string(start).c_str(), std::to_string(stop).c_str(), allowsKeyFrames));
         m_pTimeLineModel->AddInstance(instance, row, start, stop);
         return instance;
     }
     void Scroll(UINT message, int code, int position = 0) {
-        m_pTimeLine->SendMessage(message, MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)), 0);
+        m_pTimeLine->SendMessage(
+            message, MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)), 0);
     }
     // The first visible row and frame, read through the window's own hit test.
     std::pair<int, int> FirstCell() {
@@ -114,7 +123,8 @@ TEST_F(TimeLineFrameTest, ScrollCodesMoveTheFirstFrameWhileTheThumbStaysInTheMid
     EXPECT_EQ(FirstCell().second, 12);
     Scroll(WM_HSCROLL, SB_PAGELEFT);
     EXPECT_EQ(FirstCell().second, 2);
-    Scroll(WM_HSCROLL, SB_THUMBTRACK, 60); // each tracking message adds the distance from the middle
+    Scroll(WM_HSCROLL, SB_THUMBTRACK,
+           60); // each tracking message adds the distance from the middle
     Scroll(WM_HSCROLL, SB_THUMBTRACK, 60);
     EXPECT_EQ(FirstCell().second, 22);
     Scroll(WM_HSCROLL, SB_THUMBTRACK, 30);
@@ -168,10 +178,10 @@ TEST_F(TimeLineFrameTest, InstanceBarsShowTheirEndCellsAndTheSelection) {
 
 TEST_F(TimeLineFrameTest, KeyFrameMarkersShowTheSelectedOneFilledAndNoneOnTheLastFrame) {
     Pointer<FakeInstance> instance = Place(1, 3, 12);
-    instance->AddKeyFrame(3);                               // frame 5
+    instance->AddKeyFrame(3);                              // frame 5
     Pointer<KeyFrame> selected = instance->AddKeyFrame(5); // frame 7
-    instance->AddKeyFrame(10);                              // frame 12, the last one
-    Place(2, 3, 12, false)->AddKeyFrame(3);                 // not offered: no markers
+    instance->AddKeyFrame(10);                             // frame 12, the last one
+    Place(2, 3, 12, false)->AddKeyFrame(3);                // not offered: no markers
     OpenTimeLine(400, 200);
     m_pTimeLine->SetSelectedKeyFrame(selected);
     EXPECT_EQ(m_pTimeLine->GetSelectedKeyFrame(), selected);
@@ -179,11 +189,11 @@ TEST_F(TimeLineFrameTest, KeyFrameMarkersShowTheSelectedOneFilledAndNoneOnTheLas
 
     // A marker is inset 3 pixels across and 4 down its cell.
     const int top = CellTop(1) + 4, bottom = CellTop(1) + 14;
-    EXPECT_EQ(Pixel(CellLeft(5) + 3, top + 5), kBlack);     // outline
-    EXPECT_EQ(Pixel(CellLeft(5) + 6, top + 5), kWindow);    // white inside
-    EXPECT_EQ(Pixel(CellLeft(5) + 8, bottom - 1), kBlack);  // bottom edge
-    EXPECT_EQ(Pixel(CellLeft(5) + 6, bottom), kBar);        // below it, the bar
-    EXPECT_EQ(Pixel(CellLeft(7) + 6, top + 5), kBlack);     // the selected one is filled
+    EXPECT_EQ(Pixel(CellLeft(5) + 3, top + 5), kBlack);    // outline
+    EXPECT_EQ(Pixel(CellLeft(5) + 6, top + 5), kWindow);   // white inside
+    EXPECT_EQ(Pixel(CellLeft(5) + 8, bottom - 1), kBlack); // bottom edge
+    EXPECT_EQ(Pixel(CellLeft(5) + 6, bottom), kBar);       // below it, the bar
+    EXPECT_EQ(Pixel(CellLeft(7) + 6, top + 5), kBlack);    // the selected one is filled
     EXPECT_EQ(Pixel(CellLeft(7) + 2, top + 5), kBar);
     EXPECT_EQ(Pixel(CellMiddleX(12), top + 5), kBarEnd);
     EXPECT_EQ(Pixel(CellMiddleX(5), CellMiddleY(2)), kBar);
@@ -229,7 +239,7 @@ TEST_F(TimeLineFrameTest, ABarThatStartsLeftOfTheFirstVisibleFrameHasNoLeftBorde
     Scroll(WM_HSCROLL, SB_PAGERIGHT); // frame 11 is now the first visible frame
     EXPECT_EQ(Pixel(30, CellMiddleY(1)), kBar);
     EXPECT_EQ(Pixel(31, CellMiddleY(1)), kBar);
-    EXPECT_EQ(Pixel(CellMiddleX(1), CellTop(1)), kBarBorder); // top and bottom edges go on
+    EXPECT_EQ(Pixel(CellMiddleX(1), CellTop(1)), kBarBorder);   // top and bottom edges go on
     EXPECT_EQ(Pixel(CellMiddleX(10), CellMiddleY(1)), kBarEnd); // frame 20
     EXPECT_EQ(Pixel(CellLeft(11) - 1, CellMiddleY(1)), kBarBorder);
 }
@@ -262,7 +272,9 @@ TEST_F(TimeLineFrameTest, TheSelectionBlockIsOutlinedAndLosesItsLeftEdgeOutOfVie
 TEST_F(TimeLineFrameTest, TheFrameBandLabelsFrameOneAndEveryMultipleOfFive) {
     OpenTimeLine(400, 200);
     // Inside a number button, clear of its raised edges.
-    auto labelled = [&](int column) { return Shows(kBlack, CellLeft(column) + 1, 1, CellLeft(column) + 11, 19); };
+    auto labelled = [&](int column) {
+        return Shows(kBlack, CellLeft(column) + 1, 1, CellLeft(column) + 11, 19);
+    };
     EXPECT_TRUE(labelled(1));
     EXPECT_FALSE(labelled(2));
     EXPECT_FALSE(labelled(3));
@@ -284,7 +296,8 @@ TEST_F(TimeLineFrameTest, OnlyTheVisibleRowsAndFramesAreAskedFor) {
     Redraw();
     ASSERT_EQ(m_pTimeLineModel->m_queries.size(), 22u);
     for (int row = 1; row <= 22; ++row)
-        EXPECT_EQ(m_pTimeLineModel->m_queries[static_cast<size_t>(row - 1)], (FakeTimeLine::Query{row, 1, 81}));
+        EXPECT_EQ(m_pTimeLineModel->m_queries[static_cast<size_t>(row - 1)],
+                  (FakeTimeLine::Query{row, 1, 81}));
 
     Scroll(WM_HSCROLL, SB_PAGERIGHT);
     EXPECT_EQ(m_pTimeLineModel->m_queries.back(), (FakeTimeLine::Query{22, 11, 91}));

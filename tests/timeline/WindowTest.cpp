@@ -4,7 +4,6 @@
 
 #include <QApplication>
 
-
 void WindowTest::SetUp() {
     m_pMainWnd = new CMDIFrameWnd;
     ASSERT_TRUE(m_pMainWnd->LoadFrame(100));

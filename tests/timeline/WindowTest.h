@@ -15,7 +15,7 @@
 #include <gtest/gtest.h>
 
 class WindowTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
