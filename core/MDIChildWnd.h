@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ModuleExports.h"
 #include "framework/BaseObject.h"
 #include "platform/MDIChildWnd.h"
 
@@ -7,7 +8,7 @@
 // an object of the framework, so that it can be asked for interfaces and held
 // through Pointers (the frame keeps one reference on itself; the window
 // framework deletes it when its window is destroyed).
-class MDIChildWnd : public CMDIChildWnd, public virtual BaseObject {
+class QUENDA_EXPORT MDIChildWnd : public CMDIChildWnd, public virtual BaseObject {
 public:
     void* FindInterface(const char* name) override { return FindMDIChildWndInterface(name); }
 
