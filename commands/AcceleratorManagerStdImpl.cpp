@@ -27,10 +27,13 @@ bool AcceleratorManagerStdImpl::TranslateAccelerator(MSG* message) {
         if (!table || !table->GetHandle())
             continue;
         CWnd* pMainWnd = AfxGetMainWnd();
-        if (TranslateAcceleratorA(pMainWnd ? pMainWnd->GetSafeHwnd() : nullptr, table->GetHandle(), message))
+        if (TranslateAcceleratorA(pMainWnd ? pMainWnd->GetSafeHwnd() : nullptr, table->GetHandle(),
+                                  message))
             return true;
     }
     return false;
 }
 
-void AcceleratorManagerStdImpl::Shutdown() { m_tables.RemoveAllItems(); }
+void AcceleratorManagerStdImpl::Shutdown() {
+    m_tables.RemoveAllItems();
+}

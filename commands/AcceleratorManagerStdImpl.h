@@ -13,8 +13,10 @@
 // entries whose commands are the identifiers the menu manager gave its items,
 // so a key and its menu item run the same code. The first table that binds a
 // key wins.
-class AcceleratorManagerStdImpl : public AcceleratorManager, public SharedObject, public StaticInstancePlugin {
-public:
+class AcceleratorManagerStdImpl : public AcceleratorManager,
+                                  public SharedObject,
+                                  public StaticInstancePlugin {
+  public:
     CORVANE_DECLARE_CLASS();
 
     void* FindInterface(const char* name) override;
@@ -29,6 +31,6 @@ public:
     void Shutdown() override;
     StringList GetRequiredInterfaces() override { return {}; }
 
-private:
+  private:
     GrowableArray<Pointer<AcceleratorTable>> m_tables;
 };

@@ -13,4 +13,6 @@ AcceleratorTable::~AcceleratorTable() {
 }
 
 // A plain record: it answers no interface, not even "BaseObject".
-void* AcceleratorTable::FindInterface(const char*) { return nullptr; }
+void* AcceleratorTable::FindInterface(const char*) {
+    return nullptr;
+}

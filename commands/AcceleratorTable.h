@@ -5,7 +5,7 @@
 
 // One handler's key bindings as a Windows accelerator table, which it owns.
 class AcceleratorTable : public virtual BaseObject {
-public:
+  public:
     // Windows copies the entries, so they may be a temporary array.
     AcceleratorTable(const ACCEL* entries, int count);
     ~AcceleratorTable() override;
@@ -17,6 +17,6 @@ public:
     // Null when Windows could not create the table.
     HACCEL GetHandle() const { return m_hAccel; }
 
-private:
+  private:
     HACCEL m_hAccel;
 };

@@ -45,7 +45,8 @@ void* ControlMenuHandler::FindInterface(const char* name) {
 }
 
 void ControlMenuHandler::Initialize() {
-    Pointer<MenuManager> menuManager = GetSharedObjects()->GetObjectA("Menu Manager").As<MenuManager>("MenuManager");
+    Pointer<MenuManager> menuManager =
+        GetSharedObjects()->GetObjectA("Menu Manager").As<MenuManager>("MenuManager");
     Pointer<MenuHandler> self(static_cast<MenuHandler*>(this));
 
     // Just before the host's "&Window" menu, or at the end of the menu bar.
@@ -55,8 +56,9 @@ void ControlMenuHandler::Initialize() {
     int stopID = menuManager->AddMenuItem(kStop, "&Control\n*", "&Stop\tEsc", self, false, false,
                                           "Stop the playing\nStop (Esc)");
     menuManager->AddMenuItem(-1, "&Control\n*", "", self, false, true, "");
-    int rewindID = menuManager->AddMenuItem(kRewind, "&Control\n*", "&Rewind\tBackspace", self, false, false,
-                                            "Rewind to the beginning of the project\nRewind (Backspace)");
+    int rewindID =
+        menuManager->AddMenuItem(kRewind, "&Control\n*", "&Rewind\tBackspace", self, false, false,
+                                 "Rewind to the beginning of the project\nRewind (Backspace)");
 
     const BYTE fVirtKey = FVIRTKEY | FNOINVERT;
     const ACCEL entries[3] = {
@@ -64,7 +66,9 @@ void ControlMenuHandler::Initialize() {
         {fVirtKey, VK_ESCAPE, static_cast<WORD>(stopID)},
         {fVirtKey, VK_BACK, static_cast<WORD>(rewindID)},
     };
-    GetSharedObjects()->GetObjectA("KBAccel Manager").As<AcceleratorManager>("AcceleratorManager")
+    GetSharedObjects()
+        ->GetObjectA("KBAccel Manager")
+        .As<AcceleratorManager>("AcceleratorManager")
         ->AddAcceleratorTable(entries, 3);
 }
 
@@ -104,7 +108,9 @@ void ControlMenuHandler::Play() {
     GetPlayerTimer()->Start();
 }
 
-void ControlMenuHandler::Stop() { GetPlayerTimer()->Stop(); }
+void ControlMenuHandler::Stop() {
+    GetPlayerTimer()->Stop();
+}
 
 void ControlMenuHandler::Rewind() {
     ClearSelectedKeyFrame();

@@ -7,7 +7,7 @@
 // The "&Control" menu: Play, Stop and Rewind of the project on Enter, Esc and
 // Backspace. It keeps no state: the player timer says whether the project plays.
 class ControlMenuHandler : public MenuHandler, public StaticInstancePlugin {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     // The handler's own numbers for its items.
@@ -20,9 +20,11 @@ public:
 
     void Initialize() override;
     void Shutdown() override {}
-    StringList GetRequiredInterfaces() override { return {"MenuManager", "AcceleratorManager", "Player"}; }
+    StringList GetRequiredInterfaces() override {
+        return {"MenuManager", "AcceleratorManager", "Player"};
+    }
 
-private:
+  private:
     void Play();
     void Stop();
     void Rewind();

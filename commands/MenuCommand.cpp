@@ -7,4 +7,6 @@ MenuCommand::MenuCommand(std::int32_t id, std::int32_t cookie, Pointer<MenuHandl
     : m_nID(id), m_nCookie(cookie), m_pHandler(std::move(handler)), m_strPrompt(prompt) {}
 
 // A plain record: it answers no interface, not even "BaseObject".
-void* MenuCommand::FindInterface(const char*) { return nullptr; }
+void* MenuCommand::FindInterface(const char*) {
+    return nullptr;
+}

@@ -11,8 +11,9 @@
 // handler and cookie that the command goes back to. The record keeps the
 // handler alive.
 class MenuCommand : public virtual BaseObject {
-public:
-    MenuCommand(std::int32_t id, std::int32_t cookie, Pointer<MenuHandler> handler, const String& prompt);
+  public:
+    MenuCommand(std::int32_t id, std::int32_t cookie, Pointer<MenuHandler> handler,
+                const String& prompt);
 
     void* FindInterface(const char* name) override;
 
@@ -21,7 +22,7 @@ public:
     const Pointer<MenuHandler>& GetHandler() const { return m_pHandler; }
     const String& GetPrompt() const { return m_strPrompt; }
 
-private:
+  private:
     std::int32_t m_nID;
     std::int32_t m_nCookie;
     Pointer<MenuHandler> m_pHandler;

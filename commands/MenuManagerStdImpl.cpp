@@ -97,8 +97,8 @@ int MenuManagerStdImpl::AddMenuItem(int cookie, const String& path, const String
     } else {
         id = m_nNextCommandID;
         m_commands.Add(Pointer<MenuCommand>(new MenuCommand(id, cookie, handler, prompt)));
-        InsertMenuA(menu, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING, static_cast<UINT_PTR>(id),
-                    text);
+        InsertMenuA(menu, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING,
+                    static_cast<UINT_PTR>(id), text);
         ++m_nNextCommandID;
     }
     DrawMenuBar(pMainWnd->GetSafeHwnd());
@@ -129,4 +129,6 @@ String MenuManagerStdImpl::GetCommandPrompt(int id) {
     return command ? command->GetPrompt() : String();
 }
 
-void MenuManagerStdImpl::Shutdown() { m_commands.RemoveAllItems(); }
+void MenuManagerStdImpl::Shutdown() {
+    m_commands.RemoveAllItems();
+}

@@ -15,13 +15,14 @@
 // each command, state update and prompt request back to the handler that
 // added the item, by the handler's own cookie.
 class MenuManagerStdImpl : public MenuManager, public SharedObject, public StaticInstancePlugin {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     void* FindInterface(const char* name) override;
 
-    int AddMenuItem(int cookie, const String& path, const String& text, Pointer<MenuHandler> handler,
-                    bool popup, bool separator, const String& prompt) override;
+    int AddMenuItem(int cookie, const String& path, const String& text,
+                    Pointer<MenuHandler> handler, bool popup, bool separator,
+                    const String& prompt) override;
     void ExecuteCommand(int id) override;
     void UpdateCommandUI(int id, Pointer<MenuItemState> state) override;
     String GetCommandPrompt(int id) override;
@@ -34,7 +35,7 @@ public:
     void Shutdown() override;
     StringList GetRequiredInterfaces() override { return {}; }
 
-private:
+  private:
     Pointer<MenuCommand> FindCommand(int id) const;
 
     std::int32_t m_nNextCommandID = 101;

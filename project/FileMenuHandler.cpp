@@ -18,13 +18,18 @@ namespace {
 
 const char kProjectFilter[] = "Corvane Projects (*.qmx)|*.qmx|All Files (*.*)|*.*||";
 
-Pointer<Project> GetProject() { return GetSharedObjects()->GetObjectA("Project").As<Project>("Project"); }
+Pointer<Project> GetProject() {
+    return GetSharedObjects()->GetObjectA("Project").As<Project>("Project");
+}
 
-Pointer<Player> GetPlayer() { return GetSharedObjects()->GetObjectA("Player").As<Player>("Player"); }
+Pointer<Player> GetPlayer() {
+    return GetSharedObjects()->GetObjectA("Player").As<Player>("Player");
+}
 
 // A project must not change under a running playback; it stays stopped.
 void StopPlayer() {
-    Pointer<PlayerTimer> timer = GetSharedObjects()->GetObjectA("Player Timer").As<PlayerTimer>("PlayerTimer");
+    Pointer<PlayerTimer> timer =
+        GetSharedObjects()->GetObjectA("Player Timer").As<PlayerTimer>("PlayerTimer");
     if (timer->IsRunning())
         timer->Stop();
 }
@@ -40,7 +45,8 @@ void* FileMenuHandler::FindInterface(const char* name) {
 }
 
 void FileMenuHandler::Initialize() {
-    Pointer<MenuManager> menuManager = GetSharedObjects()->GetObjectA("Menu Manager").As<MenuManager>("MenuManager");
+    Pointer<MenuManager> menuManager =
+        GetSharedObjects()->GetObjectA("Menu Manager").As<MenuManager>("MenuManager");
     Pointer<MenuHandler> self(static_cast<MenuHandler*>(this));
 
     // Each item goes just before the host's Exit item, so the seven keep their order.
@@ -51,9 +57,9 @@ void FileMenuHandler::Initialize() {
                                           "Open a Corvane project from disk\nOpen (Ctrl+O)");
     int saveID = menuManager->AddMenuItem(kSave, path, "&Save\tCtrl+S", self, false, false,
                                           "Save this Corvane project to disk\nSave (Ctrl+S)");
-    int saveAsID =
-        menuManager->AddMenuItem(kSaveAs, path, "Save &As\tCtrl+Shift+S", self, false, false,
-                                 "Save this Corvane project under a different filename\nSave As (Ctrl+Shift+S)");
+    int saveAsID = menuManager->AddMenuItem(
+        kSaveAs, path, "Save &As\tCtrl+Shift+S", self, false, false,
+        "Save this Corvane project under a different filename\nSave As (Ctrl+Shift+S)");
     menuManager->AddMenuItem(-1, path, "", self, false, true, "");
     menuManager->AddMenuItem(kGenerateEXE, path, "Generate EXE", self, false, false,
                              "Generates an executable file for this project\nGenerate EXE");
@@ -67,7 +73,9 @@ void FileMenuHandler::Initialize() {
         {fCtrl, 'S', static_cast<WORD>(saveID)},
         {fCtrlShift, 'S', static_cast<WORD>(saveAsID)},
     };
-    GetSharedObjects()->GetObjectA("KBAccel Manager").As<AcceleratorManager>("AcceleratorManager")
+    GetSharedObjects()
+        ->GetObjectA("KBAccel Manager")
+        .As<AcceleratorManager>("AcceleratorManager")
         ->AddAcceleratorTable(entries, 4);
 }
 
@@ -125,8 +133,8 @@ void FileMenuHandler::Save() {
 
 void FileMenuHandler::SaveAs() {
     StopPlayer();
-    CFileDialog dialog(FALSE, "qmx", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kProjectFilter,
-                       AfxGetMainWnd());
+    CFileDialog dialog(FALSE, "qmx", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                       kProjectFilter, AfxGetMainWnd());
     if (dialog.DoModal() != IDOK)
         return;
     Pointer<Project> project = GetProject();

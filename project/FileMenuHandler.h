@@ -8,7 +8,7 @@
 // files, and Generate EXE. It keeps no state: the file name is the project's.
 // Every command stops playback first.
 class FileMenuHandler : public MenuHandler, public StaticInstancePlugin {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     // The handler's own numbers for its items.
@@ -20,9 +20,11 @@ public:
 
     void Initialize() override;
     void Shutdown() override {}
-    StringList GetRequiredInterfaces() override { return {"MenuManager", "AcceleratorManager", "Project"}; }
+    StringList GetRequiredInterfaces() override {
+        return {"MenuManager", "AcceleratorManager", "Project"};
+    }
 
-private:
+  private:
     void New();
     void Open();
     void Save();

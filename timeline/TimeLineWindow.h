@@ -8,7 +8,7 @@
 // Window" while it is open: cell hit tests, the selected block of cells and
 // the selected key frame. None of the operations redraws.
 class TimeLineWindow : public virtual BaseObject {
-public:
+  public:
     // The cell (1-based row and frame) under a client point of the grid; false,
     // writing nothing, outside it.
     virtual bool PointToCell(int x, int y, int& row, int& frame) = 0;

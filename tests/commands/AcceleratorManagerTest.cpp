@@ -12,8 +12,10 @@ constexpr BYTE kCtrl = kVirt | FCONTROL;
 constexpr BYTE kCtrlShift = kCtrl | FSHIFT;
 
 class AcceleratorManagerTest : public CommandsTest {
-protected:
-    MSG KeyDown(int vk) { return MSG{m_pMainWnd->GetSafeHwnd(), WM_KEYDOWN, static_cast<WPARAM>(vk), 0, 0, {0, 0}}; }
+  protected:
+    MSG KeyDown(int vk) {
+        return MSG{m_pMainWnd->GetSafeHwnd(), WM_KEYDOWN, static_cast<WPARAM>(vk), 0, 0, {0, 0}};
+    }
 };
 
 TEST_F(AcceleratorManagerTest, WithNoTableNothingIsTranslated) {
@@ -24,8 +26,11 @@ TEST_F(AcceleratorManagerTest, WithNoTableNothingIsTranslated) {
 }
 
 TEST_F(AcceleratorManagerTest, KeysSendTheirCommandsToTheMainWindow) {
-    const ACCEL entries[] = {{kVirt, VK_RETURN, 201}, {kVirt, VK_ESCAPE, 202}, {kVirt, VK_BACK, 203},
-                             {kCtrl, 'S', 204},       {kCtrlShift, 'S', 205}};
+    const ACCEL entries[] = {{kVirt, VK_RETURN, 201},
+                             {kVirt, VK_ESCAPE, 202},
+                             {kVirt, VK_BACK, 203},
+                             {kCtrl, 'S', 204},
+                             {kCtrlShift, 'S', 205}};
     m_pAccelManager->AddAcceleratorTable(entries, 5);
 
     PressKey(Qt::Key_Return);
@@ -85,13 +90,17 @@ TEST_F(AcceleratorManagerTest, NothingIsTranslatedAfterShutdown) {
 
 TEST_F(AcceleratorManagerTest, AShortcutRunsTheSameCommandAsItsMenuItem) {
     struct Handler : MenuHandler {
-        void ExecuteMenuItem(int cookie) override { CallLog().push_back("Execute(" + std::to_string(cookie) + ")"); }
+        void ExecuteMenuItem(int cookie) override {
+            CallLog().push_back("Execute(" + std::to_string(cookie) + ")");
+        }
         void* FindInterface(const char* name) override {
-            return InterfaceQuery(name).Answer("MenuHandler", static_cast<MenuHandler*>(this)).Result();
+            return InterfaceQuery(name)
+                .Answer("MenuHandler", static_cast<MenuHandler*>(this))
+                .Result();
         }
     };
-    int id = m_pMenuManager->AddMenuItem(4, "&File\n*", "&Save\tCtrl+S", Pointer<MenuHandler>(new Handler), false,
-                                         false, "");
+    int id = m_pMenuManager->AddMenuItem(4, "&File\n*", "&Save\tCtrl+S",
+                                         Pointer<MenuHandler>(new Handler), false, false, "");
     const ACCEL entries[] = {{kCtrl, 'S', static_cast<WORD>(id)}};
     m_pAccelManager->AddAcceleratorTable(entries, 1);
 
@@ -111,9 +120,11 @@ TEST_F(AcceleratorManagerTest, KeyUpMessagesAreNotTranslated) {
 TEST(AcceleratorManagerClassTest, AnswersItsInterfacesInOrderAndIsPublishedAsKBAccelManager) {
     Pointer<AcceleratorManagerStdImpl> accelManager(new AcceleratorManagerStdImpl);
     AcceleratorManagerStdImpl* object = accelManager.Get();
-    EXPECT_EQ(object->FindInterface("AcceleratorManager"), static_cast<AcceleratorManager*>(object));
+    EXPECT_EQ(object->FindInterface("AcceleratorManager"),
+              static_cast<AcceleratorManager*>(object));
     EXPECT_EQ(object->FindInterface("SharedObject"), static_cast<SharedObject*>(object));
-    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"), static_cast<StaticInstancePlugin*>(object));
+    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"),
+              static_cast<StaticInstancePlugin*>(object));
     EXPECT_EQ(object->FindInterface("BasePlugin"), static_cast<BasePlugin*>(object));
     EXPECT_EQ(object->FindInterface("AcceleratorManagerStdImpl"), object);
     EXPECT_EQ(object->FindInterface("BaseObject"), nullptr);

@@ -9,7 +9,7 @@ namespace {
 using Calls = std::vector<std::string>;
 
 class ControlMenuHandlerTest : public CommandsTest {
-protected:
+  protected:
     void SetUp() override {
         CommandsTest::SetUp();
         m_pHandler = new ControlMenuHandler;
@@ -47,7 +47,8 @@ TEST_F(ControlMenuHandlerTest, AddsTheControlMenuJustBeforeTheWindowMenu) {
 
     EXPECT_EQ(m_pMenuManager->GetCommandPrompt(101), "Start playing the project\nPlay (Enter)");
     EXPECT_EQ(m_pMenuManager->GetCommandPrompt(102), "Stop the playing\nStop (Esc)");
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(103), "Rewind to the beginning of the project\nRewind (Backspace)");
+    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(103),
+              "Rewind to the beginning of the project\nRewind (Backspace)");
 }
 
 TEST_F(ControlMenuHandlerTest, BindsEnterEscAndBackspaceInOneTableOfThree) {
@@ -55,7 +56,8 @@ TEST_F(ControlMenuHandlerTest, BindsEnterEscAndBackspaceInOneTableOfThree) {
     Publish(recorder);
     Initialize();
     ASSERT_EQ(recorder->m_tables.size(), 1u);
-    EXPECT_EQ(recorder->m_tables[0], (std::vector<ACCEL>{{0x03, 0x0D, 101}, {0x03, 0x1B, 102}, {0x03, 0x08, 103}}));
+    EXPECT_EQ(recorder->m_tables[0],
+              (std::vector<ACCEL>{{0x03, 0x0D, 101}, {0x03, 0x1B, 102}, {0x03, 0x08, 103}}));
 }
 
 TEST_F(ControlMenuHandlerTest, PlayAndStopShowWhetherTheProjectPlays) {
@@ -91,7 +93,8 @@ TEST_F(ControlMenuHandlerTest, PlayAndRewindClearTheSelectedKeyFrame) {
 
     CallLog().clear();
     m_pHandler->ExecuteMenuItem(ControlMenuHandler::kRewind);
-    EXPECT_EQ(CallLog(), (Calls{"SetSelectedKeyFrame(none)", "Stop", "SetCurrentFrame(1)", "Start"}));
+    EXPECT_EQ(CallLog(),
+              (Calls{"SetSelectedKeyFrame(none)", "Stop", "SetCurrentFrame(1)", "Start"}));
 }
 
 TEST_F(ControlMenuHandlerTest, AFailingTimeLineWindowIsIgnoredButFrameworkExceptionsPassOn) {
@@ -180,7 +183,8 @@ TEST(ControlMenuHandlerClassTest, AnswersItsInterfacesInOrderAndNeedsTheManagers
     Pointer<ControlMenuHandler> handler(new ControlMenuHandler);
     ControlMenuHandler* object = handler.Get();
     EXPECT_EQ(object->FindInterface("MenuHandler"), static_cast<MenuHandler*>(object));
-    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"), static_cast<StaticInstancePlugin*>(object));
+    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"),
+              static_cast<StaticInstancePlugin*>(object));
     EXPECT_EQ(object->FindInterface("BasePlugin"), static_cast<BasePlugin*>(object));
     EXPECT_EQ(object->FindInterface("ControlMenuHandler"), object);
     EXPECT_EQ(object->FindInterface("SharedObject"), nullptr);

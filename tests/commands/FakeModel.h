@@ -25,7 +25,7 @@
 std::vector<std::string>& CallLog();
 
 class FakePlayerTimer : public PlayerTimer, public SharedObject {
-public:
+  public:
     void Start() override {
         CallLog().push_back("Start");
         m_bRunning = true;
@@ -47,7 +47,7 @@ public:
 };
 
 class FakePlayer : public Player, public SharedObject {
-public:
+  public:
     void SetCurrentFrame(int frame) override {
         CallLog().push_back("SetCurrentFrame(" + std::to_string(frame) + ")");
         m_nFrame = frame;
@@ -68,7 +68,7 @@ public:
 };
 
 class FakeTimeLine : public TimeLine, public SharedObject {
-public:
+  public:
     InstanceList GetInstances(int, int, int) override { return {}; }
     void AddInstance(Pointer<Instance>, int, int, int) override {}
     void RemoveInstance(Pointer<Instance>, int) override {}
@@ -86,7 +86,7 @@ public:
 };
 
 class FakeProject : public Project, public SharedObject {
-public:
+  public:
     String GetFileName() override { return m_strFileName; }
     void New() override {
         CallLog().push_back("New");
@@ -116,7 +116,7 @@ public:
     // Whether the author saw the wait cursor during every load and save.
     bool m_bWaitCursorShown = true;
 
-private:
+  private:
     void NoteCursor() {
         QCursor* cursor = QApplication::overrideCursor();
         m_bWaitCursorShown = m_bWaitCursorShown && cursor && cursor->shape() == Qt::WaitCursor;
@@ -126,7 +126,7 @@ private:
 // The time line window as published while it is open. It can be told to fail
 // the way a broken window would.
 class FakeTimeLineWindow : public TimeLineWindow, public SharedObject {
-public:
+  public:
     enum class Failure { None, FrameworkException, OtherException };
 
     bool PointToCell(int, int, int&, int&) override { return false; }
@@ -134,7 +134,8 @@ public:
     void ClearSelection() override {}
     Pointer<KeyFrame> GetSelectedKeyFrame() override { return m_pSelected; }
     void SetSelectedKeyFrame(Pointer<KeyFrame> keyFrame) override {
-        CallLog().push_back(keyFrame ? "SetSelectedKeyFrame(key frame)" : "SetSelectedKeyFrame(none)");
+        CallLog().push_back(keyFrame ? "SetSelectedKeyFrame(key frame)"
+                                     : "SetSelectedKeyFrame(none)");
         if (m_failure == Failure::FrameworkException)
             throw new Exception("the time line window is broken");
         if (m_failure == Failure::OtherException)
@@ -155,12 +156,18 @@ public:
 
 // The state of one menu item as a handler sets it, call by call.
 class RecordingMenuItemState : public MenuItemState {
-public:
-    void SetCheck(bool checked) override { m_calls.push_back(checked ? "SetCheck(1)" : "SetCheck(0)"); }
-    void SetText(const char* text) override { m_calls.push_back(std::string("SetText(") + text + ")"); }
+  public:
+    void SetCheck(bool checked) override {
+        m_calls.push_back(checked ? "SetCheck(1)" : "SetCheck(0)");
+    }
+    void SetText(const char* text) override {
+        m_calls.push_back(std::string("SetText(") + text + ")");
+    }
     void Enable(bool enabled) override { m_calls.push_back(enabled ? "Enable(1)" : "Enable(0)"); }
     void* FindInterface(const char* name) override {
-        return InterfaceQuery(name).Answer("MenuItemState", static_cast<MenuItemState*>(this)).Result();
+        return InterfaceQuery(name)
+            .Answer("MenuItemState", static_cast<MenuItemState*>(this))
+            .Result();
     }
 
     std::vector<std::string> m_calls;

@@ -13,7 +13,7 @@ namespace {
 using Calls = std::vector<std::string>;
 
 class FileMenuHandlerTest : public CommandsTest {
-protected:
+  protected:
     void SetUp() override {
         CommandsTest::SetUp();
         m_pHandler = new FileMenuHandler;
@@ -32,7 +32,8 @@ TEST_F(FileMenuHandlerTest, AddsSevenItemsJustBeforeExit) {
     Initialize();
     std::vector<MenuItemView> items = ReadMenu(FindPopup(MenuBar(), "&File"));
     ASSERT_EQ(items.size(), 8u);
-    const char* texts[] = {"&New\tCtrl+N", "&Open\tCtrl+O", "&Save\tCtrl+S", "Save &As\tCtrl+Shift+S"};
+    const char* texts[] = {"&New\tCtrl+N", "&Open\tCtrl+O", "&Save\tCtrl+S",
+                           "Save &As\tCtrl+Shift+S"};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(items[i].text, texts[i]);
         EXPECT_EQ(items[i].id, 101u + i);
@@ -44,11 +45,14 @@ TEST_F(FileMenuHandlerTest, AddsSevenItemsJustBeforeExit) {
     EXPECT_EQ(items[7].text, "E&xit\tAlt+F4");
 
     EXPECT_EQ(m_pMenuManager->GetCommandPrompt(101), "Create a new Corvane project\nNew (Ctrl+N)");
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(102), "Open a Corvane project from disk\nOpen (Ctrl+O)");
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(103), "Save this Corvane project to disk\nSave (Ctrl+S)");
+    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(102),
+              "Open a Corvane project from disk\nOpen (Ctrl+O)");
+    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(103),
+              "Save this Corvane project to disk\nSave (Ctrl+S)");
     EXPECT_EQ(m_pMenuManager->GetCommandPrompt(104),
               "Save this Corvane project under a different filename\nSave As (Ctrl+Shift+S)");
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(105), "Generates an executable file for this project\nGenerate EXE");
+    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(105),
+              "Generates an executable file for this project\nGenerate EXE");
 }
 
 TEST_F(FileMenuHandlerTest, BindsFourShortcutsInOneTable) {
@@ -57,7 +61,8 @@ TEST_F(FileMenuHandlerTest, BindsFourShortcutsInOneTable) {
     Initialize();
     ASSERT_EQ(recorder->m_tables.size(), 1u);
     EXPECT_EQ(recorder->m_tables[0],
-              (std::vector<ACCEL>{{0x0B, 0x4E, 101}, {0x0B, 0x4F, 102}, {0x0B, 0x53, 103}, {0x0F, 0x53, 104}}));
+              (std::vector<ACCEL>{
+                  {0x0B, 0x4E, 101}, {0x0B, 0x4F, 102}, {0x0B, 0x53, 103}, {0x0F, 0x53, 104}}));
 }
 
 TEST_F(FileMenuHandlerTest, ItemsStayEnabledAndUnchecked) {
@@ -140,7 +145,8 @@ TEST_F(FileMenuHandlerTest, SaveAsAlwaysAsksAndKeepsThePlayHead) {
 }
 
 TEST_F(FileMenuHandlerTest, TheDialogsAddTheExtensionAskBeforeReplacingAndShowTheWaitCursor) {
-    std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "FileMenuHandlerTest";
+    std::filesystem::path folder =
+        std::filesystem::path(testing::TempDir()) / "FileMenuHandlerTest";
     std::filesystem::create_directories(folder);
     std::string existing = (folder / "existing.qmx").string();
     std::ofstream(existing) << "{}";
@@ -150,8 +156,9 @@ TEST_F(FileMenuHandlerTest, TheDialogsAddTheExtensionAskBeforeReplacingAndShowTh
     m_pHandler->ExecuteMenuItem(FileMenuHandler::kSaveAs);
     AnswerFile((folder / "tour").c_str());
     m_pHandler->ExecuteMenuItem(FileMenuHandler::kOpen);
-    EXPECT_EQ(CallLog(), (Calls{"Save(" + (folder / "drawing.qmx").string() + ")",
-                                "Load(" + (folder / "tour.qmx").string() + ")", "SetCurrentFrame(1)"}));
+    EXPECT_EQ(CallLog(),
+              (Calls{"Save(" + (folder / "drawing.qmx").string() + ")",
+                     "Load(" + (folder / "tour.qmx").string() + ")", "SetCurrentFrame(1)"}));
     EXPECT_TRUE(Automation::Instance().GetMessages().empty());
 
     // Replacing a file needs the author's yes; opening one asks nothing.
@@ -161,13 +168,15 @@ TEST_F(FileMenuHandlerTest, TheDialogsAddTheExtensionAskBeforeReplacingAndShowTh
     m_pHandler->ExecuteMenuItem(FileMenuHandler::kSaveAs);
     EXPECT_EQ(CallLog(), Calls{});
     ASSERT_EQ(Automation::Instance().GetMessages().size(), 1u);
-    EXPECT_NE(Automation::Instance().GetMessages()[0].text.find("already exists"), std::string::npos);
+    EXPECT_NE(Automation::Instance().GetMessages()[0].text.find("already exists"),
+              std::string::npos);
     AnswerFile(existing.c_str());
     Automation::Instance().QueueMessageAnswer(IDYES);
     m_pHandler->ExecuteMenuItem(FileMenuHandler::kSaveAs);
     AnswerFile(existing.c_str());
     m_pHandler->ExecuteMenuItem(FileMenuHandler::kOpen);
-    EXPECT_EQ(CallLog(), (Calls{"Save(" + existing + ")", "Load(" + existing + ")", "SetCurrentFrame(1)"}));
+    EXPECT_EQ(CallLog(),
+              (Calls{"Save(" + existing + ")", "Load(" + existing + ")", "SetCurrentFrame(1)"}));
     EXPECT_EQ(Automation::Instance().GetMessages().size(), 2u);
 
     EXPECT_TRUE(m_pProject->m_bWaitCursorShown);
@@ -193,15 +202,17 @@ TEST_F(FileMenuHandlerTest, TheShortcutsRunTheirCommands) {
     PressKey(Qt::Key_N, Qt::ControlModifier);
     AnswerFile("/projects/first.qmx");
     PressKey(Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(CallLog(), (Calls{"Save(/projects/first.qmx)", "Save(/projects/first.qmx)", "Save(/projects/second.qmx)",
-                                "New", "SetCurrentFrame(1)", "Load(/projects/first.qmx)", "SetCurrentFrame(1)"}));
+    EXPECT_EQ(CallLog(), (Calls{"Save(/projects/first.qmx)", "Save(/projects/first.qmx)",
+                                "Save(/projects/second.qmx)", "New", "SetCurrentFrame(1)",
+                                "Load(/projects/first.qmx)", "SetCurrentFrame(1)"}));
 }
 
 TEST(FileMenuHandlerClassTest, AnswersItsInterfacesInOrderAndNeedsTheManagersAndTheProject) {
     Pointer<FileMenuHandler> handler(new FileMenuHandler);
     FileMenuHandler* object = handler.Get();
     EXPECT_EQ(object->FindInterface("MenuHandler"), static_cast<MenuHandler*>(object));
-    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"), static_cast<StaticInstancePlugin*>(object));
+    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"),
+              static_cast<StaticInstancePlugin*>(object));
     EXPECT_EQ(object->FindInterface("BasePlugin"), static_cast<BasePlugin*>(object));
     EXPECT_EQ(object->FindInterface("FileMenuHandler"), object);
     EXPECT_EQ(object->FindInterface("SharedObject"), nullptr);

@@ -10,13 +10,15 @@ namespace {
 using Texts = std::vector<std::string>;
 
 class RecordingHandler : public MenuHandler {
-public:
+  public:
     ~RecordingHandler() override { ++s_nDestroyed; }
     void UpdateMenuItem(int cookie, Pointer<MenuItemState> state) override {
         CallLog().push_back("Update(" + std::to_string(cookie) + ")");
         state->Enable(cookie != 0);
     }
-    void ExecuteMenuItem(int cookie) override { CallLog().push_back("Execute(" + std::to_string(cookie) + ")"); }
+    void ExecuteMenuItem(int cookie) override {
+        CallLog().push_back("Execute(" + std::to_string(cookie) + ")");
+    }
     void* FindInterface(const char* name) override {
         return InterfaceQuery(name).Answer("MenuHandler", static_cast<MenuHandler*>(this)).Result();
     }
@@ -25,10 +27,11 @@ public:
 };
 
 class MenuManagerTest : public CommandsTest {
-protected:
-    int Add(int cookie, const char* path, const char* text, bool popup = false, bool separator = false,
-            const char* prompt = "") {
-        return m_pMenuManager->AddMenuItem(cookie, path, text, m_pHandler, popup, separator, prompt);
+  protected:
+    int Add(int cookie, const char* path, const char* text, bool popup = false,
+            bool separator = false, const char* prompt = "") {
+        return m_pMenuManager->AddMenuItem(cookie, path, text, m_pHandler, popup, separator,
+                                           prompt);
     }
     // A popup of the test's own at the end of the menu bar.
     HMENU AddExtraMenu() {
@@ -62,7 +65,8 @@ TEST_F(MenuManagerTest, IdentifiersAreNeverReusedAfterShutdown) {
     m_pMenuManager->Shutdown();
     EXPECT_EQ(Add(1, "&File\n*", "One again"), 102);
     // The items stay in the menu bar; only the routing is forgotten.
-    EXPECT_EQ(ReadTexts(FindPopup(MenuBar(), "&File")), (Texts{"E&xit\tAlt+F4", "One", "One again"}));
+    EXPECT_EQ(ReadTexts(FindPopup(MenuBar(), "&File")),
+              (Texts{"E&xit\tAlt+F4", "One", "One again"}));
 }
 
 TEST_F(MenuManagerTest, APathNamingAnItemInsertsJustBeforeIt) {
@@ -72,7 +76,8 @@ TEST_F(MenuManagerTest, APathNamingAnItemInsertsJustBeforeIt) {
     for (const char* text : {"&New\tCtrl+N", "&Open\tCtrl+O"})
         Add(1, "&File\nE&xit\tAlt+F4", text);
     Add(-1, "&File\nE&xit\tAlt+F4", "", false, true);
-    EXPECT_EQ(ReadTexts(FindPopup(MenuBar(), "&File")), (Texts{"&New\tCtrl+N", "&Open\tCtrl+O", "-", "E&xit\tAlt+F4"}));
+    EXPECT_EQ(ReadTexts(FindPopup(MenuBar(), "&File")),
+              (Texts{"&New\tCtrl+N", "&Open\tCtrl+O", "-", "E&xit\tAlt+F4"}));
 }
 
 TEST_F(MenuManagerTest, PopupsNestAndAreNotDuplicated) {
@@ -177,7 +182,8 @@ TEST_F(MenuManagerTest, TheHostRoutesChoicesStatesAndPromptsToTheManager) {
     EXPECT_EQ(CallLog().back(), "Execute(7)");
 
     // A highlighted item shows the prompt's first part in the status bar.
-    m_pMainWnd->SendMessage(WM_MENUSELECT, MAKEWPARAM(static_cast<WORD>(enabled), 0), reinterpret_cast<LPARAM>(file));
+    m_pMainWnd->SendMessage(WM_MENUSELECT, MAKEWPARAM(static_cast<WORD>(enabled), 0),
+                            reinterpret_cast<LPARAM>(file));
     EXPECT_EQ(m_pMainWnd->GetStatusBar()->currentMessage().toStdString(), "Status text");
     EXPECT_EQ(GetMenuItemAction(file, 1)->toolTip().toStdString(), "Tool tip");
     EXPECT_EQ(m_pMainWnd->GetCommandPrompt(disabled), "");
@@ -209,8 +215,9 @@ TEST(MenuManagerWithoutMainWindowTest, AddsNothingAndReleasesTheHandler) {
     ASSERT_EQ(AfxGetMainWnd(), nullptr);
     RecordingHandler::s_nDestroyed = 0;
     Pointer<MenuManagerStdImpl> menuManager(new MenuManagerStdImpl);
-    EXPECT_EQ(menuManager->AddMenuItem(1, "&File\n*", "One", Pointer<MenuHandler>(new RecordingHandler), false,
-                                       false, "prompt"),
+    EXPECT_EQ(menuManager->AddMenuItem(1, "&File\n*", "One",
+                                       Pointer<MenuHandler>(new RecordingHandler), false, false,
+                                       "prompt"),
               -1);
     EXPECT_EQ(RecordingHandler::s_nDestroyed, 1);
     EXPECT_EQ(menuManager->GetCommandPrompt(101), "");
@@ -221,7 +228,8 @@ TEST(MenuManagerClassTest, AnswersItsInterfacesInOrderAndIsPublishedAsMenuManage
     MenuManagerStdImpl* object = menuManager.Get();
     EXPECT_EQ(object->FindInterface("MenuManager"), static_cast<MenuManager*>(object));
     EXPECT_EQ(object->FindInterface("SharedObject"), static_cast<SharedObject*>(object));
-    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"), static_cast<StaticInstancePlugin*>(object));
+    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"),
+              static_cast<StaticInstancePlugin*>(object));
     EXPECT_EQ(object->FindInterface("BasePlugin"), static_cast<BasePlugin*>(object));
     EXPECT_EQ(object->FindInterface("MenuManagerStdImpl"), object);
     EXPECT_EQ(object->FindInterface("BaseObject"), nullptr);

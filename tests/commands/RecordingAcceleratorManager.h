@@ -10,7 +10,7 @@
 // read the exact flags, keys and commands. Published under the manager's
 // name after the real one, it is the one handlers find.
 class RecordingAcceleratorManager : public AcceleratorManager, public SharedObject {
-public:
+  public:
     void AddAcceleratorTable(const ACCEL* entries, int count) override {
         m_tables.emplace_back(entries, entries + count);
     }

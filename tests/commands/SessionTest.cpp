@@ -17,19 +17,21 @@ namespace {
 using nlohmann::json;
 
 class CommandSessionTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(m_folder.isValid()); }
 
     std::string Path(const char* name) const { return m_folder.filePath(name).toStdString(); }
 
     // Runs the script; "DUMP n" stands for a dump into the session's folder.
     void Run(std::string script) {
-        for (size_t at = script.find("DUMP "); at != std::string::npos; at = script.find("DUMP ", at))
+        for (size_t at = script.find("DUMP "); at != std::string::npos;
+             at = script.find("DUMP ", at))
             script.replace(at, 5, "dump " + m_folder.path().toStdString() + "/state");
         std::ofstream(Path("commands.script")) << script;
         QProcess process;
         process.setProgram(QStringLiteral(CORVANE_APP_DIR "/corvane"));
-        process.setArguments({"--offscreen", "--script", QString::fromStdString(Path("commands.script"))});
+        process.setArguments(
+            {"--offscreen", "--script", QString::fromStdString(Path("commands.script"))});
         process.start();
         ASSERT_TRUE(process.waitForFinished(240000)) << "the session did not end";
         ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
@@ -55,10 +57,11 @@ const json& Menu(const json& state, const std::string& text) {
 std::vector<std::string> Describe(const json& menu) {
     std::vector<std::string> items;
     for (const json& item : menu["items"])
-        items.push_back(item["separator"].get<bool>() ? "-"
-                                                      : item["text"].get<std::string>() + "|" +
-                                                            std::to_string(item["id"].get<int>()) + "|" +
-                                                            item["prompt"].get<std::string>());
+        items.push_back(item["separator"].get<bool>()
+                            ? "-"
+                            : item["text"].get<std::string>() + "|" +
+                                  std::to_string(item["id"].get<int>()) + "|" +
+                                  item["prompt"].get<std::string>());
     return items;
 }
 
@@ -78,7 +81,8 @@ std::string PlayStop(const json& state) {
 std::vector<std::string> Layout(const json& state) {
     std::vector<std::string> layout;
     for (const json& instance : state["instances"]) {
-        std::string text = instance["class"].get<std::string>() + " " + instance["cast"].get<std::string>() + " " +
+        std::string text = instance["class"].get<std::string>() + " " +
+                           instance["cast"].get<std::string>() + " " +
                            std::to_string(instance["row"].get<int>()) + " " +
                            std::to_string(instance["start"].get<int>()) + "-" +
                            std::to_string(instance["stop"].get<int>());
@@ -102,19 +106,21 @@ TEST_F(CommandSessionTest, TheMenuBarHoldsTheFileAndControlCommands) {
                   "&New\tCtrl+N|104|Create a new Corvane project\nNew (Ctrl+N)",
                   "&Open\tCtrl+O|105|Open a Corvane project from disk\nOpen (Ctrl+O)",
                   "&Save\tCtrl+S|106|Save this Corvane project to disk\nSave (Ctrl+S)",
-                  "Save &As\tCtrl+Shift+S|107|Save this Corvane project under a different filename\nSave As (Ctrl+Shift+S)",
+                  "Save &As\tCtrl+Shift+S|107|Save this Corvane project under a different "
+                  "filename\nSave As (Ctrl+Shift+S)",
                   "-",
                   "Generate EXE|108|Generates an executable file for this project\nGenerate EXE",
                   "-",
                   "E&xit\tAlt+F4|57665|Quit the application\nExit",
               }));
-    EXPECT_EQ(Describe(Menu(state, "&Control")),
-              (std::vector<std::string>{
-                  "&Play\tEnter|101|Start playing the project\nPlay (Enter)",
-                  "&Stop\tEsc|102|Stop the playing\nStop (Esc)",
-                  "-",
-                  "&Rewind\tBackspace|103|Rewind to the beginning of the project\nRewind (Backspace)",
-              }));
+    EXPECT_EQ(
+        Describe(Menu(state, "&Control")),
+        (std::vector<std::string>{
+            "&Play\tEnter|101|Start playing the project\nPlay (Enter)",
+            "&Stop\tEsc|102|Stop the playing\nStop (Esc)",
+            "-",
+            "&Rewind\tBackspace|103|Rewind to the beginning of the project\nRewind (Backspace)",
+        }));
     EXPECT_EQ(PlayStop(state), "10 01");
 }
 
@@ -146,11 +152,16 @@ TEST_F(CommandSessionTest, TheFileShortcutsMakeOpenAndSaveProjects) {
         // Cancelling changes nothing but stopping playback.
         "key Enter\ntick 5\nanswer file cancel\nkey Ctrl+O\nDUMP 1.json\n"
         "key Enter\nanswer file cancel\nkey Ctrl+Shift+S\nDUMP 2.json\n"
-        "answer file \"" + Path("copy") + "\"\nkey Ctrl+Shift+S\nDUMP 3.json\n"
+        "answer file \"" +
+        Path("copy") +
+        "\"\nkey Ctrl+Shift+S\nDUMP 3.json\n"
         "key Enter\ntick 2\nkey Ctrl+N\nDUMP 4.json\n"
         // A project never saved asks for its name.
-        "answer file \"" + fresh + "\"\nkey Ctrl+S\nDUMP 5.json\n"
-        "key Enter\ntick 2\nanswer file \"" + copy + "\"\nkey Ctrl+O\nDUMP 6.json\n");
+        "answer file \"" +
+        fresh +
+        "\"\nkey Ctrl+S\nDUMP 5.json\n"
+        "key Enter\ntick 2\nanswer file \"" +
+        copy + "\"\nkey Ctrl+O\nDUMP 6.json\n");
 
     json opened = State(0);
     ASSERT_FALSE(Layout(opened).empty());

@@ -20,8 +20,9 @@ std::vector<MenuItemView> ReadMenu(HMENU menu) {
         char text[256] = "";
         GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
         UINT state = GetMenuState(menu, position, MF_BYPOSITION);
-        items.push_back({text, GetMenuItemID(menu, position), (state & MF_GRAYED) == 0, (state & MF_CHECKED) != 0,
-                         (state & MF_SEPARATOR) != 0, GetSubMenu(menu, position)});
+        items.push_back({text, GetMenuItemID(menu, position), (state & MF_GRAYED) == 0,
+                         (state & MF_CHECKED) != 0, (state & MF_SEPARATOR) != 0,
+                         GetSubMenu(menu, position)});
     }
     return items;
 }
@@ -52,8 +53,9 @@ void CommandsTest::SetUp() {
     m_pTimeLine = new FakeTimeLine;
     m_pProject = new FakeProject;
     for (Pointer<SharedObject> object :
-         {Pointer<SharedObject>(m_pMenuManager), Pointer<SharedObject>(m_pAccelManager), Pointer<SharedObject>(m_pPlayer),
-          Pointer<SharedObject>(m_pTimer), Pointer<SharedObject>(m_pTimeLine), Pointer<SharedObject>(m_pProject)})
+         {Pointer<SharedObject>(m_pMenuManager), Pointer<SharedObject>(m_pAccelManager),
+          Pointer<SharedObject>(m_pPlayer), Pointer<SharedObject>(m_pTimer),
+          Pointer<SharedObject>(m_pTimeLine), Pointer<SharedObject>(m_pProject)})
         Publish(object);
 
     m_pMainWnd = new TestMainFrame;
@@ -70,12 +72,17 @@ void CommandsTest::TearDown() {
     Automation::Instance().Clear();
 }
 
-HMENU CommandsTest::MenuBar() const { return GetMenu(m_pMainWnd->GetSafeHwnd()); }
+HMENU CommandsTest::MenuBar() const {
+    return GetMenu(m_pMainWnd->GetSafeHwnd());
+}
 
-void CommandsTest::Publish(Pointer<SharedObject> object) { GetSharedObjects()->AddObject(object); }
+void CommandsTest::Publish(Pointer<SharedObject> object) {
+    GetSharedObjects()->AddObject(object);
+}
 
 void CommandsTest::PressKey(int qtKey, Qt::KeyboardModifiers modifiers) {
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : m_pMainWnd->GetWidget();
+    QWidget* target =
+        QApplication::focusWidget() ? QApplication::focusWidget() : m_pMainWnd->GetWidget();
     QKeyEvent press(QEvent::KeyPress, qtKey, modifiers);
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers);

@@ -18,10 +18,10 @@
 
 // The host's main window, noting every command it receives.
 class TestMainFrame : public MainFrame {
-public:
+  public:
     std::vector<UINT> m_commands;
 
-protected:
+  protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
         m_commands.push_back(LOWORD(wParam));
         return MainFrame::OnCommand(wParam, lParam);
@@ -44,7 +44,7 @@ std::vector<std::string> ReadTexts(HMENU menu);
 HMENU FindPopup(HMENU menu, const std::string& text);
 
 class CommandsTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
