@@ -10,10 +10,15 @@ Pointer<InstanceKeyFrame> KeyFrameTrack::GetNext(int fromFrame) const {
     return found;
 }
 
-std::vector<Pointer<InstanceKeyFrame>> KeyFrameTrack::GetSorted() const {
-    auto sorted = m_keyFrames;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const auto& a, const auto& b) { return a->frame < b->frame; });
+std::vector<InstanceKeyFrame*> KeyFrameTrack::GetSorted() const {
+    std::vector<InstanceKeyFrame*> sorted;
+    sorted.reserve(m_keyFrames.size());
+    for (const auto& keyFrame : m_keyFrames)
+        sorted.push_back(keyFrame.Get());
+    // Key frames are mostly added in frame order; a moved one may not be.
+    auto earlier = [](const InstanceKeyFrame* a, const InstanceKeyFrame* b) { return a->frame < b->frame; };
+    if (!std::is_sorted(sorted.begin(), sorted.end(), earlier))
+        std::stable_sort(sorted.begin(), sorted.end(), earlier);
     return sorted;
 }
 
@@ -32,8 +37,8 @@ Pointer<InstanceKeyFrame> KeyFrameTrack::Add(int frame) {
     size_t count = m_pLayout->GetNames()->size();
     std::vector<double> here = Evaluate(frame);
     std::vector<double> before(count, 0.0);
-    Pointer<InstanceKeyFrame> next;
-    for (const auto& keyFrame : GetSorted()) {
+    InstanceKeyFrame* next = nullptr;
+    for (InstanceKeyFrame* keyFrame : GetSorted()) {
         if (keyFrame->frame < frame) {
             for (size_t i = 0; i < count; ++i)
                 before[i] += keyFrame->GetChangeAt(i);
@@ -69,7 +74,7 @@ std::vector<double> KeyFrameTrack::Evaluate(int frame) const {
     for (size_t i = 0; i < count; ++i) {
         double value = 0.0;
         int from = 1;
-        for (const auto& keyFrame : sorted) {
+        for (const InstanceKeyFrame* keyFrame : sorted) {
             double target = value + keyFrame->GetChangeAt(i);
             if (frame >= keyFrame->frame) {
                 value = target;

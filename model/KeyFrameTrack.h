@@ -23,7 +23,7 @@ public:
     // next one absorbs its changes first.
     void Remove(int frame);
     // By frame, ties in the order they were added.
-    std::vector<Pointer<InstanceKeyFrame>> GetSorted() const;
+    std::vector<InstanceKeyFrame*> GetSorted() const;
 
     // The accumulated change of every animated name (in the layout's order)
     // at the instance-relative frame.

@@ -17,7 +17,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <unordered_set>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,14 +50,17 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
         throw ProjectFileError("the file cannot be read (" + error.message() + ")");
     if (!std::filesystem::is_regular_file(status))
         throw ProjectFileError("it is not a file");
-    if (std::filesystem::file_size(path, error) > kLargestProject)
+    std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (size > kLargestProject)
         throw ProjectFileError("it is far too large to be a project");
     std::ifstream in(path, std::ios::binary);
-    std::string text;
+    std::string text(error ? 0 : size, '\0');
     if (in)
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (!in.is_open() || in.bad())
         throw ProjectFileError(std::string("the file cannot be read (") + std::strerror(errno) + ")");
+    // A file that shrank while being read holds only what was there.
+    text.resize(static_cast<size_t>(in.gcount()));
     return text;
 }
 

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   libosmesa6-dev libglu1-mesa-dev
   libfreetype-dev libfontconfig-dev fontconfig fonts-liberation2
-  liblua5.4-dev nlohmann-json3-dev libtinyobjloader-dev
+  liblua5.4-dev nlohmann-json3-dev libsimdjson-dev libtinyobjloader-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 missing=()

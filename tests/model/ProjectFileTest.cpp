@@ -173,11 +173,12 @@ TEST_F(ProjectFileTest, OddFilesAreRefusedWithoutHarm) {
     const std::vector<std::pair<std::string, const char*>> files = {
         {head + R"("frameRate": 1e999})", "damaged or truncated"},
         {head + R"("frameRate": 0})", "frame rate"},
+        {head + R"("frameRate": 25, "frameRate": 30})", "the field \"frameRate\" appears twice"},
         {R"({"format": "Corvane project", "version": 1.5})", "no file format version"},
         {R"({"format": "Corvane project", "version": -3})", "not valid"},
         {R"({"format": "Corvane project", "version": 18446744073709551615})", "newer version"},
         {head + R"("instances": [{"class": "Actor", "row": 99999999999, "start": 1, "stop": 9}]})", "out of range"},
-        {head + R"("x": )" + std::string(100000, '[') + std::string(100000, ']') + "}", "unknown field \"x\""},
+        {head + R"("x": )" + std::string(100000, '[') + std::string(100000, ']') + "}", "too deep"},
         {head + "\"instances\": [\"\xff\xfe\"]}", "damaged or truncated"},
         {head + R"("instances": {}})", "\"instances\" is not a list"},
         {head + R"("instances": [)" + actor + R"(, "keyframes": [{"frame": 3}, {"frame": 3}]}]})", "two key frames"},
