@@ -12,20 +12,75 @@ namespace {
 constexpr int kDotOn = 3;
 constexpr int kDotPeriod = 6;
 
-void Plot(QImage& image, int x, int y, QRgb color)
-{
-    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
-        return;
-    reinterpret_cast<QRgb*>(image.scanLine(y))[x] = color;
-}
+// The image's pixels, taken once per line: QImage::scanLine checks for a
+// shared copy on every call, which cost more than the drawing itself.
+class Pixels {
+public:
+    explicit Pixels(QImage& image)
+        : m_pBits(reinterpret_cast<QRgb*>(image.bits())), m_nStride(image.bytesPerLine() / 4),
+          m_nWidth(image.width()), m_nHeight(image.height())
+    {
+    }
 
-// The coordinate at step i of n along a run of nDelta, rounded to nearest.
-int StepCoordinate(int nStart, int nDelta, int i, int n)
-{
-    const long long nTwice = 2LL * i * nDelta;
-    const long long nRounded = nTwice >= 0 ? (nTwice + n) / (2LL * n) : -((-nTwice + n) / (2LL * n));
-    return nStart + static_cast<int>(nRounded);
-}
+    void Plot(int x, int y, QRgb color)
+    {
+        if (x >= 0 && y >= 0 && x < m_nWidth && y < m_nHeight)
+            m_pBits[y * m_nStride + x] = color;
+    }
+
+    // Sets left..right-1 of row y, clipped to the image.
+    void Span(int left, int right, int y, QRgb color)
+    {
+        left = std::max(left, 0);
+        right = std::min(right, m_nWidth);
+        if (y < 0 || y >= m_nHeight || left >= right)
+            return;
+        QRgb* pRow = m_pBits + y * m_nStride;
+        std::fill(pRow + left, pRow + right, color);
+    }
+
+private:
+    QRgb* m_pBits;
+    qsizetype m_nStride;
+    int m_nWidth;
+    int m_nHeight;
+};
+
+// The coordinates nStart + i * nDelta / n, rounded to nearest with halves
+// away from zero, for i = nFirst, nFirst + 1, ...: one division to begin
+// with, then a division-free step per pixel.
+class Rounded {
+public:
+    Rounded(int nStart, int nDelta, int n, int nFirst)
+        : m_nStart(nStart), m_nSign(nDelta < 0 ? -1 : 1), m_nTwiceDelta(2LL * std::abs(nDelta)),
+          m_nTwiceSteps(2LL * std::max(n, 1))
+    {
+        const long long nNumerator = nFirst * m_nTwiceDelta + m_nTwiceSteps / 2;
+        m_nQuotient = nNumerator / m_nTwiceSteps;
+        m_nRemainder = nNumerator % m_nTwiceSteps;
+    }
+
+    int Value() const { return m_nStart + m_nSign * static_cast<int>(m_nQuotient); }
+
+    // A run never moves faster than its steps, so the remainder carries at
+    // most once.
+    void Next()
+    {
+        m_nRemainder += m_nTwiceDelta;
+        if (m_nRemainder >= m_nTwiceSteps) {
+            m_nRemainder -= m_nTwiceSteps;
+            ++m_nQuotient;
+        }
+    }
+
+private:
+    int m_nStart;
+    int m_nSign;
+    long long m_nTwiceDelta;
+    long long m_nTwiceSteps;
+    long long m_nQuotient = 0;
+    long long m_nRemainder = 0;
+};
 
 // The steps [first, last) of a line of nSteps that can touch the image: a
 // line far longer than the image only walks across it.
@@ -68,16 +123,17 @@ void GdiLine::Draw(QImage& image, POINT ptFrom, POINT ptTo, const Pen& pen, bool
     const int dx = ptTo.x - ptFrom.x;
     const int dy = ptTo.y - ptFrom.y;
     const int nSteps = std::max(std::abs(dx), std::abs(dy));
+    Pixels pixels(image);
 
     if (pen.nWidth > 1) {
         const int nBefore = pen.nWidth / 2;
         const auto [nFirst, nLast] = VisibleSteps(image, ptFrom, dx, dy, nSteps, pen.nWidth);
-        for (int i = std::max(nFirst, 0); i <= std::min(nLast, nSteps); ++i) {
-            const int x = nSteps ? StepCoordinate(ptFrom.x, dx, i, nSteps) : ptFrom.x;
-            const int y = nSteps ? StepCoordinate(ptFrom.y, dy, i, nSteps) : ptFrom.y;
-            for (int sy = y - nBefore; sy < y - nBefore + pen.nWidth; ++sy)
-                for (int sx = x - nBefore; sx < x - nBefore + pen.nWidth; ++sx)
-                    Plot(image, sx, sy, pen.color);
+        const int nBegin = std::max(nFirst, 0);
+        Rounded x(ptFrom.x, dx, nSteps, nBegin), y(ptFrom.y, dy, nSteps, nBegin);
+        for (int i = nBegin; i <= std::min(nLast, nSteps); ++i, x.Next(), y.Next()) {
+            const int left = x.Value() - nBefore, top = y.Value() - nBefore;
+            for (int sy = top; sy < top + pen.nWidth; ++sy)
+                pixels.Span(left, left + pen.nWidth, sy, pen.color);
         }
         return;
     }
@@ -86,18 +142,17 @@ void GdiLine::Draw(QImage& image, POINT ptFrom, POINT ptTo, const Pen& pen, bool
     const int nBegin = std::clamp(nFirst, 0, nSteps), nEnd = std::clamp(nLast, nBegin, nSteps);
     if (pen.nStyle == PS_DOT)
         nStylePos = (nStylePos + nBegin) % kDotPeriod;
-    for (int i = nBegin; i < nEnd; ++i) {
-        const int x = StepCoordinate(ptFrom.x, dx, i, nSteps);
-        const int y = StepCoordinate(ptFrom.y, dy, i, nSteps);
+    Rounded x(ptFrom.x, dx, nSteps, nBegin), y(ptFrom.y, dy, nSteps, nBegin);
+    for (int i = nBegin; i < nEnd; ++i, x.Next(), y.Next()) {
         if (pen.nStyle == PS_DOT) {
             const bool bOn = nStylePos % kDotPeriod < kDotOn;
             nStylePos = (nStylePos + 1) % kDotPeriod;
             if (bOn)
-                Plot(image, x, y, pen.color);
+                pixels.Plot(x.Value(), y.Value(), pen.color);
             else if (bOpaqueGaps)
-                Plot(image, x, y, crBk);
+                pixels.Plot(x.Value(), y.Value(), crBk);
         } else {
-            Plot(image, x, y, pen.color);
+            pixels.Plot(x.Value(), y.Value(), pen.color);
         }
     }
     if (pen.nStyle == PS_DOT)

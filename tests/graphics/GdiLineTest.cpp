@@ -5,183 +5,104 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-TEST(GdiLine, LeavesOutTheEndPointInEveryDirection)
+// Figures drawn with a red pen over a white 16 x 16 bitmap, the background
+// colour blue, and the picture (see MemoryDC) they leave inside view; outside
+// it everything stays white.
+struct Figures {
+    const char* name;
+    int nStyle;
+    int nWidth;
+    int nBkMode;
+    std::vector<std::vector<POINT>> figures;  // MoveTo the first point, LineTo the others
+    RECT view;
+    const char* picture;
+};
+
+const Figures kFigures[] = {
+    {"rightwards, without the end point", PS_SOLID, 1, OPAQUE, {{{2, 5}, {6, 5}}}, {1, 5, 8, 6}, ".rrrr.."},
+    {"leftwards", PS_SOLID, 1, OPAQUE, {{{6, 5}, {2, 5}}}, {1, 5, 8, 6}, "..rrrr."},
+    {"downwards", PS_SOLID, 1, OPAQUE, {{{4, 2}, {4, 5}}}, {4, 1, 5, 7}, ". r r r . ."},
+    {"upwards", PS_SOLID, 1, OPAQUE, {{{4, 5}, {4, 2}}}, {4, 1, 5, 7}, ". . r r r ."},
+    {"diagonal", PS_SOLID, 1, OPAQUE, {{{1, 1}, {4, 4}}}, {1, 1, 5, 5}, "r... .r.. ..r. ...."},
+    {"half steps round away from the start", PS_SOLID, 1, OPAQUE, {{{1, 1}, {5, 3}}}, {1, 1, 6, 4},
+     "r.... .rr.. ...r."},
+    {"half steps backwards", PS_SOLID, 1, OPAQUE, {{{5, 3}, {1, 1}}}, {1, 1, 6, 4}, ".r... ..rr. ....r"},
+    {"to its own start: nothing", PS_SOLID, 1, OPAQUE, {{{6, 6}, {6, 6}}}, {6, 6, 7, 7}, "."},
+    {"a closed figure", PS_SOLID, 1, OPAQUE, {{{1, 1}, {4, 1}, {4, 4}, {1, 4}, {1, 1}}}, {0, 0, 6, 6},
+     "...... .rrrr. .r..r. .r..r. .rrrr. ......"},
+    {"dots: 3 on, 3 off, on across LineTo, anew after MoveTo", PS_DOT, 1, TRANSPARENT,
+     {{{0, 1}, {4, 1}, {14, 1}}, {{0, 3}, {8, 3}}}, {0, 1, 15, 4},
+     "rrr...rrr...rr. ............... rrr...rr......."},
+    {"dots turn corners", PS_DOT, 1, TRANSPARENT, {{{1, 1}, {5, 1}, {5, 5}}}, {1, 1, 6, 6},
+     "rrr.. ..... ....r ....r ....."},
+    {"dots with an opaque background", PS_DOT, 1, OPAQUE, {{{0, 1}, {7, 1}}}, {0, 1, 8, 2}, "rrrbbbr."},
+    {"width 2: both ends, and the row and column before", PS_SOLID, 2, OPAQUE, {{{3, 5}, {7, 5}}},
+     {1, 3, 9, 7}, "........ .rrrrrr. .rrrrrr. ........"},
+    {"width 2 upwards", PS_SOLID, 2, OPAQUE, {{{5, 7}, {5, 4}}}, {3, 2, 7, 9},
+     ".... .rr. .rr. .rr. .rr. .rr. ...."},
+    {"width 2 dotted: solid", PS_DOT, 2, OPAQUE, {{{1, 2}, {9, 2}}}, {0, 1, 11, 3},
+     "rrrrrrrrrr. rrrrrrrrrr."},
+    {"far outside: clipped", PS_SOLID, 1, OPAQUE,
+     {{{-2000000000, 5}, {2000000000, 5}}, {{-50, -50}, {-10, 60}}}, {0, 5, 16, 6}, "rrrrrrrrrrrrrrrr"},
+};
+
+TEST(GdiLine, DrawsThePixelsOfEveryFigure)
 {
-    MemoryDC memory(12, 12);
-    CPen pen(PS_SOLID, 1, kRed);
-    memory.dc().SelectObject(&pen);
-
-    memory.dc().MoveTo(2, 5);
-    memory.dc().LineTo(6, 5);  // right
-    EXPECT_EQ(memory.Rows(5, 5, 1, 7, kRed), ".####..\n");
-
-    MemoryDC left(12, 12);
-    left.dc().SelectObject(&pen);
-    left.dc().MoveTo(6, 5);
-    left.dc().LineTo(2, 5);
-    EXPECT_EQ(left.Rows(5, 5, 1, 7, kRed), "..####.\n");
-
-    MemoryDC down(12, 12);
-    down.dc().SelectObject(&pen);
-    down.dc().MoveTo(4, 2);
-    down.dc().LineTo(4, 5);
-    EXPECT_EQ(down.Rows(1, 6, 4, 4, kRed), ".\n#\n#\n#\n.\n.\n");
-
-    MemoryDC up(12, 12);
-    up.dc().SelectObject(&pen);
-    up.dc().MoveTo(4, 5);
-    up.dc().LineTo(4, 2);
-    EXPECT_EQ(up.Rows(1, 6, 4, 4, kRed), ".\n.\n#\n#\n#\n.\n");
-}
-
-TEST(GdiLine, DiagonalLeavesOutTheEndPointAndLineToItselfDrawsNothing)
-{
-    MemoryDC memory(8, 8);
-    CPen pen(PS_SOLID, 1, kRed);
-    memory.dc().SelectObject(&pen);
-    memory.dc().MoveTo(1, 1);
-    memory.dc().LineTo(4, 4);
-    EXPECT_EQ(memory.Rows(1, 4, 1, 4, kRed), "#...\n.#..\n..#.\n....\n");
-
-    memory.dc().MoveTo(6, 6);
-    EXPECT_TRUE(memory.dc().LineTo(6, 6));
-    EXPECT_EQ(memory.At(6, 6), RGB(255, 255, 255));
-}
-
-TEST(GdiLine, ClosedFigureSetsEveryCornerOnce)
-{
-    MemoryDC memory(8, 8);
-    CPen pen(PS_SOLID, 1, kRed);
-    memory.dc().SelectObject(&pen);
-    memory.dc().MoveTo(1, 1);
-    memory.dc().LineTo(4, 1);
-    memory.dc().LineTo(4, 4);
-    memory.dc().LineTo(1, 4);
-    memory.dc().LineTo(1, 1);
-    EXPECT_EQ(memory.Rows(0, 5, 0, 5, kRed), "......\n.####.\n.#..#.\n.#..#.\n.####.\n......\n");
-}
-
-TEST(GdiLine, DotPatternIsThreeOnThreeOffAndGoesOnAcrossLineTo)
-{
-    MemoryDC memory(20, 6);
-    CPen pen(PS_DOT, 1, kRed);
-    memory.dc().SelectObject(&pen);
-    memory.dc().SetBkMode(TRANSPARENT);
-    memory.dc().MoveTo(0, 1);
-    memory.dc().LineTo(4, 1);
-    memory.dc().LineTo(14, 1);
-    EXPECT_EQ(memory.Rows(1, 1, 0, 14, kRed), "###...###...##.\n");
-
-    // A new figure starts the pattern again.
-    memory.dc().MoveTo(0, 3);
-    memory.dc().LineTo(8, 3);
-    EXPECT_EQ(memory.Rows(3, 3, 0, 8, kRed), "###...##.\n");
-}
-
-TEST(GdiLine, DotPatternTurnsCornersWithoutRestarting)
-{
-    MemoryDC memory(10, 10);
-    CPen pen(PS_DOT, 1, kRed);
-    memory.dc().SelectObject(&pen);
-    memory.dc().SetBkMode(TRANSPARENT);
-    memory.dc().MoveTo(1, 1);
-    memory.dc().LineTo(5, 1);  // pattern steps 0..3: on, on, on, off
-    memory.dc().LineTo(5, 5);  // steps 4..7: off, off, on, on
-    EXPECT_EQ(memory.Rows(1, 5, 1, 5, kRed), "###..\n.....\n....#\n....#\n.....\n");
-}
-
-TEST(GdiLine, OpaqueBackgroundFillsTheGapsOfADottedPen)
-{
-    MemoryDC memory(10, 3);
-    CPen pen(PS_DOT, 1, kRed);
-    memory.dc().SelectObject(&pen);
-    memory.dc().SetBkColor(kBlue);
-    ASSERT_EQ(memory.dc().GetBkMode(), OPAQUE);
-    memory.dc().MoveTo(0, 1);
-    memory.dc().LineTo(7, 1);
-    for (int x : {0, 1, 2, 6})
-        EXPECT_EQ(memory.At(x, 1), kRed) << x;
-    for (int x : {3, 4, 5})
-        EXPECT_EQ(memory.At(x, 1), kBlue) << x;
-    EXPECT_EQ(memory.At(7, 1), RGB(255, 255, 255));
-}
-
-TEST(GdiLine, WidthTwoPenCoversBothEndsAndTheRowAndColumnBefore)
-{
-    MemoryDC memory(12, 12);
-    CPen pen(PS_SOLID, 2, kBlue);
-    memory.dc().SelectObject(&pen);
-    memory.dc().MoveTo(3, 5);
-    memory.dc().LineTo(7, 5);
-    EXPECT_EQ(memory.Rows(3, 6, 1, 8, kBlue), "........\n.######.\n.######.\n........\n");
-
-    MemoryDC vertical(12, 12);
-    vertical.dc().SelectObject(&pen);
-    vertical.dc().MoveTo(5, 7);
-    vertical.dc().LineTo(5, 4);
-    EXPECT_EQ(vertical.Rows(2, 8, 3, 6, kBlue), "....\n.##.\n.##.\n.##.\n.##.\n.##.\n....\n");
-}
-
-TEST(GdiLine, WideDottedPenDrawsSolid)
-{
-    MemoryDC memory(12, 4);
-    CPen pen(PS_DOT, 2, kRed);
-    memory.dc().SelectObject(&pen);
-    memory.dc().MoveTo(1, 2);
-    memory.dc().LineTo(9, 2);
-    EXPECT_EQ(memory.Rows(2, 2, 0, 10, kRed), "##########.\n");
-}
-
-TEST(GdiLine, LinesFarOutsideTheBitmapAreClipped)
-{
-    MemoryDC memory(10, 10);
-    CPen pen(PS_SOLID, 1, kRed);
-    memory.dc().SelectObject(&pen);
-    memory.dc().MoveTo(-2000000000, 5);
-    memory.dc().LineTo(2000000000, 5);
-    EXPECT_EQ(memory.Rows(5, 5, 0, 9, kRed), "##########\n");
-    memory.dc().MoveTo(-50, -50);
-    memory.dc().LineTo(-10, 60);
-    EXPECT_EQ(memory.Inked().bottom - memory.Inked().top, 1);
+    for (const Figures& drawing : kFigures) {
+        SCOPED_TRACE(drawing.name);
+        MemoryDC memory(16, 16);
+        CPen pen(drawing.nStyle, drawing.nWidth, kRed);
+        memory.dc().SelectObject(&pen);
+        memory.dc().SetBkMode(drawing.nBkMode);
+        memory.dc().SetBkColor(kBlue);
+        for (const std::vector<POINT>& figure : drawing.figures) {
+            memory.dc().MoveTo(figure.front().x, figure.front().y);
+            for (size_t i = 1; i < figure.size(); ++i)
+                EXPECT_TRUE(memory.dc().LineTo(figure[i].x, figure[i].y));
+        }
+        EXPECT_EQ(memory.Picture(drawing.view), drawing.picture);
+        EXPECT_TRUE(memory.InkedOnlyWithin(drawing.view));
+    }
 }
 
 TEST(GdiRectangle, OutlinesWithThePenAndFillsWithTheBrush)
 {
-    MemoryDC memory(10, 10);
-    CPen pen(PS_SOLID, 1, kRed);
-    CBrush brush(kBlue);
-    memory.dc().SelectObject(&pen);
-    memory.dc().SelectObject(&brush);
-    memory.dc().Rectangle(1, 1, 6, 5);
-    EXPECT_EQ(memory.Rows(0, 5, 0, 6, kRed), ".......\n.#####.\n.#???#.\n.#???#.\n.#####.\n.......\n");
-    EXPECT_EQ(memory.At(2, 2), kBlue);
-}
-
-TEST(GdiRectangle, NullPenFillsOnePixelLessOnTheRightAndBottom)
-{
-    MemoryDC memory(10, 10);
-    CBrush brush(kBlue);
-    memory.dc().SelectStockObject(NULL_PEN);
-    memory.dc().SelectObject(&brush);
-    memory.dc().Rectangle(1, 1, 5, 4);
-    EXPECT_EQ(memory.Inked().left, 1);
-    EXPECT_EQ(memory.Inked().top, 1);
-    EXPECT_EQ(memory.Inked().right, 4);
-    EXPECT_EQ(memory.Inked().bottom, 3);
-}
-
-TEST(GdiRectangle, NullBrushOnlyOutlines)
-{
-    MemoryDC memory(10, 10);
-    memory.dc().SelectStockObject(NULL_BRUSH);
-    memory.dc().Rectangle(1, 1, 6, 6);
-    EXPECT_EQ(memory.At(1, 1), RGB(0, 0, 0));
-    EXPECT_EQ(memory.At(3, 3), RGB(255, 255, 255));
+    const struct {
+        const char* name;
+        bool bNullPen;  // else red
+        bool bNullBrush;  // else blue
+        RECT rect;
+        RECT view;
+        const char* picture;
+    } kRectangles[] = {
+        {"pen and brush", false, false, {1, 1, 6, 5}, {0, 0, 7, 6},
+         "....... .rrrrr. .rbbbr. .rbbbr. .rrrrr. ......."},
+        {"null pen: one pixel less right and bottom", true, false, {1, 1, 5, 4}, {0, 0, 6, 5},
+         "...... .bbb.. .bbb.. ...... ......"},
+        {"null brush", false, true, {1, 1, 4, 4}, {0, 0, 5, 5}, "..... .rrr. .r.r. .rrr. ....."},
+    };
+    for (const auto& drawing : kRectangles) {
+        SCOPED_TRACE(drawing.name);
+        MemoryDC memory(8, 8);
+        CPen pen(PS_SOLID, 1, kRed);
+        CBrush brush(kBlue);
+        memory.dc().SelectObject(&pen);
+        memory.dc().SelectObject(&brush);
+        if (drawing.bNullPen)
+            memory.dc().SelectStockObject(NULL_PEN);
+        if (drawing.bNullBrush)
+            memory.dc().SelectStockObject(NULL_BRUSH);
+        EXPECT_TRUE(memory.dc().Rectangle(&drawing.rect));
+        EXPECT_EQ(memory.Picture(drawing.view), drawing.picture);
+        EXPECT_TRUE(memory.InkedOnlyWithin(drawing.view));
+    }
 }
 
 }  // namespace

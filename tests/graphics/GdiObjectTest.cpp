@@ -22,12 +22,8 @@ TEST(GdiBlit, BitBltCopiesExactlyTheBlock)
     source.dc().SetPixel(2, 3, kBlue);
     MemoryDC target(8, 8);
     EXPECT_TRUE(target.dc().BitBlt(4, 5, 2, 2, &source.dc(), 2, 2, SRCCOPY));
-    EXPECT_EQ(target.At(4, 5), kRed);
-    EXPECT_EQ(target.At(5, 5), kGreen);
-    EXPECT_EQ(target.At(4, 6), kBlue);
-    EXPECT_EQ(target.At(5, 6), kWhite);
-    EXPECT_TRUE((target.Inked().left == 4 && target.Inked().top == 5 && target.Inked().right == 6 &&
-                 target.Inked().bottom == 7));
+    EXPECT_EQ(target.Picture({4, 5, 6, 7}), "rg b.");
+    EXPECT_TRUE(target.InkedOnlyWithin({4, 5, 6, 7}));
 }
 
 TEST(GdiBlit, OnlySourceCopyIsSupported)
@@ -54,8 +50,7 @@ TEST(GdiBlit, PixelsOutsideTheSourceLeaveTheTargetAlone)
     source.dc().FillSolidRect(0, 0, 4, 4, kRed);
     MemoryDC target(8, 8);
     target.dc().BitBlt(0, 0, 8, 8, &source.dc(), -2, -2, SRCCOPY);
-    EXPECT_TRUE((target.Inked().left == 2 && target.Inked().top == 2 && target.Inked().right == 6 &&
-                 target.Inked().bottom == 6));
+    EXPECT_EQ(target.Inked(), CRect(2, 2, 6, 6));
     EXPECT_TRUE(target.dc().BitBlt(-100000, -100000, 200000, 200000, &source.dc(), 0, 0, SRCCOPY));
 }
 
@@ -66,13 +61,11 @@ TEST(GdiBlit, StretchBltScalesByNearestPixelAndMirrorsOnNegativeSizes)
     source.dc().SetPixel(1, 0, kBlue);
     MemoryDC target(8, 4);
     target.dc().StretchBlt(0, 0, 4, 2, &source.dc(), 0, 0, 2, 1, SRCCOPY);
-    EXPECT_EQ(target.Rows(0, 2, 0, 4, kRed), "##??.\n##??.\n.....\n");
-    EXPECT_EQ(target.At(3, 1), kBlue);
+    EXPECT_EQ(target.Picture({0, 0, 5, 3}), "rrbb. rrbb. .....");
 
     MemoryDC mirrored(4, 1);
     mirrored.dc().StretchBlt(2, 0, -2, 1, &source.dc(), 0, 0, 2, 1, SRCCOPY);
-    EXPECT_EQ(mirrored.At(0, 0), kBlue);
-    EXPECT_EQ(mirrored.At(1, 0), kRed);
+    EXPECT_EQ(mirrored.Picture({0, 0, 4, 1}), "br..");
 }
 
 TEST(GdiPixel, SetAndGetInsideOnly)

@@ -1,10 +1,39 @@
 #pragma once
 
+#include "platform/Rect.h"
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/CDC.h"
 
 #include <algorithm>
+#include <ostream>
 #include <string>
+
+// Failures show rectangles as {left, top, right, bottom}.
+inline void PrintTo(const CRect& rect, std::ostream* pStream)
+{
+    *pStream << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << "}";
+}
+
+// The pixels of view as text, rows separated by spaces: 'r' red, 'g' green,
+// 'b' blue, 'k' black, '.' white, '?' anything else.
+inline std::string Picture(CDC& dc, const RECT& view)
+{
+    std::string text;
+    for (int y = view.top; y < view.bottom; ++y) {
+        text += y > view.top ? " " : "";
+        for (int x = view.left; x < view.right; ++x) {
+            switch (dc.GetPixel(x, y)) {
+            case RGB(255, 0, 0): text += 'r'; break;
+            case RGB(0, 255, 0): text += 'g'; break;
+            case RGB(0, 0, 255): text += 'b'; break;
+            case RGB(0, 0, 0): text += 'k'; break;
+            case RGB(255, 255, 255): text += '.'; break;
+            default: text += '?';
+            }
+        }
+    }
+    return text;
+}
 
 // A memory DC with a white bitmap of the given size selected, for reading
 // back what GDI calls draw.
@@ -22,35 +51,27 @@ public:
     CDC& dc() { return m_dc; }
     COLORREF At(int x, int y) { return m_dc.GetPixel(x, y); }
 
-    // The pixels of rows y0..y1 as text, one character per pixel: '#' for
-    // colour, '.' for white, '?' for anything else.
-    std::string Rows(int y0, int y1, int x0, int x1, COLORREF colour)
-    {
-        std::string text;
-        for (int y = y0; y <= y1; ++y) {
-            for (int x = x0; x <= x1; ++x) {
-                const COLORREF pixel = At(x, y);
-                text += pixel == colour ? '#' : pixel == RGB(255, 255, 255) ? '.' : '?';
-            }
-            text += '\n';
-        }
-        return text;
-    }
+    std::string Picture(const RECT& view) { return ::Picture(m_dc, view); }
 
     // The smallest rectangle holding every pixel that is not white; empty when
     // there is none.
-    RECT Inked()
+    CRect Inked()
     {
-        RECT box{m_nWidth, m_nHeight, 0, 0};
+        CRect box(m_nWidth, m_nHeight, 0, 0);
         for (int y = 0; y < m_nHeight; ++y)
             for (int x = 0; x < m_nWidth; ++x)
-                if (At(x, y) != RGB(255, 255, 255)) {
-                    box.left = std::min<LONG>(box.left, x);
-                    box.top = std::min<LONG>(box.top, y);
-                    box.right = std::max<LONG>(box.right, x + 1);
-                    box.bottom = std::max<LONG>(box.bottom, y + 1);
-                }
-        return box.right > box.left ? box : RECT{0, 0, 0, 0};
+                if (At(x, y) != RGB(255, 255, 255))
+                    box.SetRect(std::min<int>(box.left, x), std::min<int>(box.top, y),
+                                std::max<int>(box.right, x + 1), std::max<int>(box.bottom, y + 1));
+        return box.IsRectEmpty() ? CRect() : box;
+    }
+
+    // Whether every pixel outside view is white.
+    bool InkedOnlyWithin(const RECT& view)
+    {
+        const CRect ink = Inked();
+        return ink.IsRectEmpty() || (ink.left >= view.left && ink.top >= view.top &&
+                                     ink.right <= view.right && ink.bottom <= view.bottom);
     }
 
 private:

@@ -1,51 +1,29 @@
 #include "BitmapGL.h"
+#include "MemoryDC.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <memory>
 
 namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-// The descriptor the scene views ask for.
-PIXELFORMATDESCRIPTOR WindowRequest()
-{
-    PIXELFORMATDESCRIPTOR pfd{};
-    pfd.nSize = sizeof(pfd);
-    pfd.nVersion = 1;
-    pfd.dwFlags = 0x1225;
-    pfd.iPixelType = PFD_TYPE_RGBA;
-    pfd.cColorBits = 32;
-    pfd.cDepthBits = 32;
-    pfd.cStencilBits = 8;
-    pfd.iLayerType = PFD_MAIN_PLANE;
-    return pfd;
-}
-
-void Quad(float x0, float y0, float x1, float y1, float z)
-{
-    glBegin(GL_QUADS);
-    glVertex3f(x0, y0, z);
-    glVertex3f(x1, y0, z);
-    glVertex3f(x1, y1, z);
-    glVertex3f(x0, y1, z);
-    glEnd();
-}
+// What the scene views ask for.
+constexpr DWORD kViewFlags = 0x1225;
 
 TEST(Wgl, PixelFormatsAreChosenDescribedAndSetOnce)
 {
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
-    const PIXELFORMATDESCRIPTOR request = WindowRequest();
+    const PIXELFORMATDESCRIPTOR request = FormatRequest(kViewFlags);
     const int nFormat = ChoosePixelFormat(&dc, &request);
     ASSERT_EQ(nFormat, 1);
     PIXELFORMATDESCRIPTOR described{};
     EXPECT_EQ(DescribePixelFormat(&dc, nFormat, sizeof(described), &described), 2);
     EXPECT_EQ(described.nSize, sizeof(PIXELFORMATDESCRIPTOR));
-    EXPECT_EQ(described.dwFlags & 0x1225u, 0x1225u);
+    EXPECT_EQ(described.dwFlags & kViewFlags, kViewFlags);
     EXPECT_EQ(described.iPixelType, PFD_TYPE_RGBA);
     EXPECT_EQ(described.cColorBits, 32);
     EXPECT_EQ(described.cDepthBits, 24);
@@ -56,15 +34,13 @@ TEST(Wgl, PixelFormatsAreChosenDescribedAndSetOnce)
     EXPECT_EQ(GetPixelFormat(&dc), 1);
     EXPECT_TRUE(SetPixelFormat(&dc, 1, &request));
     EXPECT_FALSE(SetPixelFormat(&dc, 2, &request));
-
-    PIXELFORMATDESCRIPTOR bitmapRequest = request;
-    bitmapRequest.dwFlags = PFD_DRAW_TO_BITMAP | PFD_SUPPORT_OPENGL;
+    const PIXELFORMATDESCRIPTOR bitmapRequest = FormatRequest(PFD_DRAW_TO_BITMAP | PFD_SUPPORT_OPENGL);
     EXPECT_EQ(ChoosePixelFormat(&dc, &bitmapRequest), 2);
 }
 
 TEST(Wgl, BadHandlesAnswerFalseOrNull)
 {
-    const PIXELFORMATDESCRIPTOR request = WindowRequest();
+    const PIXELFORMATDESCRIPTOR request = FormatRequest(kViewFlags);
     PIXELFORMATDESCRIPTOR described{};
     EXPECT_EQ(ChoosePixelFormat(nullptr, &request), 0);
     EXPECT_FALSE(SetPixelFormat(nullptr, 1, &request));
@@ -72,6 +48,8 @@ TEST(Wgl, BadHandlesAnswerFalseOrNull)
     EXPECT_EQ(wglCreateContext(nullptr), nullptr);
     EXPECT_FALSE(SwapBuffers(nullptr));
     EXPECT_FALSE(wglDeleteContext(nullptr));
+    CDC uncreated;
+    EXPECT_EQ(wglCreateContext(&uncreated), nullptr);
 
     CDC noFormat;
     noFormat.CreateCompatibleDC(nullptr);
@@ -85,9 +63,6 @@ TEST(Wgl, BadHandlesAnswerFalseOrNull)
     EXPECT_FALSE(wglMakeCurrent(&noFormat, gl.rc()));
     EXPECT_FALSE(wglMakeCurrent(nullptr, gl.rc()));
     EXPECT_EQ(wglGetCurrentContext(), nullptr);
-
-    CDC uncreated;
-    EXPECT_EQ(wglCreateContext(&uncreated), nullptr);
 
     // A context only renders on DCs of its own pixel format.
     CDC otherFormat;
@@ -108,22 +83,17 @@ TEST(Wgl, RendersIntoTheSelectedBitmapTopRowFirst)
     ASSERT_TRUE(gl.MakeCurrent());
     EXPECT_EQ(wglGetCurrentContext(), gl.rc());
     EXPECT_EQ(wglGetCurrentDC(), &gl.dc());
-    glClearColor(0.0f, 0.0f, 1.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    ClearTo(0.0f, 0.0f, 1.0f);
     glColor3f(1.0f, 0.0f, 0.0f);
-    Quad(-1.0f, 0.0f, 1.0f, 1.0f, 0.0f);  // the upper half
+    Quad(-1.0f, 0.0f, 1.0f, 1.0f);  // the upper half
 
     // GDI waits for OpenGL's work to finish and sees the same pixels.
-    EXPECT_EQ(gl.dc().GetPixel(0, 0), kRed);
-    EXPECT_EQ(gl.dc().GetPixel(7, 2), kRed);
-    EXPECT_EQ(gl.dc().GetPixel(0, 3), kBlue);
-    EXPECT_EQ(gl.dc().GetPixel(7, 5), kBlue);
+    EXPECT_EQ(Picture(gl.dc(), {0, 0, 8, 6}), "rrrrrrrr rrrrrrrr rrrrrrrr bbbbbbbb bbbbbbbb bbbbbbbb");
 
     // GDI drawing after OpenGL's stays, also through SwapBuffers.
     gl.dc().FillSolidRect(0, 5, 8, 1, kGreen);
     EXPECT_TRUE(SwapBuffers(&gl.dc()));
-    EXPECT_EQ(gl.dc().GetPixel(0, 5), kGreen);
-    EXPECT_EQ(gl.dc().GetPixel(0, 4), kBlue);
+    EXPECT_EQ(Picture(gl.dc(), {0, 4, 8, 6}), "bbbbbbbb gggggggg");
 }
 
 TEST(Wgl, AContextFollowsANewlySelectedBitmap)
@@ -133,9 +103,8 @@ TEST(Wgl, AContextFollowsANewlySelectedBitmap)
     CBitmap other;
     other.CreateCompatibleBitmap(&gl.dc(), 2, 2);
     CBitmap* pFirst = gl.dc().SelectObject(&other);
-    glClearColor(0.0f, 1.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    EXPECT_EQ(gl.dc().GetPixel(1, 1), kGreen);
+    ClearTo(0.0f, 1.0f, 0.0f);
+    EXPECT_EQ(Picture(gl.dc(), {0, 0, 2, 2}), "gg gg");
     gl.dc().SelectObject(pFirst);
     EXPECT_EQ(gl.dc().GetPixel(3, 3), RGB(0, 0, 0));
 }
@@ -145,8 +114,7 @@ TEST(Wgl, OneContextIsCurrentAtATimeAndEachKeepsItsOwnLists)
     BitmapGL first(4, 4);
     BitmapGL second(4, 4);
     ASSERT_TRUE(first.MakeCurrent());
-    glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    ClearTo(1.0f, 0.0f, 0.0f);
     glNewList(7, GL_COMPILE);
     glEndList();
     EXPECT_TRUE(glIsList(7));
@@ -154,8 +122,7 @@ TEST(Wgl, OneContextIsCurrentAtATimeAndEachKeepsItsOwnLists)
     ASSERT_TRUE(second.MakeCurrent());
     EXPECT_EQ(wglGetCurrentContext(), second.rc());
     EXPECT_FALSE(glIsList(7));
-    glClearColor(0.0f, 1.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    ClearTo(0.0f, 1.0f, 0.0f);
 
     EXPECT_EQ(first.dc().GetPixel(2, 2), kRed);
     EXPECT_EQ(second.dc().GetPixel(2, 2), kGreen);
@@ -178,7 +145,7 @@ TEST(Wgl, DeletingTheCurrentContextOrItsDCReleasesIt)
     }
     auto pDC = std::make_unique<CDC>();
     pDC->CreateCompatibleDC(nullptr);
-    const PIXELFORMATDESCRIPTOR request = WindowRequest();
+    const PIXELFORMATDESCRIPTOR request = FormatRequest(kViewFlags);
     SetPixelFormat(pDC.get(), 2, &request);
     HGLRC hRC = wglCreateContext(pDC.get());
     ASSERT_TRUE(wglMakeCurrent(pDC.get(), hRC));
@@ -201,13 +168,11 @@ TEST(Wgl, SelectionModeFindsTheNearerOfTwoQuads)
     EXPECT_EQ(viewport[2], 40);
     EXPECT_EQ(viewport[3], 30);
     glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
     glRenderMode(GL_SELECT);
     glLoadIdentity();
     gluPickMatrix(20.0, 30.0 - 15.0, 2.0, 2.0, viewport);
     gluPerspective(45.0, 40.0 / 30.0, 0.1, 100.0);
     glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
     glInitNames();
     glPushName(0);
     glLoadName(1);
@@ -217,9 +182,6 @@ TEST(Wgl, SelectionModeFindsTheNearerOfTwoQuads)
     glLoadName(3);
     Quad(5.0f, 5.0f, 6.0f, 6.0f, -5.0f);  // beside the point
     const GLint nHits = glRenderMode(GL_RENDER);
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
 
     ASSERT_EQ(nHits, 2);
     GLuint nNearest = 0, nMinDepth = 0xFFFFFFFF;
@@ -244,7 +206,7 @@ TEST(Wgl, SeventeenHitsOverflowTheSixtyFourWordBuffer)
     glPushName(0);
     for (GLuint i = 1; i <= 17; ++i) {
         glLoadName(i);
-        Quad(-1.0f, -1.0f, 1.0f, 1.0f, 0.0f);
+        Quad(-1.0f, -1.0f, 1.0f, 1.0f);
     }
     EXPECT_LT(glRenderMode(GL_RENDER), 0);
 }

@@ -1,7 +1,8 @@
+#include "BitmapGL.h"
+
 #include "platform/Wnd.h"
 #include "platform/gdi/CClientDC.h"
 #include "platform/gdi/CPaintDC.h"
-#include "platform/gl/Wgl.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -26,12 +27,7 @@ public:
         if (!CreateEx(0, nullptr, "GL", dwStyle, RECT{0, 0, nWidth, nHeight}, nullptr, 0))
             return false;
         m_hDC = GetDC(this);
-        PIXELFORMATDESCRIPTOR pfd{};
-        pfd.nSize = sizeof(pfd);
-        pfd.nVersion = 1;
-        pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-        pfd.cColorBits = 32;
-        pfd.cDepthBits = 32;
+        const PIXELFORMATDESCRIPTOR pfd = FormatRequest(PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER);
         SetPixelFormat(m_hDC, ChoosePixelFormat(m_hDC, &pfd), &pfd);
         m_hRC = wglCreateContext(m_hDC);
         return m_hRC != nullptr;
@@ -61,22 +57,11 @@ protected:
             return;
         ++m_nPaints;
         MakeCurrent();
-        glClearColor(qRed(m_clearColour) / 255.0f, qGreen(m_clearColour) / 255.0f, qBlue(m_clearColour) / 255.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
+        ClearTo(qRed(m_clearColour) / 255.0f, qGreen(m_clearColour) / 255.0f, qBlue(m_clearColour) / 255.0f);
         SwapBuffers(m_hDC);
         wglMakeCurrent(nullptr, nullptr);
     }
 };
-
-void FillQuadrant(float x0, float y0)
-{
-    glBegin(GL_QUADS);
-    glVertex2f(x0, y0);
-    glVertex2f(x0 + 1.0f, y0);
-    glVertex2f(x0 + 1.0f, y0 + 1.0f);
-    glVertex2f(x0, y0 + 1.0f);
-    glEnd();
-}
 
 class WindowGL : public ::testing::Test {
 protected:
@@ -95,9 +80,9 @@ TEST_F(WindowGL, SwapBuffersPutsThePictureTheRightWayUpIntoTheSurface)
     glClearColor(0.0f, 0.0f, 1.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     glColor3f(1.0f, 0.0f, 0.0f);
-    FillQuadrant(-1.0f, 0.0f);  // top left
+    Quad(-1.0f, 0.0f, 0.0f, 1.0f);  // top left
     glColor3f(0.0f, 1.0f, 0.0f);
-    FillQuadrant(0.0f, -1.0f);  // bottom right
+    Quad(0.0f, -1.0f, 1.0f, 0.0f);  // bottom right
 
     // Nothing shows before the swap: the picture is in the back buffer.
     EXPECT_EQ(wnd.SurfaceAt(0, 0), 0xFFFFFFFF);
@@ -132,10 +117,9 @@ TEST_F(WindowGL, TheBufferFollowsTheClientSize)
     ASSERT_EQ(client.right, 100);
     ASSERT_TRUE(wnd.MakeCurrent());
     glViewport(0, 0, 100, 80);
-    glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    ClearTo(1.0f, 0.0f, 0.0f);
     glColor3f(0.0f, 0.0f, 1.0f);
-    FillQuadrant(0.0f, -1.0f);
+    Quad(0.0f, -1.0f, 1.0f, 0.0f);
     SwapBuffers(wnd.m_hDC);
     EXPECT_EQ(wnd.SurfaceAt(0, 0), kRed);
     EXPECT_EQ(wnd.SurfaceAt(99, 79), kBlue);
@@ -157,13 +141,11 @@ TEST_F(WindowGL, TwoWindowsTakeTurnsWithOneContextCurrent)
     ASSERT_TRUE(first.Make(16, 16));
     ASSERT_TRUE(second.Make(16, 16));
     ASSERT_TRUE(first.MakeCurrent());
-    glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    ClearTo(1.0f, 0.0f, 0.0f);
     ASSERT_TRUE(second.MakeCurrent());
     EXPECT_EQ(wglGetCurrentContext(), second.m_hRC);
     EXPECT_EQ(wglGetCurrentDC(), second.m_hDC);
-    glClearColor(0.0f, 1.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    ClearTo(0.0f, 1.0f, 0.0f);
     SwapBuffers(second.m_hDC);
     SwapBuffers(first.m_hDC);  // its picture was finished when it stopped being current
     EXPECT_EQ(first.SurfaceAt(8, 8), kRed);
