@@ -5,7 +5,7 @@
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
 #include "host/CastList.h"
-#include "platform/gdi/CPaintDC.h"
+#include "platform/gdi/CClientDC.h"
 #include "platform/gdi/SysColor.h"
 
 #include <algorithm>
@@ -165,18 +165,17 @@ void CastListFrame::UpdateScrollBar() {
 }
 
 LRESULT CastListFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = MDIChildWnd::WindowProc(message, wParam, lParam);
+    LRESULT result = OffscreenFrame::WindowProc(message, wParam, lParam);
     if (IsInputMessage(message))
         PassEvent(message, wParam, lParam);
     return result;
 }
 
 int CastListFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (MDIChildWnd::OnCreate(lpCreateStruct) == -1)
+    if (OffscreenFrame::OnCreate(lpCreateStruct) == -1)
         return -1;
     GetSharedObjects()->AddObject(Pointer<SharedObject>(this));
     CClientDC clientDC(this);
-    m_memDC.CreateCompatibleDC(&clientDC);
     m_scratchDC.CreateCompatibleDC(&clientDC);
     AttachHandlers();
     m_nFirstLine = 0;
@@ -185,39 +184,12 @@ int CastListFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 void CastListFrame::OnDestroy() {
     GetSharedObjects()->RemoveObject(Pointer<SharedObject>(this));
-    MDIChildWnd::OnDestroy();
-    CBitmap placeholder;
-    placeholder.CreateBitmap(1, 1, 1, 1, nullptr);
-    if (CBitmap* pDisplaced = m_memDC.SelectObject(&placeholder))
-        pDisplaced->DeleteObject();
-    delete m_pBitmap;
-    m_pBitmap = nullptr;
-    m_memDC.DeleteDC();
+    OffscreenFrame::OnDestroy();
     m_scratchDC.DeleteDC();
-    placeholder.DeleteObject();
-}
-
-BOOL CastListFrame::OnEraseBkgnd(CDC*) {
-    return TRUE;
-}
-
-void CastListFrame::OnPaint() {
-    CPaintDC paintDC(this);
-    CRect client;
-    GetClientRect(&client);
-    paintDC.BitBlt(0, 0, client.Width(), client.Height(), &m_memDC, 0, 0, SRCCOPY);
 }
 
 void CastListFrame::OnSize(UINT nType, int cx, int cy) {
-    MDIChildWnd::OnSize(nType, cx, cy);
-    CClientDC clientDC(this);
-    auto* pBitmap = new CBitmap;
-    pBitmap->CreateCompatibleBitmap(&clientDC, cx, cy);
-    m_memDC.SelectObject(pBitmap);
-    delete m_pBitmap;
-    m_pBitmap = pBitmap;
-    Redraw();
-    UpdateWindow();
+    OffscreenFrame::OnSize(nType, cx, cy);
     UpdateScrollBar();
 }
 
@@ -258,5 +230,5 @@ void CastListFrame::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
     }
     Redraw();
     UpdateWindow();
-    MDIChildWnd::OnVScroll(nSBCode, nPos, pScrollBar);
+    OffscreenFrame::OnVScroll(nSBCode, nPos, pScrollBar);
 }

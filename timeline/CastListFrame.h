@@ -1,25 +1,21 @@
 #pragma once
 
 #include "core/InputEventDispatcher.h"
-#include "core/MDIChildWnd.h"
-#include "core/VirtualDC.h"
 #include "timeline/CastListWindow.h"
+#include "timeline/OffscreenFrame.h"
 
 #include "framework/SharedObject.h"
-#include "platform/gdi/CBitmap.h"
-#include "platform/gdi/CDC.h"
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/CPen.h"
 
 class CScrollBar;
 
 // The cast list window: the project's cast members as tiles of picture and
-// name in reading order, drawn into an off-screen bitmap that painting only
-// copies. Drags onto the time line start here; its mouse and keys go to the
-// attached input handlers, which reach it through "CastListWindow"
-// (published as "Cast List Window" while the window exists).
-class CastListFrame : public MDIChildWnd,
-                      public VirtualDC,
+// name in reading order, drawn off screen. Drags onto the time line start
+// here; its mouse and keys go to the attached input handlers, which reach it
+// through "CastListWindow" (published as "Cast List Window" while the window
+// exists).
+class CastListFrame : public OffscreenFrame,
                       public CastListWindow,
                       public SharedObject,
                       public InputEventDispatcher {
@@ -46,8 +42,7 @@ class CastListFrame : public MDIChildWnd,
   protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;
-    BOOL OnEraseBkgnd(CDC* pDC) override;
-    void OnPaint() override;
+    // Also sets the scroll bar to the new number of lines.
     void OnSize(UINT nType, int cx, int cy) override;
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
 
@@ -66,7 +61,5 @@ class CastListFrame : public MDIChildWnd,
     CPen m_penShadow;
     CPen m_penHighlight;
     CFont m_font;
-    CDC m_memDC;
-    CBitmap* m_pBitmap = nullptr;
     CDC m_scratchDC;
 };

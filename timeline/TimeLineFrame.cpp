@@ -8,7 +8,6 @@
 #include "host/Instance.h"
 #include "host/Player.h"
 #include "host/TimeLine.h"
-#include "platform/gdi/CPaintDC.h"
 #include "platform/gdi/SysColor.h"
 
 #include <algorithm>
@@ -342,14 +341,14 @@ void TimeLineFrame::DrawPlayHead(int width, int height) {
 }
 
 LRESULT TimeLineFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = MDIChildWnd::WindowProc(message, wParam, lParam);
+    LRESULT result = OffscreenFrame::WindowProc(message, wParam, lParam);
     if (IsInputMessage(message))
         PassEvent(message, wParam, lParam);
     return result;
 }
 
 int TimeLineFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (MDIChildWnd::OnCreate(lpCreateStruct) == -1)
+    if (OffscreenFrame::OnCreate(lpCreateStruct) == -1)
         return -1;
     GetSharedObjects()->AddObject(Pointer<SharedObject>(this));
     m_nFirstRow = 1;
@@ -358,8 +357,6 @@ int TimeLineFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
         SetScrollRange(bar, kScrollMin, kScrollMax);
         SetScrollPos(bar, kScrollMiddle);
     }
-    CClientDC clientDC(this);
-    m_memDC.CreateCompatibleDC(&clientDC);
     ClearSelection();
     AttachHandlers();
     return 0;
@@ -367,50 +364,19 @@ int TimeLineFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 void TimeLineFrame::OnDestroy() {
     GetSharedObjects()->RemoveObject(Pointer<SharedObject>(this));
-    MDIChildWnd::OnDestroy();
-    CBitmap placeholder;
-    placeholder.CreateBitmap(1, 1, 1, 1, nullptr);
-    if (CBitmap* pDisplaced = m_memDC.SelectObject(&placeholder))
-        pDisplaced->DeleteObject();
-    delete m_pBitmap;
-    m_pBitmap = nullptr;
-    m_memDC.DeleteDC();
-    placeholder.DeleteObject();
-}
-
-BOOL TimeLineFrame::OnEraseBkgnd(CDC*) {
-    return TRUE;
-}
-
-void TimeLineFrame::OnPaint() {
-    CPaintDC paintDC(this);
-    CRect client;
-    GetClientRect(&client);
-    paintDC.BitBlt(0, 0, client.Width(), client.Height(), &m_memDC, 0, 0, SRCCOPY);
-}
-
-void TimeLineFrame::OnSize(UINT nType, int cx, int cy) {
-    MDIChildWnd::OnSize(nType, cx, cy);
-    CClientDC clientDC(this);
-    auto* pBitmap = new CBitmap;
-    pBitmap->CreateCompatibleBitmap(&clientDC, cx, cy);
-    m_memDC.SelectObject(pBitmap);
-    delete m_pBitmap;
-    m_pBitmap = pBitmap;
-    Redraw();
-    UpdateWindow();
+    OffscreenFrame::OnDestroy();
 }
 
 void TimeLineFrame::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
     m_nFirstFrame = ScrolledFirst(m_nFirstFrame, nSBCode, nPos);
     Redraw();
     UpdateWindow();
-    MDIChildWnd::OnHScroll(nSBCode, nPos, pScrollBar);
+    OffscreenFrame::OnHScroll(nSBCode, nPos, pScrollBar);
 }
 
 void TimeLineFrame::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
     m_nFirstRow = ScrolledFirst(m_nFirstRow, nSBCode, nPos);
     Redraw();
     UpdateWindow();
-    MDIChildWnd::OnVScroll(nSBCode, nPos, pScrollBar);
+    OffscreenFrame::OnVScroll(nSBCode, nPos, pScrollBar);
 }

@@ -1,26 +1,22 @@
 #pragma once
 
 #include "core/InputEventDispatcher.h"
-#include "core/MDIChildWnd.h"
-#include "core/VirtualDC.h"
+#include "timeline/OffscreenFrame.h"
 #include "timeline/TimeLineWindow.h"
 
 #include "framework/SharedObject.h"
-#include "platform/gdi/CBitmap.h"
-#include "platform/gdi/CDC.h"
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/CPen.h"
 
 class CScrollBar;
 class Instance;
 
-// The time line window: rows of instances over numbered frames, drawn into an
-// off-screen bitmap that painting only copies. It edits nothing itself; its
-// mouse and keys go to the attached input handlers, which reach it through
-// "TimeLineWindow" (published as "Time Line Window" while the window exists).
-class TimeLineFrame : public MDIChildWnd,
+// The time line window: rows of instances over numbered frames, drawn off
+// screen. It edits nothing itself; its mouse and keys go to the attached
+// input handlers, which reach it through "TimeLineWindow" (published as
+// "Time Line Window" while the window exists).
+class TimeLineFrame : public OffscreenFrame,
                       public TimeLineWindow,
-                      public VirtualDC,
                       public SharedObject,
                       public InputEventDispatcher {
   public:
@@ -46,9 +42,6 @@ class TimeLineFrame : public MDIChildWnd,
   protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;
-    BOOL OnEraseBkgnd(CDC* pDC) override;
-    void OnPaint() override;
-    void OnSize(UINT nType, int cx, int cy) override;
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
 
@@ -80,8 +73,6 @@ class TimeLineFrame : public MDIChildWnd,
     CPen m_penSelection;
     CPen m_penInstance;
     CFont m_font;
-    CDC m_memDC;
-    CBitmap* m_pBitmap = nullptr;
     TimeLineFrame** m_ppSelf;
     Pointer<KeyFrame> m_pSelectedKeyFrame;
 };
