@@ -81,29 +81,24 @@ TEST(EndToEnd, ASessionDumpsTheStateAndTakesAScreenshot) {
     EXPECT_EQ(picture.height(), state["main_window"]["height"].get<int>());
 }
 
-TEST(EndToEnd, ABadLineStopsTheSessionNamingTheFileAndLine) {
+TEST(EndToEnd, ALineThatCannotBeReadOrRunStopsTheSessionNamingTheFileAndLine) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     QString script = folder.filePath("bad.script");
-    Write(script, "tick\n\n  fly to the moon\nquit\n");
-
-    SessionRun run = RunSession(script);
-    EXPECT_NE(run.exitCode, 0);
-    EXPECT_NE(run.errors.find(script.toStdString() + ":3: unknown command \"fly\""), std::string::npos) << run.errors;
-}
-
-TEST(EndToEnd, ACommandThatFailsWhileRunningStopsTheSessionNamingItsLine) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    QString script = folder.filePath("fail.script");
     QString dump = folder.filePath("never.json");
-    Write(script, "menu \"&File\" \"No Such Item\"\ndump \"" + dump.toStdString() + "\"\n");
-
-    SessionRun run = RunSession(script);
-    EXPECT_NE(run.exitCode, 0);
-    EXPECT_NE(run.errors.find(script.toStdString() + ":1: no menu item \"No Such Item\" in \"&File\""),
-              std::string::npos)
-        << run.errors;
+    const struct {
+        std::string text, error;
+    } cases[] = {
+        {"tick\n\n  fly to the moon\nquit\n", ":3: unknown command \"fly\""},
+        {"menu \"&File\" \"No Such Item\"\ndump \"" + dump.toStdString() + "\"\n",
+         ":1: no menu item \"No Such Item\" in \"&File\""},
+    };
+    for (const auto& c : cases) {
+        Write(script, c.text);
+        SessionRun run = RunSession(script);
+        EXPECT_NE(run.exitCode, 0) << c.text;
+        EXPECT_NE(run.errors.find(script.toStdString() + c.error), std::string::npos) << run.errors;
+    }
     EXPECT_FALSE(QFile::exists(dump));
 }
 

@@ -30,11 +30,17 @@ bool DebuggerMentions(const std::string& text) {
                        [&](const std::string& line) { return line.find(text) != std::string::npos; });
 }
 
-// A single-instance plug-in that records its life and requires what it is told.
+// A single-instance plug-in that records its life and answers its class name.
 class RecordingPlugin : public StaticInstancePlugin {
 public:
     void Initialize() override { Events().push_back("init " + GetClass()->GetName().str()); }
     void Shutdown() override { Events().push_back("shutdown " + GetClass()->GetName().str()); }
+    void* FindInterface(const char* name) override {
+        return InterfaceQuery(name)
+            .AnswerBase(FindStaticInstancePluginInterface(name))
+            .Answer(GetClass()->GetName(), this)
+            .Result();
+    }
 };
 
 // A service that other plug-ins require; published under "Host Test Service".
@@ -47,8 +53,7 @@ public:
         return InterfaceQuery(name)
             .Answer("HostTestInterface", this)
             .Answer("SharedObject", static_cast<SharedObject*>(this))
-            .AnswerBase(FindStaticInstancePluginInterface(name))
-            .Answer("HostTestService", this)
+            .AnswerBase(RecordingPlugin::FindInterface(name))
             .Result();
     }
 };
@@ -59,12 +64,6 @@ class HostTestConsumer : public RecordingPlugin {
 public:
     CORVANE_DECLARE_CLASS();
     StringList GetRequiredInterfaces() override { return {"HostTestInterface", "HostTestModelInterface"}; }
-    void* FindInterface(const char* name) override {
-        return InterfaceQuery(name)
-            .AnswerBase(FindStaticInstancePluginInterface(name))
-            .Answer("HostTestConsumer", this)
-            .Result();
-    }
 };
 CORVANE_REGISTER_CLASS(HostTestConsumer)
 
@@ -73,12 +72,6 @@ class HostTestOrphan : public RecordingPlugin {
 public:
     CORVANE_DECLARE_CLASS();
     StringList GetRequiredInterfaces() override { return {"NoSuchInterface"}; }
-    void* FindInterface(const char* name) override {
-        return InterfaceQuery(name)
-            .AnswerBase(FindStaticInstancePluginInterface(name))
-            .Answer("HostTestOrphan", this)
-            .Result();
-    }
 };
 CORVANE_REGISTER_CLASS(HostTestOrphan)
 
@@ -87,12 +80,6 @@ class HostTestCycleA : public RecordingPlugin {
 public:
     CORVANE_DECLARE_CLASS();
     StringList GetRequiredInterfaces() override { return {"HostTestCycleB"}; }
-    void* FindInterface(const char* name) override {
-        return InterfaceQuery(name)
-            .AnswerBase(FindStaticInstancePluginInterface(name))
-            .Answer("HostTestCycleA", this)
-            .Result();
-    }
 };
 CORVANE_REGISTER_CLASS(HostTestCycleA)
 
@@ -100,12 +87,6 @@ class HostTestCycleB : public RecordingPlugin {
 public:
     CORVANE_DECLARE_CLASS();
     StringList GetRequiredInterfaces() override { return {"HostTestCycleA"}; }
-    void* FindInterface(const char* name) override {
-        return InterfaceQuery(name)
-            .AnswerBase(FindStaticInstancePluginInterface(name))
-            .Answer("HostTestCycleB", this)
-            .Result();
-    }
 };
 CORVANE_REGISTER_CLASS(HostTestCycleB)
 

@@ -7,13 +7,10 @@
 #include "platform/Automation.h"
 #include "platform/MDIChildWnd.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QStatusBar>
-
-using testing::ElementsAre;
 
 namespace {
 
@@ -77,31 +74,31 @@ protected:
     RecordingView* m_pView = nullptr;
 };
 
-TEST_F(SessionRunnerTest, MouseCommandsReachTheWindowUnderThePointInClientCoordinates) {
-    RunScript("mouse down left 10 20 @ Recorder\n"
-              "mouse up left 10 20 @ Recorder shift\n"
-              "mouse down right 30 5 @ Recorder ctrl\n"
-              "mouse up right 30 5\n");
-    // The pointer moves to each new point before the press, as a hand moves the mouse.
-    EXPECT_THAT(m_pView->messages, ElementsAre("move 10,20 flags 0", "ldown 10,20 flags 1", "lup 10,20 flags 4",
-                                               "move 30,5 flags 8", "rdown 30,5 flags 10", "rup 30,5 flags 0"));
-}
-
-TEST_F(SessionRunnerTest, ADoubleClickArrivesAsAPersonMakesIt) {
-    RunScript("mouse dblclk left 7 8 @ Recorder\n");
-    EXPECT_THAT(m_pView->messages, ElementsAre("move 7,8 flags 0", "ldown 7,8 flags 1", "lup 7,8 flags 0",
-                                               "ldbl 7,8 flags 1", "lup 7,8 flags 0"));
-}
-
-TEST_F(SessionRunnerTest, ADragPressesMovesInStepsAndReleases) {
-    RunScript("drag left 0 0 40 20 @ Recorder steps 2\n");
-    EXPECT_THAT(m_pView->messages, ElementsAre("move 0,0 flags 0", "ldown 0,0 flags 1", "move 20,10 flags 1", "move 40,20 flags 1",
-                                               "lup 40,20 flags 0"));
-}
-
-TEST_F(SessionRunnerTest, KeysReachTheWindowWithTheirModifiersPressedAround) {
-    RunScript("key Ctrl+A @ Recorder\n");
-    EXPECT_THAT(m_pView->messages, ElementsAre("keydown 17", "keydown 65", "keyup 65", "keyup 17"));
+TEST_F(SessionRunnerTest, MouseAndKeyCommandsArriveAsAPersonMakesThemInClientCoordinates) {
+    // The pointer moves to each new point before the press, as a hand moves the
+    // mouse; modifiers are pressed around a key.
+    const struct {
+        const char* script;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"mouse down left 10 20 @ Recorder\n"
+         "mouse up left 10 20 @ Recorder shift\n"
+         "mouse down right 30 5 @ Recorder ctrl\n"
+         "mouse up right 30 5\n",
+         {"move 10,20 flags 0", "ldown 10,20 flags 1", "lup 10,20 flags 4", "move 30,5 flags 8",
+          "rdown 30,5 flags 10", "rup 30,5 flags 0"}},
+        {"mouse dblclk left 7 8 @ Recorder\n",
+         {"move 7,8 flags 0", "ldown 7,8 flags 1", "lup 7,8 flags 0", "ldbl 7,8 flags 1", "lup 7,8 flags 0"}},
+        {"drag left 0 0 40 20 @ Recorder steps 2\n",
+         {"move 0,0 flags 0", "ldown 0,0 flags 1", "move 20,10 flags 1", "move 40,20 flags 1",
+          "lup 40,20 flags 0"}},
+        {"key Ctrl+A @ Recorder\n", {"keydown 17", "keydown 65", "keyup 65", "keyup 17"}},
+    };
+    for (const auto& c : cases) {
+        m_pView->messages.clear();
+        RunScript(c.script);
+        EXPECT_EQ(m_pView->messages, c.messages) << c.script;
+    }
 }
 
 TEST_F(SessionRunnerTest, ResizeSetsTheClientSize) {

@@ -19,30 +19,26 @@ std::string ErrorOf(const std::string& text) {
     return "no error";
 }
 
-TEST(SessionScriptSplitLine, SeparatesWordsByBlanksAndTabs) {
-    EXPECT_EQ(SessionScript::SplitLine("  menu\t&View   Camera  "),
-              (std::vector<std::string>{"menu", "&View", "Camera"}));
-}
-
-TEST(SessionScriptSplitLine, QuotedWordsKeepBlanksAndDecodeEscapes) {
-    EXPECT_EQ(SessionScript::SplitLine(R"(menu "&View" "Front\tCtrl+E" "a \"b\" \\ c\n")"),
-              (std::vector<std::string>{"menu", "&View", "Front\tCtrl+E", "a \"b\" \\ c\n"}));
-}
-
-TEST(SessionScriptSplitLine, EmptyQuotesGiveAnEmptyWordAndPiecesJoin) {
-    EXPECT_EQ(SessionScript::SplitLine(R"(open "" pre"fix "post)"),
-              (std::vector<std::string>{"open", "", "prefix post"}));
-}
-
-TEST(SessionScriptSplitLine, HashStartsACommentOutsideQuotesOnly) {
-    EXPECT_EQ(SessionScript::SplitLine("tick 3 # three ticks"), (std::vector<std::string>{"tick", "3"}));
-    EXPECT_EQ(SessionScript::SplitLine("dump a#b"), (std::vector<std::string>{"dump", "a"}));
-    EXPECT_EQ(SessionScript::SplitLine(R"(dump "a#b")"), (std::vector<std::string>{"dump", "a#b"}));
-    EXPECT_TRUE(SessionScript::SplitLine("   # only a comment").empty());
-}
-
-TEST(SessionScriptSplitLine, CarriageReturnsOfWindowsLinesAreBlanks) {
-    EXPECT_EQ(SessionScript::SplitLine("quit\r"), (std::vector<std::string>{"quit"}));
+TEST(SessionScriptSplitLine, SeparatesWordsByBlanksKeepsQuotedTextAndDropsComments) {
+    const struct {
+        const char* line;
+        std::vector<std::string> words;
+    } cases[] = {
+        {"  menu\t&View   Camera  ", {"menu", "&View", "Camera"}},
+        // Quoted words keep blanks and decode escapes.
+        {R"(menu "&View" "Front\tCtrl+E" "a \"b\" \\ c\n")", {"menu", "&View", "Front\tCtrl+E", "a \"b\" \\ c\n"}},
+        // Empty quotes give an empty word, and pieces join.
+        {R"(open "" pre"fix "post)", {"open", "", "prefix post"}},
+        // A hash starts a comment outside quotes only.
+        {"tick 3 # three ticks", {"tick", "3"}},
+        {"dump a#b", {"dump", "a"}},
+        {R"(dump "a#b")", {"dump", "a#b"}},
+        {"   # only a comment", {}},
+        // The carriage return of a Windows line is a blank.
+        {"quit\r", {"quit"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SessionScript::SplitLine(c.line), c.words) << c.line;
 }
 
 TEST(SessionScriptSplitLine, RejectsUnterminatedQuotesAndUnknownEscapes) {

@@ -11,27 +11,21 @@ constexpr BYTE kVirt = FVIRTKEY | FNOINVERT;
 constexpr BYTE kCtrl = kVirt | FCONTROL;
 constexpr BYTE kCtrlShift = kCtrl | FSHIFT;
 
-class AcceleratorManagerTest : public CommandsTest {
-  protected:
-    MSG KeyDown(int vk) {
-        return MSG{m_pMainWnd->GetSafeHwnd(), WM_KEYDOWN, static_cast<WPARAM>(vk), 0, 0, {0, 0}};
+using AcceleratorManagerTest = CommandsTest;
+
+TEST_F(AcceleratorManagerTest, KeysSendTheCommandsOfTheFirstTableThatBindsThem) {
+    {
+        ACCEL entries[] = {{kVirt, VK_RETURN, 201},
+                           {kVirt, VK_ESCAPE, 202},
+                           {kVirt, VK_BACK, 203},
+                           {kCtrl, 'S', 204},
+                           {kCtrlShift, 'S', 205}};
+        m_pAccelManager->AddAcceleratorTable(entries, 0); // Windows makes no table: skipped
+        m_pAccelManager->AddAcceleratorTable(entries, 5);
+        entries[0].cmd = 999; // the caller's entries may be a temporary
     }
-};
-
-TEST_F(AcceleratorManagerTest, WithNoTableNothingIsTranslated) {
-    MSG message = KeyDown(VK_RETURN);
-    EXPECT_FALSE(m_pAccelManager->TranslateAccelerator(&message));
-    PressKey(Qt::Key_Return);
-    EXPECT_TRUE(m_pMainWnd->m_commands.empty());
-}
-
-TEST_F(AcceleratorManagerTest, KeysSendTheirCommandsToTheMainWindow) {
-    const ACCEL entries[] = {{kVirt, VK_RETURN, 201},
-                             {kVirt, VK_ESCAPE, 202},
-                             {kVirt, VK_BACK, 203},
-                             {kCtrl, 'S', 204},
-                             {kCtrlShift, 'S', 205}};
-    m_pAccelManager->AddAcceleratorTable(entries, 5);
+    const ACCEL later[] = {{kVirt, VK_RETURN, 301}, {kVirt, VK_DELETE, 302}};
+    m_pAccelManager->AddAcceleratorTable(later, 2);
 
     PressKey(Qt::Key_Return);
     PressKey(Qt::Key_Escape);
@@ -40,51 +34,27 @@ TEST_F(AcceleratorManagerTest, KeysSendTheirCommandsToTheMainWindow) {
     PressKey(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     PressKey(Qt::Key_S); // no entry without Ctrl
     PressKey(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(m_pMainWnd->m_commands, (Commands{201, 202, 203, 204, 205}));
+    PressKey(Qt::Key_Delete);
+    EXPECT_EQ(m_pMainWnd->m_commands, (Commands{201, 202, 203, 204, 205, 302}));
 }
 
-TEST_F(AcceleratorManagerTest, TheCallersEntriesMayBeATemporary) {
-    {
-        ACCEL entries[] = {{kVirt, VK_RETURN, 201}};
-        m_pAccelManager->AddAcceleratorTable(entries, 1);
-        entries[0].cmd = 999;
-    }
-    PressKey(Qt::Key_Return);
-    EXPECT_EQ(m_pMainWnd->m_commands, (Commands{201}));
-}
-
-TEST_F(AcceleratorManagerTest, TheFirstTableThatBindsAKeyWins) {
-    const ACCEL first[] = {{kVirt, VK_RETURN, 201}};
-    const ACCEL second[] = {{kVirt, VK_RETURN, 301}, {kVirt, VK_ESCAPE, 302}};
-    m_pAccelManager->AddAcceleratorTable(first, 1);
-    m_pAccelManager->AddAcceleratorTable(second, 2);
-
-    PressKey(Qt::Key_Return);
-    PressKey(Qt::Key_Escape);
-    EXPECT_EQ(m_pMainWnd->m_commands, (Commands{201, 302}));
-}
-
-TEST_F(AcceleratorManagerTest, ATableWindowsCouldNotCreateIsSkipped) {
-    const ACCEL entries[] = {{kVirt, VK_RETURN, 201}};
-    m_pAccelManager->AddAcceleratorTable(entries, 0);
-    m_pAccelManager->AddAcceleratorTable(entries, 1);
-    PressKey(Qt::Key_Return);
-    EXPECT_EQ(m_pMainWnd->m_commands, (Commands{201}));
-}
-
-TEST_F(AcceleratorManagerTest, NothingIsTranslatedAfterShutdown) {
+TEST_F(AcceleratorManagerTest, OnlyKeyDownsAreTranslatedAndNothingWithoutTablesOrAfterShutdown) {
+    MSG message{m_pMainWnd->GetSafeHwnd(), WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    EXPECT_FALSE(m_pAccelManager->TranslateAccelerator(&message));
     const ACCEL entries[] = {{kVirt, VK_RETURN, 201}};
     m_pAccelManager->AddAcceleratorTable(entries, 1);
+    message.message = WM_KEYUP;
+    EXPECT_FALSE(m_pAccelManager->TranslateAccelerator(&message));
+
     m_pAccelManager->Shutdown();
-
-    MSG message = KeyDown(VK_RETURN);
+    message.message = WM_KEYDOWN;
     EXPECT_FALSE(m_pAccelManager->TranslateAccelerator(&message));
     PressKey(Qt::Key_Return);
     EXPECT_TRUE(m_pMainWnd->m_commands.empty());
 
     // Tables added afterwards work again.
     m_pAccelManager->AddAcceleratorTable(entries, 1);
-    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(m_pAccelManager->TranslateAccelerator(&message));
     EXPECT_EQ(m_pMainWnd->m_commands, (Commands{201}));
 }
 
@@ -106,15 +76,7 @@ TEST_F(AcceleratorManagerTest, AShortcutRunsTheSameCommandAsItsMenuItem) {
 
     PressKey(Qt::Key_S, Qt::ControlModifier);
     Choose(FindPopup(MenuBar(), "&File"), 1);
-    EXPECT_EQ(CallLog(), (std::vector<std::string>{"Execute(4)", "Execute(4)"}));
-}
-
-TEST_F(AcceleratorManagerTest, KeyUpMessagesAreNotTranslated) {
-    const ACCEL entries[] = {{kVirt, VK_RETURN, 201}};
-    m_pAccelManager->AddAcceleratorTable(entries, 1);
-    MSG message = KeyDown(VK_RETURN);
-    message.message = WM_KEYUP;
-    EXPECT_FALSE(m_pAccelManager->TranslateAccelerator(&message));
+    EXPECT_EQ(CallLog(), (Texts{"Execute(4)", "Execute(4)"}));
 }
 
 TEST(AcceleratorManagerClassTest, AnswersItsInterfacesInOrderAndIsPublishedAsKBAccelManager) {

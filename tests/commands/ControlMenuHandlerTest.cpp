@@ -2,11 +2,10 @@
 #include "TestHost.h"
 
 #include "commands/ControlMenuHandler.h"
+#include "framework/SharedObjects.h"
 #include "platform/Menu.h"
 
 namespace {
-
-using Calls = std::vector<std::string>;
 
 class ControlMenuHandlerTest : public CommandsTest {
   protected:
@@ -18,7 +17,7 @@ class ControlMenuHandlerTest : public CommandsTest {
         m_pHandler->Initialize();
         CallLog().clear();
     }
-    Calls Update(int cookie) {
+    Texts Update(int cookie) {
         Pointer<RecordingMenuItemState> state(new RecordingMenuItemState);
         m_pHandler->UpdateMenuItem(cookie, state);
         return state->m_calls;
@@ -30,25 +29,12 @@ class ControlMenuHandlerTest : public CommandsTest {
 
 TEST_F(ControlMenuHandlerTest, AddsTheControlMenuJustBeforeTheWindowMenu) {
     Initialize();
-    std::vector<MenuItemView> bar = ReadMenu(MenuBar());
-    ASSERT_EQ(bar.size(), 5u);
-    EXPECT_EQ(bar[2].text, "&Control");
-    EXPECT_EQ(bar[3].text, "&Window");
-
-    std::vector<MenuItemView> items = ReadMenu(ControlMenu());
-    ASSERT_EQ(items.size(), 4u);
-    EXPECT_EQ(items[0].text, "&Play\tEnter");
-    EXPECT_EQ(items[0].id, 101u);
-    EXPECT_EQ(items[1].text, "&Stop\tEsc");
-    EXPECT_EQ(items[1].id, 102u);
-    EXPECT_TRUE(items[2].separator);
-    EXPECT_EQ(items[3].text, "&Rewind\tBackspace");
-    EXPECT_EQ(items[3].id, 103u);
-
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(101), "Start playing the project\nPlay (Enter)");
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(102), "Stop the playing\nStop (Esc)");
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(103),
-              "Rewind to the beginning of the project\nRewind (Backspace)");
+    EXPECT_EQ(ReadTexts(MenuBar()), (Texts{"&File", "&View", "&Control", "&Window", "&Help"}));
+    EXPECT_EQ(Describe(ControlMenu()),
+              (Texts{"&Play\tEnter|101|Start playing the project\nPlay (Enter)",
+                     "&Stop\tEsc|102|Stop the playing\nStop (Esc)", "-",
+                     "&Rewind\tBackspace|103|Rewind to the beginning of the project\n"
+                     "Rewind (Backspace)"}));
 }
 
 TEST_F(ControlMenuHandlerTest, BindsEnterEscAndBackspaceInOneTableOfThree) {
@@ -62,39 +48,47 @@ TEST_F(ControlMenuHandlerTest, BindsEnterEscAndBackspaceInOneTableOfThree) {
 
 TEST_F(ControlMenuHandlerTest, PlayAndStopShowWhetherTheProjectPlays) {
     Initialize();
-    EXPECT_EQ(Update(ControlMenuHandler::kPlay), (Calls{"Enable(1)", "SetCheck(0)"}));
-    EXPECT_EQ(Update(ControlMenuHandler::kStop), (Calls{"Enable(0)", "SetCheck(1)"}));
+    EXPECT_EQ(Update(ControlMenuHandler::kPlay), (Texts{"Enable(1)", "SetCheck(0)"}));
+    EXPECT_EQ(Update(ControlMenuHandler::kStop), (Texts{"Enable(0)", "SetCheck(1)"}));
     // Asked afresh: the timer may start without the handler.
     m_pTimer->m_bRunning = true;
-    EXPECT_EQ(Update(ControlMenuHandler::kPlay), (Calls{"Enable(0)", "SetCheck(1)"}));
-    EXPECT_EQ(Update(ControlMenuHandler::kStop), (Calls{"Enable(1)", "SetCheck(0)"}));
-    EXPECT_EQ(Update(ControlMenuHandler::kRewind), Calls{});
-    EXPECT_EQ(Update(0), Calls{});
+    EXPECT_EQ(Update(ControlMenuHandler::kPlay), (Texts{"Enable(0)", "SetCheck(1)"}));
+    EXPECT_EQ(Update(ControlMenuHandler::kStop), (Texts{"Enable(1)", "SetCheck(0)"}));
+    EXPECT_EQ(Update(ControlMenuHandler::kRewind), Texts{});
+    EXPECT_EQ(Update(0), Texts{});
 }
 
-TEST_F(ControlMenuHandlerTest, PlayPreparesTheTimeLineAndStartsWithoutATimeLineWindow) {
+TEST_F(ControlMenuHandlerTest, EachCommandMakesItsCallsInOrder) {
+    const int kPlay = ControlMenuHandler::kPlay, kStop = ControlMenuHandler::kStop,
+              kRewind = ControlMenuHandler::kRewind;
+    // Play and Rewind clear the key frame selected in an open time line window.
+    const struct {
+        bool playing, windowOpen;
+        int cookie;
+        Texts calls;
+    } cases[] = {
+        {false, false, kPlay, {"PrepareForPlay", "Start"}},
+        {true, false, kPlay, {"PrepareForPlay", "Start"}}, // without asking whether it plays
+        {false, true, kPlay, {"PrepareForPlay", "SetSelectedKeyFrame(none)", "Start"}},
+        {false, false, kRewind, {"SetCurrentFrame(1)"}},
+        {true, false, kRewind, {"Stop", "SetCurrentFrame(1)", "Start"}},
+        {true, true, kRewind, {"SetSelectedKeyFrame(none)", "Stop", "SetCurrentFrame(1)", "Start"}},
+        {true, false, kStop, {"Stop"}},
+        {true, true, 0, {}},
+        {true, true, 4, {}},
+        {true, true, -1, {}},
+    };
     Initialize();
-    m_pHandler->ExecuteMenuItem(ControlMenuHandler::kPlay);
-    EXPECT_EQ(CallLog(), (Calls{"PrepareForPlay", "Start"}));
-    // Play does not ask whether the timer already runs.
-    m_pHandler->ExecuteMenuItem(ControlMenuHandler::kPlay);
-    EXPECT_EQ(CallLog(), (Calls{"PrepareForPlay", "Start", "PrepareForPlay", "Start"}));
-}
-
-TEST_F(ControlMenuHandlerTest, PlayAndRewindClearTheSelectedKeyFrame) {
-    Pointer<FakeTimeLineWindow> window(new FakeTimeLineWindow);
-    window->m_pSelected = new KeyFrame;
-    Publish(window);
-    Initialize();
-
-    m_pHandler->ExecuteMenuItem(ControlMenuHandler::kPlay);
-    EXPECT_EQ(CallLog(), (Calls{"PrepareForPlay", "SetSelectedKeyFrame(none)", "Start"}));
-    EXPECT_FALSE(window->m_pSelected);
-
-    CallLog().clear();
-    m_pHandler->ExecuteMenuItem(ControlMenuHandler::kRewind);
-    EXPECT_EQ(CallLog(),
-              (Calls{"SetSelectedKeyFrame(none)", "Stop", "SetCurrentFrame(1)", "Start"}));
+    for (const auto& c : cases) {
+        Pointer<FakeTimeLineWindow> window(new FakeTimeLineWindow);
+        if (c.windowOpen)
+            Publish(window);
+        m_pTimer->m_bRunning = c.playing;
+        CallLog().clear();
+        m_pHandler->ExecuteMenuItem(c.cookie);
+        EXPECT_EQ(CallLog(), c.calls) << "cookie " << c.cookie << " playing " << c.playing;
+        GetSharedObjects()->RemoveObject(window);
+    }
 }
 
 TEST_F(ControlMenuHandlerTest, AFailingTimeLineWindowIsIgnoredButFrameworkExceptionsPassOn) {
@@ -104,7 +98,7 @@ TEST_F(ControlMenuHandlerTest, AFailingTimeLineWindowIsIgnoredButFrameworkExcept
 
     window->m_failure = FakeTimeLineWindow::Failure::OtherException;
     m_pHandler->ExecuteMenuItem(ControlMenuHandler::kPlay);
-    EXPECT_EQ(CallLog(), (Calls{"PrepareForPlay", "SetSelectedKeyFrame(none)", "Start"}));
+    EXPECT_EQ(CallLog(), (Texts{"PrepareForPlay", "SetSelectedKeyFrame(none)", "Start"}));
 
     window->m_failure = FakeTimeLineWindow::Failure::FrameworkException;
     Exception* caught = nullptr;
@@ -118,82 +112,26 @@ TEST_F(ControlMenuHandlerTest, AFailingTimeLineWindowIsIgnoredButFrameworkExcept
     delete caught;
 }
 
-TEST_F(ControlMenuHandlerTest, RewindWhileStoppedOnlyMovesThePlayHead) {
-    Initialize();
-    m_pPlayer->m_nFrame = 40;
-    m_pHandler->ExecuteMenuItem(ControlMenuHandler::kRewind);
-    EXPECT_EQ(CallLog(), (Calls{"SetCurrentFrame(1)"}));
-    EXPECT_FALSE(m_pTimer->IsRunning());
-}
-
-TEST_F(ControlMenuHandlerTest, RewindWhilePlayingStopsRewindsAndGoesOnPlaying) {
-    Initialize();
-    m_pTimer->m_bRunning = true;
-    m_pHandler->ExecuteMenuItem(ControlMenuHandler::kRewind);
-    EXPECT_EQ(CallLog(), (Calls{"Stop", "SetCurrentFrame(1)", "Start"}));
-    EXPECT_TRUE(m_pTimer->IsRunning());
-}
-
-TEST_F(ControlMenuHandlerTest, StopStopsAndOtherCookiesDoNothing) {
-    Initialize();
-    m_pHandler->ExecuteMenuItem(ControlMenuHandler::kStop);
-    m_pHandler->ExecuteMenuItem(0);
-    m_pHandler->ExecuteMenuItem(4);
-    m_pHandler->ExecuteMenuItem(-1);
-    EXPECT_EQ(CallLog(), (Calls{"Stop"}));
-}
-
 TEST_F(ControlMenuHandlerTest, TheKeysGiveTheSameCommandsAsTheMenuItems) {
     Initialize();
     m_pPlayer->m_nFrame = 17;
-
     PressKey(Qt::Key_Return);
-    EXPECT_TRUE(m_pTimer->IsRunning());
-    OpenPopup(ControlMenu());
-    std::vector<MenuItemView> items = ReadMenu(ControlMenu());
-    EXPECT_FALSE(items[0].enabled);
-    EXPECT_TRUE(items[0].checked);
-    EXPECT_TRUE(items[1].enabled);
-    EXPECT_FALSE(items[1].checked);
-    EXPECT_TRUE(items[3].enabled);
+    EXPECT_EQ(States(ControlMenu()), "01 10 - 10");
 
     // Play is disabled while playing: Enter gives no command.
     CallLog().clear();
     PressKey(Qt::Key_Return);
-    EXPECT_EQ(CallLog(), Calls{});
+    EXPECT_EQ(CallLog(), Texts{});
 
     PressKey(Qt::Key_Backspace);
-    EXPECT_EQ(CallLog(), (Calls{"Stop", "SetCurrentFrame(1)", "Start"}));
+    EXPECT_EQ(CallLog(), (Texts{"Stop", "SetCurrentFrame(1)", "Start"}));
     PressKey(Qt::Key_Escape);
-    EXPECT_FALSE(m_pTimer->IsRunning());
-    OpenPopup(ControlMenu());
-    items = ReadMenu(ControlMenu());
-    EXPECT_TRUE(items[0].enabled);
-    EXPECT_FALSE(items[0].checked);
-    EXPECT_FALSE(items[1].enabled);
-    EXPECT_TRUE(items[1].checked);
+    EXPECT_EQ(States(ControlMenu()), "10 01 - 10");
 
     CallLog().clear();
     for (int position : {0, 1, 3})
         Choose(ControlMenu(), position);
-    EXPECT_EQ(CallLog(), (Calls{"PrepareForPlay", "Start", "Stop", "SetCurrentFrame(1)"}));
-}
-
-TEST(ControlMenuHandlerClassTest, AnswersItsInterfacesInOrderAndNeedsTheManagersAndThePlayer) {
-    Pointer<ControlMenuHandler> handler(new ControlMenuHandler);
-    ControlMenuHandler* object = handler.Get();
-    EXPECT_EQ(object->FindInterface("MenuHandler"), static_cast<MenuHandler*>(object));
-    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"),
-              static_cast<StaticInstancePlugin*>(object));
-    EXPECT_EQ(object->FindInterface("BasePlugin"), static_cast<BasePlugin*>(object));
-    EXPECT_EQ(object->FindInterface("ControlMenuHandler"), object);
-    EXPECT_EQ(object->FindInterface("SharedObject"), nullptr);
-    EXPECT_EQ(object->FindInterface("BaseObject"), nullptr);
-    StringList required = object->GetRequiredInterfaces();
-    ASSERT_EQ(required.GetCount(), 3);
-    EXPECT_EQ(required[0], "MenuManager");
-    EXPECT_EQ(required[1], "AcceleratorManager");
-    EXPECT_EQ(required[2], "Player");
+    EXPECT_EQ(CallLog(), (Texts{"PrepareForPlay", "Start", "Stop", "SetCurrentFrame(1)"}));
 }
 
 } // namespace

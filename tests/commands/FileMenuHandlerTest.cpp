@@ -10,8 +10,6 @@
 
 namespace {
 
-using Calls = std::vector<std::string>;
-
 class FileMenuHandlerTest : public CommandsTest {
   protected:
     void SetUp() override {
@@ -22,40 +20,32 @@ class FileMenuHandlerTest : public CommandsTest {
         m_pHandler->Initialize();
         CallLog().clear();
     }
-    void AnswerFile(const char* path) { Automation::Instance().QueueFileAnswer(std::string(path)); }
-    void CancelFile() { Automation::Instance().QueueFileAnswer(std::nullopt); }
+    // Runs the command with any file dialog answered by the path, or cancelled
+    // without one, and gives the calls it made.
+    Texts Execute(int cookie, std::optional<std::string> answer) {
+        Automation::Instance().QueueFileAnswer(answer);
+        CallLog().clear();
+        m_pHandler->ExecuteMenuItem(cookie);
+        return CallLog();
+    }
 
     Pointer<FileMenuHandler> m_pHandler;
 };
 
 TEST_F(FileMenuHandlerTest, AddsSevenItemsJustBeforeExit) {
     Initialize();
-    std::vector<MenuItemView> items = ReadMenu(FindPopup(MenuBar(), "&File"));
-    ASSERT_EQ(items.size(), 8u);
-    const char* texts[] = {"&New\tCtrl+N", "&Open\tCtrl+O", "&Save\tCtrl+S",
-                           "Save &As\tCtrl+Shift+S"};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(items[i].text, texts[i]);
-        EXPECT_EQ(items[i].id, 101u + i);
-    }
-    EXPECT_TRUE(items[4].separator);
-    EXPECT_EQ(items[5].text, "Generate EXE");
-    EXPECT_EQ(items[5].id, 105u);
-    EXPECT_TRUE(items[6].separator);
-    EXPECT_EQ(items[7].text, "E&xit\tAlt+F4");
-
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(101), "Create a new Corvane project\nNew (Ctrl+N)");
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(102),
-              "Open a Corvane project from disk\nOpen (Ctrl+O)");
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(103),
-              "Save this Corvane project to disk\nSave (Ctrl+S)");
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(104),
-              "Save this Corvane project under a different filename\nSave As (Ctrl+Shift+S)");
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(105),
-              "Generates an executable file for this project\nGenerate EXE");
+    EXPECT_EQ(
+        Describe(FindPopup(MenuBar(), "&File")),
+        (Texts{"&New\tCtrl+N|101|Create a new Corvane project\nNew (Ctrl+N)",
+               "&Open\tCtrl+O|102|Open a Corvane project from disk\nOpen (Ctrl+O)",
+               "&Save\tCtrl+S|103|Save this Corvane project to disk\nSave (Ctrl+S)",
+               "Save &As\tCtrl+Shift+S|104|Save this Corvane project under a different "
+               "filename\nSave As (Ctrl+Shift+S)",
+               "-", "Generate EXE|105|Generates an executable file for this project\nGenerate EXE",
+               "-", "E&xit\tAlt+F4|57665|"}));
 }
 
-TEST_F(FileMenuHandlerTest, BindsFourShortcutsInOneTable) {
+TEST_F(FileMenuHandlerTest, BindsFourShortcutsInOneTableAndItsItemsStayEnabledAndUnchecked) {
     Pointer<RecordingAcceleratorManager> recorder(new RecordingAcceleratorManager);
     Publish(recorder);
     Initialize();
@@ -63,85 +53,45 @@ TEST_F(FileMenuHandlerTest, BindsFourShortcutsInOneTable) {
     EXPECT_EQ(recorder->m_tables[0],
               (std::vector<ACCEL>{
                   {0x0B, 0x4E, 101}, {0x0B, 0x4F, 102}, {0x0B, 0x53, 103}, {0x0F, 0x53, 104}}));
+    m_pTimer->m_bRunning = true;
+    EXPECT_EQ(States(FindPopup(MenuBar(), "&File")), "10 10 10 10 - 10 - 10");
 }
 
-TEST_F(FileMenuHandlerTest, ItemsStayEnabledAndUnchecked) {
+TEST_F(FileMenuHandlerTest, EachCommandMakesItsCallsInOrder) {
+    const int kNew = FileMenuHandler::kNew, kOpen = FileMenuHandler::kOpen,
+              kSave = FileMenuHandler::kSave, kSaveAs = FileMenuHandler::kSaveAs;
+    // A cancelled dialog changes nothing but stops playback. Save asks for a
+    // name only when the project has none; Save As always asks, and neither
+    // moves the play head.
+    const struct {
+        bool playing;
+        const char* fileName;
+        int cookie;
+        std::optional<std::string> answer;
+        Texts calls;
+    } cases[] = {
+        {true, "/p/old.qmx", kNew, {}, {"Stop", "New", "SetCurrentFrame(1)"}},
+        {false, "/p/old.qmx", kNew, {}, {"New", "SetCurrentFrame(1)"}},
+        {true, "", kOpen, "/p/tour.qmx", {"Stop", "Load(/p/tour.qmx)", "SetCurrentFrame(1)"}},
+        {true, "/p/tour.qmx", kOpen, std::nullopt, {"Stop"}},
+        {true, "/p/tour.qmx", kSaveAs, std::nullopt, {"Stop"}},
+        {false, "/p/tour.qmx", kSave, std::nullopt, {"Save(/p/tour.qmx)"}},
+        {false, "", kSave, std::nullopt, {}},
+        {false, "", kSave, "/p/new.qmx", {"Save(/p/new.qmx)"}},
+        {false, "/p/tour.qmx", kSaveAs, "/p/copy.qmx", {"Save(/p/copy.qmx)"}},
+        {true, "/p/tour.qmx", FileMenuHandler::kGenerateEXE, {}, {}},
+        {true, "/p/tour.qmx", 0, {}, {}},
+        {true, "/p/tour.qmx", 6, {}, {}},
+        {true, "/p/tour.qmx", -1, {}, {}},
+    };
     Initialize();
-    HMENU file = FindPopup(MenuBar(), "&File");
-    m_pTimer->m_bRunning = true;
-    OpenPopup(file);
-    for (const MenuItemView& item : ReadMenu(file)) {
-        EXPECT_TRUE(item.enabled) << item.text;
-        EXPECT_FALSE(item.checked) << item.text;
+    for (const auto& c : cases) {
+        m_pTimer->m_bRunning = c.playing;
+        m_pProject->m_strFileName = c.fileName;
+        Automation::Instance().Clear();
+        EXPECT_EQ(Execute(c.cookie, c.answer), c.calls)
+            << "cookie " << c.cookie << " on " << c.fileName;
     }
-}
-
-TEST_F(FileMenuHandlerTest, NewStopsPlaybackEmptiesTheProjectAndRewinds) {
-    Initialize();
-    m_pTimer->m_bRunning = true;
-    m_pProject->m_strFileName = "/projects/old.qmx";
-    m_pHandler->ExecuteMenuItem(FileMenuHandler::kNew);
-    EXPECT_EQ(CallLog(), (Calls{"Stop", "New", "SetCurrentFrame(1)"}));
-    EXPECT_FALSE(m_pTimer->IsRunning());
-
-    // A stopped player is not stopped again.
-    CallLog().clear();
-    m_pHandler->ExecuteMenuItem(FileMenuHandler::kNew);
-    EXPECT_EQ(CallLog(), (Calls{"New", "SetCurrentFrame(1)"}));
-}
-
-TEST_F(FileMenuHandlerTest, OpenLoadsTheChosenFileAndRewinds) {
-    Initialize();
-    m_pTimer->m_bRunning = true;
-    AnswerFile("/projects/tour.qmx");
-    m_pHandler->ExecuteMenuItem(FileMenuHandler::kOpen);
-    EXPECT_EQ(CallLog(), (Calls{"Stop", "Load(/projects/tour.qmx)", "SetCurrentFrame(1)"}));
-    EXPECT_FALSE(m_pTimer->IsRunning());
-}
-
-TEST_F(FileMenuHandlerTest, CancellingADialogChangesNothingButStopsPlayback) {
-    Initialize();
-    m_pProject->m_strFileName = "/projects/tour.qmx";
-    for (int cookie : {FileMenuHandler::kOpen, FileMenuHandler::kSaveAs}) {
-        m_pTimer->m_bRunning = true;
-        CallLog().clear();
-        CancelFile();
-        m_pHandler->ExecuteMenuItem(cookie);
-        EXPECT_EQ(CallLog(), (Calls{"Stop"}));
-        EXPECT_FALSE(m_pTimer->IsRunning());
-    }
-    EXPECT_EQ(m_pProject->m_strFileName, "/projects/tour.qmx");
-}
-
-TEST_F(FileMenuHandlerTest, SaveWritesToTheProjectsOwnFileWithoutAsking) {
-    Initialize();
-    m_pProject->m_strFileName = "/projects/tour.qmx";
-    // Session mode cancels any dialog without an answer: a dialog would save nothing.
-    m_pHandler->ExecuteMenuItem(FileMenuHandler::kSave);
-    EXPECT_EQ(CallLog(), (Calls{"Save(/projects/tour.qmx)"}));
-}
-
-TEST_F(FileMenuHandlerTest, SaveOfANeverSavedProjectIsSaveAs) {
-    Initialize();
-    CancelFile();
-    m_pHandler->ExecuteMenuItem(FileMenuHandler::kSave);
-    EXPECT_EQ(CallLog(), Calls{});
-    EXPECT_TRUE(m_pProject->m_strFileName.IsEmpty());
-
-    AnswerFile("/projects/new.qmx");
-    m_pHandler->ExecuteMenuItem(FileMenuHandler::kSave);
-    EXPECT_EQ(CallLog(), (Calls{"Save(/projects/new.qmx)"}));
-    EXPECT_EQ(m_pProject->m_strFileName, "/projects/new.qmx");
-}
-
-TEST_F(FileMenuHandlerTest, SaveAsAlwaysAsksAndKeepsThePlayHead) {
-    Initialize();
-    m_pProject->m_strFileName = "/projects/tour.qmx";
-    m_pPlayer->m_nFrame = 12;
-    AnswerFile("/projects/copy.qmx");
-    m_pHandler->ExecuteMenuItem(FileMenuHandler::kSaveAs);
-    EXPECT_EQ(CallLog(), (Calls{"Save(/projects/copy.qmx)"}));
-    EXPECT_EQ(m_pPlayer->m_nFrame, 12);
 }
 
 TEST_F(FileMenuHandlerTest, TheDialogsAddTheExtensionAskBeforeReplacingAndShowTheWaitCursor) {
@@ -152,31 +102,22 @@ TEST_F(FileMenuHandlerTest, TheDialogsAddTheExtensionAskBeforeReplacingAndShowTh
     std::ofstream(existing) << "{}";
     Initialize();
 
-    AnswerFile((folder / "drawing").c_str());
-    m_pHandler->ExecuteMenuItem(FileMenuHandler::kSaveAs);
-    AnswerFile((folder / "tour").c_str());
-    m_pHandler->ExecuteMenuItem(FileMenuHandler::kOpen);
-    EXPECT_EQ(CallLog(),
-              (Calls{"Save(" + (folder / "drawing.qmx").string() + ")",
-                     "Load(" + (folder / "tour.qmx").string() + ")", "SetCurrentFrame(1)"}));
+    EXPECT_EQ(Execute(FileMenuHandler::kSaveAs, (folder / "drawing").string()),
+              Texts{"Save(" + (folder / "drawing.qmx").string() + ")"});
+    EXPECT_EQ(Execute(FileMenuHandler::kOpen, (folder / "tour").string()),
+              (Texts{"Load(" + (folder / "tour.qmx").string() + ")", "SetCurrentFrame(1)"}));
     EXPECT_TRUE(Automation::Instance().GetMessages().empty());
 
     // Replacing a file needs the author's yes; opening one asks nothing.
-    CallLog().clear();
-    AnswerFile(existing.c_str());
     Automation::Instance().QueueMessageAnswer(IDNO);
-    m_pHandler->ExecuteMenuItem(FileMenuHandler::kSaveAs);
-    EXPECT_EQ(CallLog(), Calls{});
+    EXPECT_EQ(Execute(FileMenuHandler::kSaveAs, existing), Texts{});
     ASSERT_EQ(Automation::Instance().GetMessages().size(), 1u);
     EXPECT_NE(Automation::Instance().GetMessages()[0].text.find("already exists"),
               std::string::npos);
-    AnswerFile(existing.c_str());
     Automation::Instance().QueueMessageAnswer(IDYES);
-    m_pHandler->ExecuteMenuItem(FileMenuHandler::kSaveAs);
-    AnswerFile(existing.c_str());
-    m_pHandler->ExecuteMenuItem(FileMenuHandler::kOpen);
-    EXPECT_EQ(CallLog(),
-              (Calls{"Save(" + existing + ")", "Load(" + existing + ")", "SetCurrentFrame(1)"}));
+    EXPECT_EQ(Execute(FileMenuHandler::kSaveAs, existing), Texts{"Save(" + existing + ")"});
+    EXPECT_EQ(Execute(FileMenuHandler::kOpen, existing),
+              (Texts{"Load(" + existing + ")", "SetCurrentFrame(1)"}));
     EXPECT_EQ(Automation::Instance().GetMessages().size(), 2u);
 
     EXPECT_TRUE(m_pProject->m_bWaitCursorShown);
@@ -184,44 +125,19 @@ TEST_F(FileMenuHandlerTest, TheDialogsAddTheExtensionAskBeforeReplacingAndShowTh
     std::filesystem::remove_all(folder);
 }
 
-TEST_F(FileMenuHandlerTest, GenerateEXEAndUnknownCookiesDoNothingYet) {
-    Initialize();
-    m_pTimer->m_bRunning = true;
-    for (int cookie : {int(FileMenuHandler::kGenerateEXE), 0, 6, -1})
-        m_pHandler->ExecuteMenuItem(cookie);
-    EXPECT_EQ(CallLog(), Calls{});
-}
-
 TEST_F(FileMenuHandlerTest, TheShortcutsRunTheirCommands) {
     Initialize();
-    AnswerFile("/projects/first.qmx");
+    Automation::Instance().QueueFileAnswer("/projects/first.qmx");
     PressKey(Qt::Key_S, Qt::ControlModifier); // never saved: asks
     PressKey(Qt::Key_S, Qt::ControlModifier); // saved: does not ask
-    AnswerFile("/projects/second.qmx");
+    Automation::Instance().QueueFileAnswer("/projects/second.qmx");
     PressKey(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     PressKey(Qt::Key_N, Qt::ControlModifier);
-    AnswerFile("/projects/first.qmx");
+    Automation::Instance().QueueFileAnswer("/projects/first.qmx");
     PressKey(Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(CallLog(), (Calls{"Save(/projects/first.qmx)", "Save(/projects/first.qmx)",
+    EXPECT_EQ(CallLog(), (Texts{"Save(/projects/first.qmx)", "Save(/projects/first.qmx)",
                                 "Save(/projects/second.qmx)", "New", "SetCurrentFrame(1)",
                                 "Load(/projects/first.qmx)", "SetCurrentFrame(1)"}));
-}
-
-TEST(FileMenuHandlerClassTest, AnswersItsInterfacesInOrderAndNeedsTheManagersAndTheProject) {
-    Pointer<FileMenuHandler> handler(new FileMenuHandler);
-    FileMenuHandler* object = handler.Get();
-    EXPECT_EQ(object->FindInterface("MenuHandler"), static_cast<MenuHandler*>(object));
-    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"),
-              static_cast<StaticInstancePlugin*>(object));
-    EXPECT_EQ(object->FindInterface("BasePlugin"), static_cast<BasePlugin*>(object));
-    EXPECT_EQ(object->FindInterface("FileMenuHandler"), object);
-    EXPECT_EQ(object->FindInterface("SharedObject"), nullptr);
-    EXPECT_EQ(object->FindInterface("BaseObject"), nullptr);
-    StringList required = object->GetRequiredInterfaces();
-    ASSERT_EQ(required.GetCount(), 3);
-    EXPECT_EQ(required[0], "MenuManager");
-    EXPECT_EQ(required[1], "AcceleratorManager");
-    EXPECT_EQ(required[2], "Project");
 }
 
 } // namespace

@@ -9,35 +9,31 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-std::vector<std::string>& CallLog() {
-    static std::vector<std::string> log;
-    return log;
+namespace {
+
+std::string TextAt(HMENU menu, int position) {
+    char text[256] = "";
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
 }
 
-std::vector<MenuItemView> ReadMenu(HMENU menu) {
-    std::vector<MenuItemView> items;
-    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
-        char text[256] = "";
-        GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-        UINT state = GetMenuState(menu, position, MF_BYPOSITION);
-        items.push_back({text, GetMenuItemID(menu, position), (state & MF_GRAYED) == 0,
-                         (state & MF_CHECKED) != 0, (state & MF_SEPARATOR) != 0,
-                         GetSubMenu(menu, position)});
-    }
-    return items;
+bool IsSeparator(HMENU menu, int position) {
+    return (GetMenuState(menu, position, MF_BYPOSITION) & MF_SEPARATOR) != 0;
 }
 
-std::vector<std::string> ReadTexts(HMENU menu) {
-    std::vector<std::string> texts;
-    for (const MenuItemView& item : ReadMenu(menu))
-        texts.push_back(item.separator ? "-" : item.text);
+} // namespace
+
+Texts ReadTexts(HMENU menu) {
+    Texts texts;
+    for (int position = 0; position < GetMenuItemCount(menu); ++position)
+        texts.push_back(IsSeparator(menu, position) ? "-" : TextAt(menu, position));
     return texts;
 }
 
 HMENU FindPopup(HMENU menu, const std::string& text) {
-    for (const MenuItemView& item : ReadMenu(menu))
-        if (item.text == text)
-            return item.popup;
+    for (int position = 0; position < GetMenuItemCount(menu); ++position)
+        if (TextAt(menu, position) == text)
+            return GetSubMenu(menu, position);
     return nullptr;
 }
 
@@ -74,6 +70,31 @@ void CommandsTest::TearDown() {
 
 HMENU CommandsTest::MenuBar() const {
     return GetMenu(m_pMainWnd->GetSafeHwnd());
+}
+
+Texts CommandsTest::Describe(HMENU menu) {
+    Texts items;
+    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+        int id = static_cast<int>(GetMenuItemID(menu, position));
+        items.push_back(IsSeparator(menu, position)
+                            ? "-"
+                            : TextAt(menu, position) + "|" + std::to_string(id) + "|" +
+                                  m_pMenuManager->GetCommandPrompt(id).str());
+    }
+    return items;
+}
+
+std::string CommandsTest::States(HMENU popup) {
+    OpenPopup(popup);
+    std::string states;
+    for (int position = 0; position < GetMenuItemCount(popup); ++position) {
+        UINT state = GetMenuState(popup, position, MF_BYPOSITION);
+        states += std::string(position ? " " : "") +
+                  ((state & MF_SEPARATOR) ? "-"
+                                          : std::string((state & MF_GRAYED) ? "0" : "1") +
+                                                ((state & MF_CHECKED) ? "1" : "0"));
+    }
+    return states;
 }
 
 void CommandsTest::Publish(Pointer<SharedObject> object) {

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+using Texts = std::vector<std::string>;
+
 // The host's main window, noting every command it receives.
 class TestMainFrame : public MainFrame {
   public:
@@ -28,18 +30,8 @@ class TestMainFrame : public MainFrame {
     }
 };
 
-// One item of a menu as the author sees it.
-struct MenuItemView {
-    std::string text;
-    UINT id;
-    bool enabled;
-    bool checked;
-    bool separator;
-    HMENU popup;
-};
-std::vector<MenuItemView> ReadMenu(HMENU menu);
 // The texts of a menu's items, "-" for a separator.
-std::vector<std::string> ReadTexts(HMENU menu);
+Texts ReadTexts(HMENU menu);
 // The popup of the item with that text, or null.
 HMENU FindPopup(HMENU menu, const std::string& text);
 
@@ -49,6 +41,11 @@ class CommandsTest : public testing::Test {
     void TearDown() override;
 
     HMENU MenuBar() const;
+    // A menu's items as "text|id|prompt", "-" for a separator; a popup's id is -1.
+    Texts Describe(HMENU menu);
+    // What the author sees of a popup once it opens: "enabled checked" of each
+    // item as two digits, "-" for a separator, "10 01 - 10".
+    std::string States(HMENU popup);
     // Publishes an object until the end of the test.
     void Publish(Pointer<SharedObject> object);
     // A real key press and release, as a person makes it, in the focused window.

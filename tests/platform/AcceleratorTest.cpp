@@ -66,9 +66,10 @@ protected:
     std::vector<HACCEL> m_tables;
 };
 
-TEST_F(AcceleratorTest, KeysMatchWithExactlyTheirModifiers) {
+TEST_F(AcceleratorTest, KeysMatchWithExactlyTheirModifiersAndTheTableKeepsItsOwnEntries) {
     ACCEL entries[] = {{0x03, 0x0D, 301}, {0x0B, 'Q', 302}, {0x0B, 'S', 303}, {0x0F, 'S', 304}};
     m_tables.push_back(CreateAcceleratorTableA(entries, 4));
+    entries[0].cmd = 999;
     Press(Qt::Key_Return);
     Press(Qt::Key_Q, Qt::ControlModifier);
     Press(Qt::Key_S, Qt::ControlModifier);
@@ -80,33 +81,20 @@ TEST_F(AcceleratorTest, KeysMatchWithExactlyTheirModifiers) {
                 ElementsAre("WM_COMMAND 301 1", "WM_COMMAND 302 1", "WM_COMMAND 303 1", "WM_COMMAND 304 1"));
 }
 
-TEST_F(AcceleratorTest, TheFirstTableThatBindsAKeyWins) {
-    ACCEL first[] = {{0x03, 0x1B, 401}};
-    ACCEL second[] = {{0x03, 0x1B, 402}, {0x03, 0x08, 403}};
-    m_tables.push_back(CreateAcceleratorTableA(first, 1));
-    m_tables.push_back(CreateAcceleratorTableA(second, 2));
-    Press(Qt::Key_Escape);
-    Press(Qt::Key_Backspace);
-    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_COMMAND 401 1", "WM_COMMAND 403 1"));
-}
-
-TEST_F(AcceleratorTest, TheTableKeepsItsOwnCopyOfTheEntries) {
-    ACCEL entries[] = {{0x0B, 'L', 501}};
-    m_tables.push_back(CreateAcceleratorTableA(entries, 1));
-    entries[0].cmd = 999;
-    Press(Qt::Key_L, Qt::ControlModifier);
-    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_COMMAND 501 1"));
-}
-
-TEST_F(AcceleratorTest, OnlyKeyDownMessagesAreTranslated) {
+TEST_F(AcceleratorTest, OnlyKeyDownMessagesForAWindowAreTranslatedWhileTheTableLives) {
     ACCEL entries[] = {{0x03, 0x0D, 601}};
     HACCEL hAccel = CreateAcceleratorTableA(entries, 1);
-    m_tables.push_back(hAccel);
     MSG up{m_pMain, WM_KEYUP, 0x0D, 0, 0, {0, 0}};
     EXPECT_EQ(TranslateAcceleratorA(m_pMain, hAccel, &up), 0);
     MSG down{m_pMain, WM_KEYDOWN, 0x0D, 0, 0, {0, 0}};
     EXPECT_NE(TranslateAcceleratorA(m_pMain, hAccel, &down), 0);
     EXPECT_EQ(TranslateAcceleratorA(nullptr, hAccel, &down), 0);
+
+    EXPECT_TRUE(DestroyAcceleratorTable(hAccel));
+    EXPECT_FALSE(DestroyAcceleratorTable(hAccel));
+    EXPECT_EQ(TranslateAcceleratorA(m_pMain, hAccel, &down), 0);
+    EXPECT_EQ(CreateAcceleratorTableA(entries, 0), nullptr);
+    EXPECT_EQ(CreateAcceleratorTableA(nullptr, 1), nullptr);
 }
 
 TEST_F(AcceleratorTest, AMenuItemIsUpdatedFirstAndADisabledOneGivesNoCommand) {
@@ -121,7 +109,7 @@ TEST_F(AcceleratorTest, AMenuItemIsUpdatedFirstAndADisabledOneGivesNoCommand) {
     EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_INITMENUPOPUP 0", "WM_COMMAND 701 1", "WM_INITMENUPOPUP 0"));
 }
 
-TEST_F(AcceleratorTest, KeysReachTheTablesWhileAChildFrameHasTheFocus) {
+TEST_F(AcceleratorTest, KeysReachTheTablesWhileAChildFrameHasTheFocusAndCtrlF4ClosesItOtherwise) {
     class Frame : public CMDIChildWnd {};
     auto* pFrame = new Frame;
     ASSERT_TRUE(pFrame->LoadFrame(103, 0x00CF0000, m_pMain, nullptr));
@@ -134,28 +122,11 @@ TEST_F(AcceleratorTest, KeysReachTheTablesWhileAChildFrameHasTheFocus) {
     Press(Qt::Key_F4, Qt::ControlModifier);
     EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_COMMAND 901 1", "WM_COMMAND 902 1"));
     EXPECT_EQ(m_pMain->MDIGetActive(), pFrame);
-}
 
-TEST_F(AcceleratorTest, CtrlF4ClosesTheChildFrameWhenNoTableTakesIt) {
-    class Frame : public CMDIChildWnd {};
-    auto* pFrame = new Frame;
-    ASSERT_TRUE(pFrame->LoadFrame(103, 0x00CF0000, m_pMain, nullptr));
-    pFrame->ShowWindow(SW_RESTORE);
-    pFrame->ActivateFrame();
-    pFrame->SetFocus();
+    DestroyAcceleratorTable(m_tables.back());
+    m_tables.pop_back();
     Press(Qt::Key_F4, Qt::ControlModifier);
     EXPECT_TRUE(m_pMain->GetMDIArea()->subWindowList().isEmpty());
-}
-
-TEST_F(AcceleratorTest, ADestroyedTableTranslatesNothing) {
-    ACCEL entries[] = {{0x03, 0x0D, 801}};
-    HACCEL hAccel = CreateAcceleratorTableA(entries, 1);
-    EXPECT_TRUE(DestroyAcceleratorTable(hAccel));
-    EXPECT_FALSE(DestroyAcceleratorTable(hAccel));
-    MSG down{m_pMain, WM_KEYDOWN, 0x0D, 0, 0, {0, 0}};
-    EXPECT_EQ(TranslateAcceleratorA(m_pMain, hAccel, &down), 0);
-    EXPECT_EQ(CreateAcceleratorTableA(entries, 0), nullptr);
-    EXPECT_EQ(CreateAcceleratorTableA(nullptr, 1), nullptr);
 }
 
 } // namespace

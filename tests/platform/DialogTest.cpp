@@ -215,7 +215,7 @@ TEST_F(DialogTest, AnOkThatIsDisabledCancelsTheAnsweredDialog) {
     EXPECT_THAT(TVK::GetDebugger()->GetLines(), testing::Contains(testing::HasSubstr("OK is disabled")));
 }
 
-TEST_F(DialogTest, ActionsOnMissingControlsOrEntriesAreReported) {
+TEST_F(DialogTest, ActionsOnMissingControlsOrEntriesAndUnknownTemplatesAreReported) {
     Automation::Instance().QueueDialogAnswer(
         true, {{Action::Type, 4242, "x"}, {Action::Select, 1001, "Gamma"}, {Action::Click, 1002, ""}});
     TestDialog dialog;
@@ -224,11 +224,10 @@ TEST_F(DialogTest, ActionsOnMissingControlsOrEntriesAreReported) {
     EXPECT_THAT(lines, testing::Contains(testing::HasSubstr("has no control 4242")));
     EXPECT_THAT(lines, testing::Contains(testing::HasSubstr("control 1001 has no entry \"Gamma\"")));
     EXPECT_THAT(lines, testing::Contains(testing::HasSubstr("control 1002 is not a button")));
-}
 
-TEST_F(DialogTest, AnUnknownTemplateCannotBeShown) {
-    CDialog dialog(4711);
-    EXPECT_EQ(dialog.DoModal(), -1);
+    // So is a template that cannot be shown.
+    CDialog unknown(4711);
+    EXPECT_EQ(unknown.DoModal(), -1);
     EXPECT_THAT(TVK::GetDebugger()->GetLines(), testing::Contains(testing::HasSubstr("no dialog resource 4711")));
 }
 

@@ -136,7 +136,7 @@ TEST_F(FrameTest, ALoadedChildFrameIsAHiddenSubWindowWithARealClientSize) {
     EXPECT_EQ(pFrame->GetWidget()->height() - 16, client.Height());
 }
 
-TEST_F(FrameTest, ActivatingAFrameMakesItTheActiveChild) {
+TEST_F(FrameTest, ActivatingAFrameMakesItTheActiveChildAndRestoresIt) {
     ViewFrame* pCamera = OpenFrame("Camera");
     ViewFrame* pTop = OpenFrame("Top");
     ASSERT_TRUE(pCamera && pTop);
@@ -145,15 +145,12 @@ TEST_F(FrameTest, ActivatingAFrameMakesItTheActiveChild) {
     EXPECT_EQ(m_pMain->MDIGetActive(), pCamera);
     QList<QMdiSubWindow*> stacking = m_pMain->GetMDIArea()->subWindowList(QMdiArea::StackingOrder);
     EXPECT_EQ(stacking.last(), pCamera->GetSubWindow());
-}
 
-TEST_F(FrameTest, ActivatingAMinimisedFrameRestoresIt) {
-    ViewFrame* pFrame = OpenFrame("Side");
-    ASSERT_NE(pFrame, nullptr);
-    pFrame->ShowWindow(SW_MINIMIZE);
-    EXPECT_TRUE(pFrame->GetSubWindow()->isMinimized());
-    pFrame->ActivateFrame();
-    EXPECT_FALSE(pFrame->GetSubWindow()->isMinimized());
+    // A minimised frame is restored.
+    pTop->ShowWindow(SW_MINIMIZE);
+    EXPECT_TRUE(pTop->GetSubWindow()->isMinimized());
+    pTop->ActivateFrame();
+    EXPECT_FALSE(pTop->GetSubWindow()->isMinimized());
 }
 
 TEST_F(FrameTest, EachViewPaintsBeforeTheNextIsUpdated) {
@@ -172,7 +169,7 @@ TEST_F(FrameTest, EachViewPaintsBeforeTheNextIsUpdated) {
     EXPECT_THAT(order, ElementsAre("Front", "updated", "Top", "updated"));
 }
 
-TEST_F(FrameTest, AMinimisedFrameHasAnEmptyClientArea) {
+TEST_F(FrameTest, AMinimisedFrameHasAnEmptyClientAreaAndAResizedOneResizesItsView) {
     ViewFrame* pFrame = OpenFrame("Cast List");
     ASSERT_NE(pFrame, nullptr);
     CRect before;
@@ -187,6 +184,16 @@ TEST_F(FrameTest, AMinimisedFrameHasAnEmptyClientArea) {
     pFrame->GetClientRect(&client);
     EXPECT_EQ(client, before);
     EXPECT_THAT(sizes, ElementsAre("0x0", std::to_string(before.Width()) + "x" + std::to_string(before.Height())));
+
+    // Resizing the frame resizes its view.
+    QMdiSubWindow* sub = pFrame->GetSubWindow();
+    sub->resize(sub->size() + QSize(40, 30));
+    CRect view;
+    pFrame->GetClientRect(&client);
+    pFrame->m_pView->GetClientRect(&view);
+    EXPECT_EQ(view, client);
+    EXPECT_EQ(client.Width(), before.Width() + 40);
+    EXPECT_EQ(client.Width(), pFrame->GetWidget()->width());
 }
 
 TEST_F(FrameTest, ClosingTheSubWindowDestroysAndDeletesTheFrame) {
@@ -214,18 +221,6 @@ TEST_F(FrameTest, AFrameThatRefusesCreationDeletesItself) {
     auto* pFrame = new ViewFrame(&m_log, -1);
     EXPECT_FALSE(pFrame->LoadFrame(104, 0x06EF0000, nullptr, nullptr));
     EXPECT_THAT(m_log, ElementsAre("frame WM_CREATE", "frame WM_DESTROY", "frame deleted"));
-}
-
-TEST_F(FrameTest, ResizingAFrameResizesItsView) {
-    ViewFrame* pFrame = OpenFrame("Camera");
-    ASSERT_NE(pFrame, nullptr);
-    QMdiSubWindow* sub = pFrame->GetSubWindow();
-    sub->resize(sub->size() + QSize(40, 30));
-    CRect client, view;
-    pFrame->GetClientRect(&client);
-    pFrame->m_pView->GetClientRect(&view);
-    EXPECT_EQ(view, client);
-    EXPECT_EQ(client.Width(), pFrame->GetWidget()->width());
 }
 
 TEST_F(FrameTest, TheFrameCaptionBelongsToTheFrame) {

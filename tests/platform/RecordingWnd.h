@@ -64,10 +64,8 @@ protected:
     void OnLButtonDblClk(UINT nFlags, CPoint point) override { Mouse("WM_LBUTTONDBLCLK", nFlags, point); }
     void OnRButtonDown(UINT nFlags, CPoint point) override { Mouse("WM_RBUTTONDOWN", nFlags, point); }
     void OnRButtonUp(UINT nFlags, CPoint point) override { Mouse("WM_RBUTTONUP", nFlags, point); }
-    void OnRButtonDblClk(UINT nFlags, CPoint point) override { Mouse("WM_RBUTTONDBLCLK", nFlags, point); }
     void OnMButtonDown(UINT nFlags, CPoint point) override { Mouse("WM_MBUTTONDOWN", nFlags, point); }
     void OnMButtonUp(UINT nFlags, CPoint point) override { Mouse("WM_MBUTTONUP", nFlags, point); }
-    void OnMButtonDblClk(UINT nFlags, CPoint point) override { Mouse("WM_MBUTTONDBLCLK", nFlags, point); }
     void OnKeyDown(UINT nChar, UINT, UINT) override { Log("WM_KEYDOWN " + std::to_string(nChar)); }
     void OnKeyUp(UINT nChar, UINT, UINT) override { Log("WM_KEYUP " + std::to_string(nChar)); }
     void OnSysKeyDown(UINT nChar, UINT, UINT) override { Log("WM_SYSKEYDOWN " + std::to_string(nChar)); }

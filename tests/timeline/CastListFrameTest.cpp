@@ -1,9 +1,5 @@
 #include "WindowTest.h"
 
-#include "core/MDIChildRegistry.h"
-
-#include "framework/SharedObjects.h"
-
 namespace {
 
 constexpr COLORREF kFace = RGB(192, 192, 192);
@@ -50,31 +46,6 @@ class CastListFrameTest : public WindowTest {
 
     std::vector<Pointer<FakeCastMember>> m_members;
 };
-
-TEST_F(CastListFrameTest, AnswersItsInterfacesInOrderAndIsPublishedWhileOpen) {
-    CastListFrame* frame = OpenCastList(300, 200);
-    EXPECT_EQ(frame->FindInterface("MDIChildWnd"), static_cast<MDIChildWnd*>(frame));
-    EXPECT_EQ(frame->FindInterface("CMDIChildWnd"), static_cast<CMDIChildWnd*>(frame));
-    EXPECT_EQ(frame->FindInterface("CWnd"), static_cast<CWnd*>(frame));
-    EXPECT_EQ(frame->FindInterface("VirtualDC"), static_cast<VirtualDC*>(frame));
-    EXPECT_EQ(frame->FindInterface("CastListWindow"), static_cast<CastListWindow*>(frame));
-    EXPECT_EQ(frame->FindInterface("SharedObject"), static_cast<SharedObject*>(frame));
-    EXPECT_EQ(frame->FindInterface("CastListFrame"), frame);
-    EXPECT_EQ(frame->FindInterface("InputEventSource"), static_cast<InputEventSource*>(frame));
-    EXPECT_EQ(frame->FindInterface("BaseObject"), nullptr);
-    EXPECT_EQ(frame->FindInterface("TimeLineWindow"), nullptr);
-
-    Pointer<CastListWindow> published =
-        GetSharedObjects()->GetObjectA("Cast List Window").As<CastListWindow>("CastListWindow");
-    EXPECT_EQ(published.Get(), static_cast<CastListWindow*>(frame));
-    published.Reset();
-    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 1);
-
-    frame->DestroyWindow();
-    EXPECT_EQ(m_pCastList, nullptr);
-    EXPECT_FALSE(GetSharedObjects()->GetObjectA("Cast List Window"));
-    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 0);
-}
 
 TEST_F(CastListFrameTest, ColumnsAreWholeTilesOfTheClientWidth) {
     AddMembers(3);

@@ -18,10 +18,10 @@ namespace {
 std::vector<std::string> s_events;
 InputEventSource* s_pLastSource = nullptr;
 
-// Attaches to the time line window only and records what reaches it.
-class TimeLineRecorder : public BasePlugin, public InputEventHandler {
+// Attaches to the windows that answer its window interface only, and records
+// what reaches it.
+class WindowRecorder : public BasePlugin, public InputEventHandler {
   public:
-    CORVANE_DECLARE_CLASS();
     void* FindInterface(const char* name) override {
         return InterfaceQuery(name)
             .Answer("BasePlugin", static_cast<BasePlugin*>(this))
@@ -29,39 +29,37 @@ class TimeLineRecorder : public BasePlugin, public InputEventHandler {
             .Result();
     }
     bool AcceptsSource(InputEventSource* source) override {
-        return source->FindInterface("TimeLineWindow") != nullptr;
+        return source->FindInterface(Window()) != nullptr;
     }
     bool OnLButtonDown(POINT p, InputEventSource* source) override {
-        s_pLastSource = source;
-        s_events.push_back("time line down " + std::to_string(p.x) + "," + std::to_string(p.y));
-        return true;
+        return Note(source, "down " + std::to_string(p.x) + "," + std::to_string(p.y));
     }
     bool OnKeyDown(UINT key, InputEventSource* source) override {
+        return Note(source, "key " + std::to_string(key));
+    }
+
+  protected:
+    virtual const char* Window() const = 0;
+
+  private:
+    bool Note(InputEventSource* source, const std::string& event) {
         s_pLastSource = source;
-        s_events.push_back("time line key " + std::to_string(key));
+        s_events.push_back(std::string(Window()) + " " + event);
         return true;
     }
 };
-CORVANE_REGISTER_CLASS(TimeLineRecorder)
 
-// Attaches to the cast list window only.
-class CastListRecorder : public BasePlugin, public InputEventHandler {
+class TimeLineRecorder : public WindowRecorder {
   public:
     CORVANE_DECLARE_CLASS();
-    void* FindInterface(const char* name) override {
-        return InterfaceQuery(name)
-            .Answer("BasePlugin", static_cast<BasePlugin*>(this))
-            .Answer("InputEventHandler", static_cast<InputEventHandler*>(this))
-            .Result();
-    }
-    bool AcceptsSource(InputEventSource* source) override {
-        return source->FindInterface("CastListWindow") != nullptr;
-    }
-    bool OnLButtonDown(POINT p, InputEventSource* source) override {
-        s_pLastSource = source;
-        s_events.push_back("cast list down " + std::to_string(p.x) + "," + std::to_string(p.y));
-        return true;
-    }
+    const char* Window() const override { return "TimeLineWindow"; }
+};
+CORVANE_REGISTER_CLASS(TimeLineRecorder)
+
+class CastListRecorder : public WindowRecorder {
+  public:
+    CORVANE_DECLARE_CLASS();
+    const char* Window() const override { return "CastListWindow"; }
 };
 CORVANE_REGISTER_CLASS(CastListRecorder)
 
@@ -101,8 +99,8 @@ TEST_F(InputRoutingTest, EachWindowPassesItsInputToTheHandlersThatAcceptIt) {
     EXPECT_EQ(s_pLastSource, static_cast<InputEventSource*>(timeLine));
     Press(castList, 70, 12);
     EXPECT_EQ(s_pLastSource, static_cast<InputEventSource*>(castList));
-    EXPECT_EQ(s_events,
-              (std::vector<std::string>{"time line down 100,50", "cast list down 70,12"}));
+    EXPECT_EQ(s_events, (std::vector<std::string>{"TimeLineWindow down 100,50",
+                                                  "CastListWindow down 70,12"}));
 }
 
 TEST_F(InputRoutingTest, TheActivatedTimeLineTakesTheKeys) {
@@ -110,7 +108,7 @@ TEST_F(InputRoutingTest, TheActivatedTimeLineTakesTheKeys) {
     ASSERT_EQ(CWnd::GetFocus(), static_cast<CWnd*>(timeLine));
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
     QApplication::sendEvent(QApplication::focusWidget(), &press);
-    EXPECT_EQ(s_events, (std::vector<std::string>{"time line key 46"}));
+    EXPECT_EQ(s_events, (std::vector<std::string>{"TimeLineWindow key 46"}));
 }
 
 } // namespace

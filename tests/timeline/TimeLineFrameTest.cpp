@@ -1,9 +1,6 @@
 #include "WindowTest.h"
 
-#include "core/MDIChildRegistry.h"
 #include "core/ModuleExports.h"
-
-#include "framework/SharedObjects.h"
 
 namespace {
 
@@ -62,32 +59,6 @@ class TimeLineFrameTest : public WindowTest {
     }
 };
 
-TEST_F(TimeLineFrameTest, AnswersItsInterfacesInOrderAndIsPublishedWhileOpen) {
-    TimeLineFrame* frame = OpenTimeLine(400, 200);
-    EXPECT_EQ(frame->FindInterface("MDIChildWnd"), static_cast<MDIChildWnd*>(frame));
-    EXPECT_EQ(frame->FindInterface("CMDIChildWnd"), static_cast<CMDIChildWnd*>(frame));
-    EXPECT_EQ(frame->FindInterface("CWnd"), static_cast<CWnd*>(frame));
-    EXPECT_EQ(frame->FindInterface("TimeLineWindow"), static_cast<TimeLineWindow*>(frame));
-    EXPECT_EQ(frame->FindInterface("VirtualDC"), static_cast<VirtualDC*>(frame));
-    EXPECT_EQ(frame->FindInterface("SharedObject"), static_cast<SharedObject*>(frame));
-    EXPECT_EQ(frame->FindInterface("TimeLineFrame"), frame);
-    EXPECT_EQ(frame->FindInterface("InputEventSource"), static_cast<InputEventSource*>(frame));
-    EXPECT_EQ(frame->FindInterface("BaseObject"), nullptr);
-    EXPECT_EQ(frame->FindInterface("timelinewindow"), nullptr);
-
-    Pointer<TimeLineWindow> published =
-        GetSharedObjects()->GetObjectA("Time Line Window").As<TimeLineWindow>("TimeLineWindow");
-    EXPECT_EQ(published.Get(), static_cast<TimeLineWindow*>(frame));
-    published.Reset(); // handles on the window never delete it
-    ASSERT_EQ(GetMDIChildRegistry().GetCount(), 1);
-    EXPECT_EQ(GetMDIChildRegistry()[0], static_cast<MDIChildWnd*>(frame));
-
-    frame->DestroyWindow();
-    EXPECT_EQ(m_pTimeLine, nullptr); // the owner learns that it is closed
-    EXPECT_FALSE(GetSharedObjects()->GetObjectA("Time Line Window"));
-    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 0);
-}
-
 TEST_F(TimeLineFrameTest, PointToCellLeavesOutTheHeaderEdgesAndTheClientBorder) {
     OpenTimeLine(400, 200);
     int row = -7, frame = -7;
@@ -113,49 +84,41 @@ TEST_F(TimeLineFrameTest, PointToCellLeavesOutTheHeaderEdgesAndTheClientBorder) 
     EXPECT_EQ(std::make_pair(row, frame), std::make_pair(3, 12));
 }
 
-TEST_F(TimeLineFrameTest, ScrollCodesMoveTheFirstFrameWhileTheThumbStaysInTheMiddle) {
+TEST_F(TimeLineFrameTest, ScrollCodesMoveTheFirstFrameAndRow) {
+    // The horizontal thumb stays in the middle: each tracking message adds its
+    // distance from there, and with no end SB_RIGHT goes 50 further.
+    const struct {
+        UINT message;
+        int code, position, first;
+    } steps[] = {
+        {WM_HSCROLL, SB_LINELEFT, 0, 1}, // never left of frame 1
+        {WM_HSCROLL, SB_PAGERIGHT, 0, 11},
+        {WM_HSCROLL, SB_LINERIGHT, 0, 12},
+        {WM_HSCROLL, SB_PAGELEFT, 0, 2},
+        {WM_HSCROLL, SB_THUMBTRACK, 60, 12},
+        {WM_HSCROLL, SB_THUMBTRACK, 60, 22},
+        {WM_HSCROLL, SB_THUMBTRACK, 30, 2},
+        {WM_HSCROLL, SB_THUMBPOSITION, 90, 2},
+        {WM_HSCROLL, SB_ENDSCROLL, 0, 2},
+        {WM_HSCROLL, SB_RIGHT, 0, 52},
+        {WM_HSCROLL, SB_LEFT, 0, 1},
+        {WM_VSCROLL, SB_LINEUP, 0, 1},
+        {WM_VSCROLL, SB_PAGEDOWN, 0, 11},
+        {WM_VSCROLL, SB_THUMBTRACK, 45, 6},
+        {WM_VSCROLL, SB_BOTTOM, 0, 56},
+        {WM_VSCROLL, SB_TOP, 0, 1},
+    };
     OpenTimeLine(400, 200);
-    Scroll(WM_HSCROLL, SB_LINELEFT);
-    EXPECT_EQ(FirstCell().second, 1); // never left of frame 1
-    Scroll(WM_HSCROLL, SB_PAGERIGHT);
-    EXPECT_EQ(FirstCell().second, 11);
-    Scroll(WM_HSCROLL, SB_LINERIGHT);
-    EXPECT_EQ(FirstCell().second, 12);
-    Scroll(WM_HSCROLL, SB_PAGELEFT);
-    EXPECT_EQ(FirstCell().second, 2);
-    Scroll(WM_HSCROLL, SB_THUMBTRACK,
-           60); // each tracking message adds the distance from the middle
-    Scroll(WM_HSCROLL, SB_THUMBTRACK, 60);
-    EXPECT_EQ(FirstCell().second, 22);
-    Scroll(WM_HSCROLL, SB_THUMBTRACK, 30);
-    EXPECT_EQ(FirstCell().second, 2);
-    Scroll(WM_HSCROLL, SB_THUMBPOSITION, 90);
-    Scroll(WM_HSCROLL, SB_ENDSCROLL);
-    EXPECT_EQ(FirstCell().second, 2);
-    Scroll(WM_HSCROLL, SB_RIGHT); // no end: it goes 50 further
-    EXPECT_EQ(FirstCell().second, 52);
-    Scroll(WM_HSCROLL, SB_LEFT);
-    EXPECT_EQ(FirstCell().second, 1);
-
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        Scroll(steps[i].message, steps[i].code, steps[i].position);
+        auto [row, frame] = FirstCell();
+        EXPECT_EQ(steps[i].message == WM_HSCROLL ? frame : row, steps[i].first) << "step " << i;
+    }
     EXPECT_EQ(m_pTimeLine->GetScrollPos(SB_HORZ), 50);
+    EXPECT_EQ(m_pTimeLine->GetScrollPos(SB_VERT), 50);
     int minPos = 0, maxPos = 0;
     m_pTimeLine->GetScrollRange(SB_HORZ, &minPos, &maxPos);
     EXPECT_EQ(std::make_pair(minPos, maxPos), std::make_pair(1, 100));
-}
-
-TEST_F(TimeLineFrameTest, VerticalScrollCodesMoveTheFirstRow) {
-    OpenTimeLine(400, 200);
-    Scroll(WM_VSCROLL, SB_LINEUP);
-    EXPECT_EQ(FirstCell().first, 1);
-    Scroll(WM_VSCROLL, SB_PAGEDOWN);
-    EXPECT_EQ(FirstCell().first, 11);
-    Scroll(WM_VSCROLL, SB_THUMBTRACK, 45);
-    EXPECT_EQ(FirstCell().first, 6);
-    Scroll(WM_VSCROLL, SB_BOTTOM);
-    EXPECT_EQ(FirstCell().first, 56);
-    Scroll(WM_VSCROLL, SB_TOP);
-    EXPECT_EQ(FirstCell().first, 1);
-    EXPECT_EQ(m_pTimeLine->GetScrollPos(SB_VERT), 50);
 }
 
 TEST_F(TimeLineFrameTest, InstanceBarsShowTheirEndCellsAndTheSelection) {

@@ -1,20 +1,14 @@
 #pragma once
 
-// A main window with an MDI area, the model's shared objects as fakes, and the
-// two windows opened as the View menu opens them.
+// The host with the time line and cast list models as fakes, and the two
+// windows opened as the View menu opens them.
 
-#include "FakeModel.h"
+#include "MainWindowTest.h"
 
 #include "timeline/CastListFrame.h"
 #include "timeline/TimeLineFrame.h"
 
-#include "platform/MDIFrameWnd.h"
-
-#include <QImage>
-
-#include <gtest/gtest.h>
-
-class WindowTest : public testing::Test {
+class WindowTest : public MainWindowTest {
   protected:
     void SetUp() override;
     void TearDown() override;
@@ -23,16 +17,10 @@ class WindowTest : public testing::Test {
     // client size asked for.
     TimeLineFrame* OpenTimeLine(int width, int height);
     CastListFrame* OpenCastList(int width, int height);
-    static void SetClientSize(CWnd* window, int width, int height);
-    // What the window shows, after any pending paint.
-    static QImage Picture(CWnd* window);
-    static COLORREF ColourOf(const QImage& picture, int x, int y);
     static COLORREF PixelAt(CWnd* window, int x, int y) { return ColourOf(Picture(window), x, y); }
 
-    CMDIFrameWnd* m_pMainWnd = nullptr;
     TimeLineFrame* m_pTimeLine = nullptr; // emptied by the window when it closes
     CastListFrame* m_pCastList = nullptr;
     Pointer<FakeTimeLine> m_pTimeLineModel;
-    Pointer<FakePlayer> m_pPlayer;
     Pointer<FakeCastList> m_pCast;
 };

@@ -8,33 +8,27 @@
 
 #include <QApplication>
 
+#include <gmock/gmock.h>
+
 using OGLFrameTest = ViewTest;
 
-TEST_F(OGLFrameTest, CameraViewKeepsFourToThreeInsideATenPixelMargin) {
-    OGLFrame* wide = OpenView("CameraView", 820, 500);
-    // 820 / 4 = 205 > 500 / 3 = 166: the height limits.
-    EXPECT_EQ(ViewRectInFrame(wide), CRect(90, 10, 90 + 640, 10 + 480));
-
-    OGLFrame* tall = OpenView("CameraView", 420, 600);
-    EXPECT_EQ(ViewRectInFrame(tall), CRect(10, 150, 10 + 400, 150 + 300));
-
-    SetClientSize(tall, 820, 500);
-    EXPECT_EQ(ViewRectInFrame(tall), CRect(90, 10, 90 + 640, 10 + 480));
-}
-
-TEST_F(OGLFrameTest, CameraLayoutTruncatesLikeIntegerDivision) {
-    // 403 / 4 = 100 = 301 / 3: not greater, so the width limits; 383 * 3 / 4 = 287.
-    OGLFrame* frame = OpenView("CameraView", 403, 301);
-    EXPECT_EQ(ViewRectInFrame(frame), CRect(10, 7, 10 + 383, 7 + 287));
-}
-
-TEST_F(OGLFrameTest, OrthographicViewsFillTheFrame) {
-    for (const char* className : {"TopView", "FrontView", "SideView"}) {
-        OGLFrame* frame = OpenView(className, 500, 300);
-        EXPECT_EQ(ViewRectInFrame(frame), CRect(0, 0, 500, 300)) << className;
-        SetClientSize(frame, 350, 420);
-        EXPECT_EQ(ViewRectInFrame(frame), CRect(0, 0, 350, 420)) << className;
-    }
+TEST_F(OGLFrameTest, CameraViewKeepsFourToThreeInsideATenPixelMarginOthersFillTheFrame) {
+    const struct {
+        const char* className;
+        int width, height;
+        CRect view;
+    } cases[] = {
+        // 820 / 4 = 205 > 500 / 3 = 166: the height limits.
+        {"CameraView", 820, 500, CRect(90, 10, 90 + 640, 10 + 480)},
+        {"CameraView", 420, 600, CRect(10, 150, 10 + 400, 150 + 300)},
+        // 403 / 4 = 100 = 301 / 3: not greater, so the width limits; 383 * 3 / 4 = 287.
+        {"CameraView", 403, 301, CRect(10, 7, 10 + 383, 7 + 287)},
+        {"TopView", 500, 300, CRect(0, 0, 500, 300)},
+        {"FrontView", 350, 420, CRect(0, 0, 350, 420)},
+        {"SideView", 500, 300, CRect(0, 0, 500, 300)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ViewRectInFrame(OpenView(c.className, c.width, c.height)), c.view) << c.className;
 }
 
 TEST_F(OGLFrameTest, CameraMarginIsBlackAndTheViewShowsTheScene) {
@@ -52,31 +46,26 @@ TEST_F(OGLFrameTest, CameraMarginIsBlackAndTheViewShowsTheScene) {
     EXPECT_EQ(ColourOf(viewSurface, 3, 3), RGB(0, 0, 0));
 }
 
-TEST_F(OGLFrameTest, UnknownViewClassLeavesTheFrameOpenWithoutView) {
+TEST_F(OGLFrameTest, AFrameWhoseClassIsNoViewStaysOpenAndSaysSo) {
     TVK::GetDebugger()->ClearLines();
-    OGLFrame* frame = OpenView("NoSuchView", 400, 200);
-    ASSERT_EQ(m_frames.front(), frame);
-    EXPECT_EQ(frame->GetView(), nullptr);
-    const auto& lines = TVK::GetDebugger()->GetLines();
-    ASSERT_FALSE(lines.empty());
-    EXPECT_NE(lines.back().find("NoSuchView"), std::string::npos) << lines.back();
+    // An unknown class, and a registered class that is no view.
+    for (const char* className : {"NoSuchView", "RecordingHandler"}) {
+        OGLFrame* frame = OpenView(className, 400, 200);
+        ASSERT_EQ(m_frames.back(), frame);
+        EXPECT_EQ(frame->GetView(), nullptr) << className;
+        frame->UpdateView(); // nothing to repaint, and no harm
 
-    // The window colour, and "OpenGL services unavailable" on a line across the middle.
-    QImage picture = Picture(frame);
-    EXPECT_EQ(ColourOf(picture, 2, 2), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(ColourOf(picture, 200, 20), GetSysColor(COLOR_WINDOW));
-    int textPixels = 0;
-    for (int y = 90; y < 110; ++y)
-        for (int x = 0; x < 400; ++x)
-            textPixels += ColourOf(picture, x, y) != GetSysColor(COLOR_WINDOW);
-    EXPECT_GT(textPixels, 50);
-}
-
-TEST_F(OGLFrameTest, ClassThatIsNoViewGivesNoView) {
-    OGLFrame* frame = OpenView("RecordingHandler", 400, 200);
-    EXPECT_EQ(frame->GetView(), nullptr);
-    EXPECT_EQ(ColourOf(Picture(frame), 2, 2), GetSysColor(COLOR_WINDOW));
-    frame->UpdateView(); // nothing to repaint, and no harm
+        // The window colour, and "OpenGL services unavailable" on a line across the middle.
+        QImage picture = Picture(frame);
+        EXPECT_EQ(ColourOf(picture, 2, 2), GetSysColor(COLOR_WINDOW)) << className;
+        EXPECT_EQ(ColourOf(picture, 200, 20), GetSysColor(COLOR_WINDOW)) << className;
+        int textPixels = 0;
+        for (int y = 90; y < 110; ++y)
+            for (int x = 0; x < 400; ++x)
+                textPixels += ColourOf(picture, x, y) != GetSysColor(COLOR_WINDOW);
+        EXPECT_GT(textPixels, 50) << className;
+    }
+    EXPECT_THAT(TVK::GetDebugger()->GetLines(), testing::Contains(testing::HasSubstr("NoSuchView")));
 }
 
 TEST_F(OGLFrameTest, ClosingEmptiesTheCreatorsFieldAndUnregisters) {

@@ -1,15 +1,11 @@
 #include "ViewTest.h"
 
-#include "framework/SharedObjects.h"
-
-#include <QApplication>
-
 #include <cstring>
 
 CORVANE_REGISTER_CLASS(RecordingHandler)
 
-std::vector<RecordingHandler::Event>& RecordingHandler::Events() {
-    static std::vector<Event> events;
+std::vector<std::string>& RecordingHandler::Events() {
+    static std::vector<std::string> events;
     return events;
 }
 
@@ -25,27 +21,14 @@ bool RecordingHandler::AcceptsSource(InputEventSource* source) {
     return std::strcmp(source->GetClass()->GetName(), "FrontView") == 0;
 }
 
-bool RecordingHandler::Note(const char* name, POINT point, UINT key, InputEventSource* source) {
-    Events().push_back({name, point, key, source->GetClass()->GetName().str()});
+bool RecordingHandler::Note(const char* name, const std::string& what, InputEventSource* source) {
+    Events().push_back(std::string(name) + " " + what + " " + source->GetClass()->GetName().str());
     return true;
 }
 
 void ViewTest::SetUp() {
+    MainWindowTest::SetUp();
     RecordingHandler::Events().clear();
-    m_pMainWnd = new CMDIFrameWnd;
-    ASSERT_TRUE(m_pMainWnd->LoadFrame(100));
-    m_pMainWnd->MoveWindow(0, 0, 1400, 1000);
-    m_pMainWnd->ShowWindow(SW_SHOW);
-    // Windows paint only once the window system has exposed the main window.
-    QApplication::processEvents();
-
-    m_pPlayer = new FakePlayer;
-    m_pTimeLine = new FakeTimeLine;
-    m_pCastList = new FakeCastList;
-    GetSharedObjects()->AddObject(Pointer<SharedObject>(m_pPlayer));
-    GetSharedObjects()->AddObject(Pointer<SharedObject>(m_pTimeLine));
-    GetSharedObjects()->AddObject(Pointer<SharedObject>(m_pCastList));
-
     m_pInterfaces = new QuendaInterfaces;
     m_pInterfaces->AddClass(RTTIClass::FindClass("RecordingHandler"));
     m_pInterfaces->Initialize();
@@ -56,9 +39,8 @@ void ViewTest::TearDown() {
         if (frame)
             frame->DestroyWindow(); // the frame deletes itself
     m_frames.clear();
-    m_pMainWnd->DestroyWindow();
     m_pInterfaces->Shutdown();
-    GetSharedObjects()->RemoveAll();
+    MainWindowTest::TearDown();
 }
 
 OGLFrame* ViewTest::OpenView(const char* className, int width, int height) {
@@ -78,31 +60,11 @@ SceneViewWnd* ViewTest::ViewOf(OGLFrame* frame) {
     return view ? static_cast<SceneViewWnd*>(static_cast<SceneView*>(view->FindInterface("SceneView"))) : nullptr;
 }
 
-void ViewTest::SetClientSize(CWnd* window, int width, int height) {
-    CRect client;
-    window->GetClientRect(&client);
-    CRect outer;
-    window->GetWindowRect(&outer);
-    window->GetParent()->ScreenToClient(&outer);
-    window->MoveWindow(outer.left, outer.top, outer.Width() + width - client.Width(),
-                       outer.Height() + height - client.Height());
-}
-
 CRect ViewTest::ViewRectInFrame(OGLFrame* frame) {
     CRect rect;
     frame->GetView()->GetWindowRect(&rect);
     frame->ScreenToClient(&rect);
     return rect;
-}
-
-QImage ViewTest::Picture(CWnd* window) {
-    window->UpdateWindow();
-    return window->GetSurface().copy();
-}
-
-COLORREF ViewTest::ColourOf(const QImage& picture, int x, int y) {
-    QRgb pixel = picture.pixel(x, y);
-    return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 
 CPoint ViewTest::ScreenPointOf(SceneViewWnd* view, Float3 p) {

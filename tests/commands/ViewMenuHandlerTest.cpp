@@ -1,0 +1,127 @@
+#include "TestHost.h"
+
+#include "commands/ViewMenuHandler.h"
+#include "core/MDIChildRegistry.h"
+#include "core/QuendaInterfaces.h"
+#include "views/OGLFrame.h"
+#include "views/OGLWnd.h"
+
+#include "platform/MDIChildWnd.h"
+
+#include <QApplication>
+
+namespace {
+
+std::string TitleOf(CWnd* window) {
+    String title;
+    window->GetWindowText(title);
+    return title.str();
+}
+
+// The handler opens the module's real windows, which read the cast list too
+// and attach the module's input handlers.
+class ViewMenuHandlerTest : public CommandsTest {
+  protected:
+    void SetUp() override {
+        CommandsTest::SetUp();
+        Publish(Pointer<SharedObject>(new FakeCastList));
+        m_pInterfaces = new QuendaInterfaces;
+        m_pInterfaces->Initialize();
+        // Windows paint only once the window system has exposed the main window.
+        QApplication::processEvents();
+        m_pHandler = new ViewMenuHandler;
+        m_pHandler->Initialize();
+    }
+    void TearDown() override {
+        m_pMainWnd->DestroyWindow(); // closes the windows; each frame deletes itself
+        m_pMainWnd = nullptr;
+        m_pInterfaces->Shutdown();
+        CommandsTest::TearDown();
+    }
+
+    Texts OpenTitles() const {
+        Texts titles;
+        for (CMDIChildWnd* frame : m_pMainWnd->GetChildFrames())
+            titles.push_back(TitleOf(frame));
+        return titles;
+    }
+    std::string ActiveTitle() const {
+        CMDIChildWnd* active = m_pMainWnd->MDIGetActive();
+        return active ? TitleOf(active) : "";
+    }
+
+    Pointer<QuendaInterfaces> m_pInterfaces;
+    Pointer<ViewMenuHandler> m_pHandler;
+};
+
+TEST_F(ViewMenuHandlerTest, ItemsFollowASeparatorAtTheEndOfTheHostsViewMenu) {
+    Texts bar = ReadTexts(MenuBar());
+    EXPECT_EQ(std::count(bar.begin(), bar.end(), "&View"), 1);
+
+    HMENU view = FindPopup(MenuBar(), "&View");
+    Texts items = Describe(view);
+    ASSERT_GE(items.size(), 6u);
+    EXPECT_EQ(
+        Texts(items.end() - 6, items.end()),
+        (Texts{"-", "Camera\tCtrl+Q|101|Open the Camera view\nCamera View", "Orthographic|-1|", "-",
+               "Time Line\tCtrl+T|105|Open the Time Line window\nTime Line",
+               "Cast List\tCtrl+L|106|Open the Cast List window\nCast List"}));
+    EXPECT_EQ(Describe(FindPopup(view, "Orthographic")),
+              (Texts{"Top\tCtrl+W|102|Open the Top view\nTop View",
+                     "Front\tCtrl+E|103|Open the Front view\nFront View",
+                     "Side\tCtrl+R|104|Open the Side view\nSide View"}));
+}
+
+TEST_F(ViewMenuHandlerTest, EachCommandOpensItsOwnWindow) {
+    for (int other : {-1, 0, 7})
+        m_pHandler->ExecuteMenuItem(other);
+    EXPECT_TRUE(OpenTitles().empty());
+
+    for (int cookie = ViewMenuHandler::kCamera; cookie <= ViewMenuHandler::kCastList; ++cookie)
+        m_pHandler->ExecuteMenuItem(cookie);
+    EXPECT_EQ(OpenTitles(), (Texts{"Camera", "Top", "Front", "Side", "Time Line", "Cast List"}));
+    EXPECT_EQ(ActiveTitle(), "Cast List");
+    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 6);
+
+    const char* const viewClasses[] = {"CameraView", "TopView", "FrontView", "SideView"};
+    std::vector<CMDIChildWnd*> frames = m_pMainWnd->GetChildFrames();
+    for (int i = 0; i < 4; ++i) {
+        auto* frame = dynamic_cast<OGLFrame*>(frames[i]);
+        ASSERT_NE(frame, nullptr);
+        ASSERT_NE(frame->GetView(), nullptr);
+        EXPECT_STREQ(frame->GetView()->GetClass()->GetName(), viewClasses[i]);
+        EXPECT_TRUE(frame->IsWindowVisible());
+    }
+}
+
+TEST_F(ViewMenuHandlerTest, AnOpenWindowIsOnlyBroughtToTheFrontAndAClosedOneReopensAnew) {
+    m_pHandler->ExecuteMenuItem(ViewMenuHandler::kTop);
+    m_pHandler->ExecuteMenuItem(ViewMenuHandler::kCastList);
+    ASSERT_EQ(ActiveTitle(), "Cast List");
+    m_pHandler->ExecuteMenuItem(ViewMenuHandler::kTop);
+    EXPECT_EQ(OpenTitles().size(), 2u);
+    EXPECT_EQ(ActiveTitle(), "Top");
+    m_pHandler->ExecuteMenuItem(ViewMenuHandler::kCastList);
+    EXPECT_EQ(OpenTitles().size(), 2u);
+    EXPECT_EQ(ActiveTitle(), "Cast List");
+
+    m_pMainWnd->FindChildFrame("Top")->SendMessage(WM_CLOSE);
+    m_pMainWnd->FindChildFrame("Cast List")->SendMessage(WM_CLOSE);
+    EXPECT_TRUE(OpenTitles().empty());
+    EXPECT_EQ(OGLWnd::m_nWndCount, 0);
+    m_pHandler->ExecuteMenuItem(ViewMenuHandler::kTop);
+    m_pHandler->ExecuteMenuItem(ViewMenuHandler::kCastList);
+    EXPECT_EQ(OpenTitles(), (Texts{"Top", "Cast List"}));
+    auto* top = dynamic_cast<OGLFrame*>(m_pMainWnd->FindChildFrame("Top"));
+    ASSERT_NE(top, nullptr);
+    EXPECT_NE(top->GetView(), nullptr);
+}
+
+TEST_F(ViewMenuHandlerTest, CtrlShortcutsOpenTheWindows) {
+    for (int key : {Qt::Key_Q, Qt::Key_W, Qt::Key_E, Qt::Key_R, Qt::Key_T, Qt::Key_L, Qt::Key_Q})
+        PressKey(key, Qt::ControlModifier);
+    EXPECT_EQ(OpenTitles().size(), 6u);
+    EXPECT_EQ(ActiveTitle(), "Camera");
+}
+
+} // namespace
