@@ -23,8 +23,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -178,11 +176,3 @@ void DrawOf1000MeshesAt640x480(benchmark::State& state) {
 BENCHMARK(DrawOf1000MeshesAt640x480)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

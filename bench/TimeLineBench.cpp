@@ -12,8 +12,6 @@
 #include "host/TimeLine.h"
 #include "platform/MDIFrameWnd.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -83,12 +81,3 @@ void TimeLineRedraw(benchmark::State& state) {
 BENCHMARK(TimeLineRedraw)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
