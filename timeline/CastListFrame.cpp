@@ -172,9 +172,10 @@ LRESULT CastListFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CastListFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (OffscreenFrame::OnCreate(lpCreateStruct) == -1)
+    if (MDIChildWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     GetSharedObjects()->AddObject(Pointer<SharedObject>(this));
+    CreateMemoryDC();
     CClientDC clientDC(this);
     m_scratchDC.CreateCompatibleDC(&clientDC);
     AttachHandlers();
@@ -184,8 +185,8 @@ int CastListFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 void CastListFrame::OnDestroy() {
     GetSharedObjects()->RemoveObject(Pointer<SharedObject>(this));
-    OffscreenFrame::OnDestroy();
-    m_scratchDC.DeleteDC();
+    MDIChildWnd::OnDestroy();
+    DestroyMemoryDC(&m_scratchDC);
 }
 
 void CastListFrame::OnSize(UINT nType, int cx, int cy) {

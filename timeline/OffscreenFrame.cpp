@@ -3,16 +3,12 @@
 #include "platform/gdi/CClientDC.h"
 #include "platform/gdi/CPaintDC.h"
 
-int OffscreenFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (MDIChildWnd::OnCreate(lpCreateStruct) == -1)
-        return -1;
+void OffscreenFrame::CreateMemoryDC() {
     CClientDC clientDC(this);
     m_memDC.CreateCompatibleDC(&clientDC);
-    return 0;
 }
 
-void OffscreenFrame::OnDestroy() {
-    MDIChildWnd::OnDestroy();
+void OffscreenFrame::DestroyMemoryDC(CDC* pOtherDC) {
     CBitmap placeholder;
     placeholder.CreateBitmap(1, 1, 1, 1, nullptr);
     if (CBitmap* pDisplaced = m_memDC.SelectObject(&placeholder))
@@ -20,6 +16,8 @@ void OffscreenFrame::OnDestroy() {
     delete m_pBitmap;
     m_pBitmap = nullptr;
     m_memDC.DeleteDC();
+    if (pOtherDC)
+        pOtherDC->DeleteDC();
     placeholder.DeleteObject();
 }
 

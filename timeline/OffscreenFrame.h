@@ -12,12 +12,18 @@ class OffscreenFrame : public MDIChildWnd, public VirtualDC {
   protected:
     OffscreenFrame() = default;
 
-    int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
-    void OnDestroy() override;
     BOOL OnEraseBkgnd(CDC* pDC) override;
     void OnPaint() override;
     // A new bitmap of the new size, drawn and shown at once.
     void OnSize(UINT nType, int cx, int cy) override;
+
+    // Makes m_memDC compatible with the window's client DC; its bitmap comes
+    // with the first WM_SIZE.
+    void CreateMemoryDC();
+    // After the default WM_DESTROY handling: a 1 x 1 placeholder displaces the
+    // bitmap, which is deleted with m_memDC's device context (and
+    // pOtherDC's, when given); the placeholder goes last.
+    void DestroyMemoryDC(CDC* pOtherDC = nullptr);
 
     // Where Redraw draws.
     CDC m_memDC;

@@ -348,7 +348,7 @@ LRESULT TimeLineFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int TimeLineFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (OffscreenFrame::OnCreate(lpCreateStruct) == -1)
+    if (MDIChildWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     GetSharedObjects()->AddObject(Pointer<SharedObject>(this));
     m_nFirstRow = 1;
@@ -357,6 +357,7 @@ int TimeLineFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
         SetScrollRange(bar, kScrollMin, kScrollMax);
         SetScrollPos(bar, kScrollMiddle);
     }
+    CreateMemoryDC();
     ClearSelection();
     AttachHandlers();
     return 0;
@@ -364,7 +365,8 @@ int TimeLineFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 void TimeLineFrame::OnDestroy() {
     GetSharedObjects()->RemoveObject(Pointer<SharedObject>(this));
-    OffscreenFrame::OnDestroy();
+    MDIChildWnd::OnDestroy();
+    DestroyMemoryDC();
 }
 
 void TimeLineFrame::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
