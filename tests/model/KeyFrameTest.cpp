@@ -54,17 +54,13 @@ TEST_F(KeyFrameTest, ValuesInterpolateLinearlyBetweenSeveralKeyFramesAndHoldAfte
     Key(26, "TranslateX", "10");
     Key(51, "TranslateX", "-10");
     Key(76, "TranslateX", "4");
-    EXPECT_DOUBLE_EQ(At(1), 0.0);
-    EXPECT_NEAR(At(13), 4.8, 1e-6);
-    EXPECT_DOUBLE_EQ(At(26), 10.0);
-    EXPECT_NEAR(At(38), 5.2, 1e-6);
-    EXPECT_DOUBLE_EQ(At(51), 0.0);
-    EXPECT_NEAR(At(61), 1.6, 1e-6);
-    EXPECT_DOUBLE_EQ(At(76), 4.0);
-    EXPECT_DOUBLE_EQ(At(101), 4.0);
-    EXPECT_EQ(Get(m_pActor, "TranslateX"), "4.000000");
-    EXPECT_DOUBLE_EQ(At(1), 0.0);
-    EXPECT_EQ(Get(m_pActor, "TranslateX"), "0.000000");
+    const std::pair<int, const char*> shown[] = {{13, "4.800000"}, {26, "10.000000"}, {38, "5.200000"},
+                                                 {51, "0.000000"}, {61, "1.600000"},  {76, "4.000000"},
+                                                 {101, "4.000000"}, {1, "0.000000"}};
+    for (auto [frame, x] : shown) {
+        m_pPlayer->SetCurrentFrame(frame);
+        EXPECT_EQ(Get(m_pActor, "TranslateX"), x) << "frame " << frame;
+    }
 }
 
 TEST_F(KeyFrameTest, KeyFramesCountFromTheInstancesFirstFrame) {
@@ -79,10 +75,8 @@ TEST_F(KeyFrameTest, ChangingOneKeyFrameAndTheNextOppositeMovesOnlyTheFirst) {
     auto second = Key(51, "TranslateY", "-10");
     Key(76, "TranslateY", "4");
     auto edit = [](const Pointer<KeyFrame>& keyFrame, double delta) {
-        auto properties = keyFrame.As<HasProperties>("HasProperties");
-        String value;
-        properties->GetPropertyValue("TranslateY", value);
-        properties->SetPropertyValue("TranslateY", String(std::to_string(std::stod(value.str()) + delta)));
+        std::string changed = std::to_string(std::stod(Change(keyFrame, "TranslateY")) + delta);
+        keyFrame.As<HasProperties>("HasProperties")->SetPropertyValue("TranslateY", String(changed));
     };
     edit(first, 1);
     edit(second, -1);
@@ -105,7 +99,7 @@ TEST_F(KeyFrameTest, AddingAKeyFrameLeavesTheMotionAsItWas) {
         EXPECT_NEAR(At(frame), before[static_cast<size_t>(i)], 1e-9) << "frame " << frame;
 }
 
-TEST_F(KeyFrameTest, TheNextKeyFrameAbsorbsTheChangesOfARemovedOne) {
+TEST_F(KeyFrameTest, TheNextKeyFrameAbsorbsTheChangesOfARemovedOneAndTheLastTakesItsOwn) {
     Key(26, "TranslateX", "10");
     auto middle = Key(51, "TranslateX", "-10");
     middle.As<HasProperties>("HasProperties")->SetPropertyValue("Red", "-0.5");
@@ -119,16 +113,13 @@ TEST_F(KeyFrameTest, TheNextKeyFrameAbsorbsTheChangesOfARemovedOne) {
     EXPECT_DOUBLE_EQ(At(76), 4.0);
     EXPECT_DOUBLE_EQ(At(101, "Red"), 0.5);
     EXPECT_TRUE(m_pKeyFrames->GetNextKeyFrame(27) == last);
-}
-
-TEST_F(KeyFrameTest, RemovingTheLastKeyFrameDropsItsChanges) {
-    Key(26, "TranslateX", "10");
-    auto last = Key(51, "TranslateX", "5");
+    // The last key frame takes its changes with it.
     DeleteKeyFrame(last);
     EXPECT_DOUBLE_EQ(At(101), 10.0);
+    EXPECT_DOUBLE_EQ(At(101, "Red"), 1.0);
 }
 
-TEST_F(KeyFrameTest, EditingAValueMovesTheWholeMotion) {
+TEST_F(KeyFrameTest, EditingAValueMovesTheWholeMotionAndAnEditedKeyFrameShowsWhenReapplied) {
     Key(26, "TranslateX", "10");
     At(26);
     ASSERT_TRUE(Set(m_pActor, "TranslateX", "12"));
@@ -136,9 +127,8 @@ TEST_F(KeyFrameTest, EditingAValueMovesTheWholeMotion) {
     EXPECT_EQ(Get(m_pActor, "TranslateX"), "12"); // nothing to re-apply: the text stays as typed
     EXPECT_DOUBLE_EQ(At(1), 2.0);
     EXPECT_DOUBLE_EQ(At(101), 12.0);
-}
 
-TEST_F(KeyFrameTest, EditingAKeyFrameShowsAfterPlayerFrameChangeAtTheSameFrame) {
+    // An edited key frame shows after PlayerFrameChange at the same frame.
     auto keyFrame = Key(26, "ScaleZ", "1");
     At(26);
     EXPECT_DOUBLE_EQ(Number(m_pActor, "ScaleZ"), 2.0);

@@ -1,6 +1,6 @@
 #include "ModelTestSupport.h"
 
-#include "framework/Debugger.h"
+#include "framework/BasePlugin.h"
 #include "framework/PluginManager.h"
 #include "framework/RTTIClass.h"
 #include "platform/gdi/CBitmap.h"
@@ -10,14 +10,8 @@
 
 namespace {
 
-class MediaTest : public ModelTest {
+class MediaTest : public MediaModelTest {
 protected:
-    void SetUp() override {
-        EnsureApplication();
-        LoadMediaLibrary();
-        ModelTest::SetUp();
-    }
-
     // Loads a file that must fail; the debugger line names the file and the problem.
     void ExpectLoadFails(const char* className, const std::filesystem::path& file, const char* problem) {
         auto member = NewCastMember(className, file.string());
@@ -48,32 +42,35 @@ protected:
         target.SelectObject(old);
         return changed;
     }
-
-    TemporaryFolder m_folder;
 };
 
-TEST_F(MediaTest, TheLibraryListsItsClassesForViewersAndRegistersThemByName) {
+TEST_F(MediaTest, EveryClassIsAPlugInOfItsKindAndTheLibraryListsItsOwnForViewers) {
     using ListFunction = const char* (*)();
     auto list = reinterpret_cast<ListFunction>(
         GetPluginManager()->GetSymbol(CORVANE_APP_DIR "/Plugins/CorvaneMedia.dll", "GetProjectorPluginList"));
     ASSERT_NE(list, nullptr);
     EXPECT_STREQ(list(), "MeshCM\nImageCM\nTextCM\n");
-    for (const char* name : {"MeshCM", "ImageCM", "TextCM"}) {
+    const std::pair<const char*, const char*> classes[] = {
+        {"MeshCM", "CastMember"}, {"ImageCM", "CastMember"}, {"TextCM", "CastMember"}, {"LightCM", "CastMember"},
+        {"DummyCM", "CastMember"}, {"Actor", "Instance"},    {"Light", "Instance"},    {"FrameScript", "Instance"}};
+    for (auto [name, kind] : classes) {
         const RTTIClass* record = RTTIClass::FindClass(name);
-        EXPECT_TRUE(record->GetSupportsFunction()("CastMember")) << name;
+        ASSERT_NE(record, nullptr) << name;
+        EXPECT_EQ(record->GetName().str(), name);
+        EXPECT_TRUE(record->GetSupportsFunction()(kind)) << name;
         EXPECT_TRUE(record->GetSupportsFunction()("BasePlugin")) << name;
-        EXPECT_FALSE(record->GetSupportsFunction()("Instance")) << name;
+        const char* other = std::string(kind) == "Instance" ? "CastMember" : "Instance";
+        EXPECT_FALSE(record->GetSupportsFunction()(other)) << name;
+        Pointer<BasePlugin> plugin(static_cast<BasePlugin*>(record->GetCreateFunction()("BasePlugin")));
+        ASSERT_TRUE(plugin) << name;
+        EXPECT_EQ(plugin->GetClass(), record);
+        EXPECT_NE(plugin->FindInterface(name), nullptr) << name;
     }
-    for (const char* name : {"Actor", "Light", "FrameScript"})
-        EXPECT_TRUE(RTTIClass::FindClass(name)->GetSupportsFunction()("Instance")) << name;
-    for (const char* name : {"LightCM", "DummyCM"})
-        EXPECT_TRUE(RTTIClass::FindClass(name)->GetSupportsFunction()("CastMember")) << name;
 }
 
 TEST_F(MediaTest, CastMembersListTheirFileTypesAndNameThemselvesAfterTheirFile) {
     auto mesh = NewCastMember("MeshCM", "/some/where/Robot.obj");
     EXPECT_EQ(mesh->GetName().str(), "Robot.obj");
-    EXPECT_EQ(mesh->GetFileName().str(), "/some/where/Robot.obj");
     EXPECT_EQ(mesh->GetFileTypes()[0].str(), "Wavefront Mesh (*.obj)\n*.obj");
     auto image = NewCastMember("ImageCM");
     ASSERT_EQ(image->GetFileTypes().GetCount(), 3);
@@ -117,21 +114,13 @@ TEST_F(MediaTest, ThumbnailsDrawInsideTheirArea) {
 }
 
 TEST_F(MediaTest, EachInstanceClassAcceptsItsOwnCastMembers) {
-    auto mesh = NewCastMember("MeshCM");
-    auto light = NewCastMember("LightCM");
-    auto dummy = NewCastMember("DummyCM");
-    auto actor = NewInstance("Actor", nullptr);
-    EXPECT_TRUE(actor->AcceptsCastMember(mesh));
-    EXPECT_TRUE(actor->AcceptsCastMember(NewCastMember("ImageCM")));
-    EXPECT_TRUE(actor->AcceptsCastMember(NewCastMember("TextCM")));
-    EXPECT_FALSE(actor->AcceptsCastMember(light));
-    EXPECT_FALSE(actor->AcceptsCastMember(dummy));
-    EXPECT_TRUE(NewInstance("Light", nullptr)->AcceptsCastMember(light));
-    EXPECT_FALSE(NewInstance("Light", nullptr)->AcceptsCastMember(mesh));
-    EXPECT_TRUE(NewInstance("FrameScript", nullptr)->AcceptsCastMember(dummy));
-    EXPECT_FALSE(NewInstance("FrameScript", nullptr)->AcceptsCastMember(light));
-    actor->SetCastMember(mesh);
-    EXPECT_TRUE(actor->GetCastMember() == mesh);
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"Actor", "MeshCM", true},   {"Actor", "ImageCM", true},        {"Actor", "TextCM", true},
+        {"Actor", "LightCM", false}, {"Actor", "DummyCM", false},       {"Light", "LightCM", true},
+        {"Light", "MeshCM", false},  {"FrameScript", "DummyCM", true}, {"FrameScript", "LightCM", false}};
+    for (auto [instance, member, accepted] : cases)
+        EXPECT_EQ(NewInstance(instance, nullptr)->AcceptsCastMember(NewCastMember(member)), accepted)
+            << instance << " " << member;
 }
 
 } // namespace

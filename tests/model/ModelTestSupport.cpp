@@ -1,17 +1,15 @@
 #include "ModelTestSupport.h"
 
-#include "framework/Debugger.h"
 #include "framework/PluginManager.h"
 #include "framework/RTTIClass.h"
-#include "platform/Automation.h"
 
 #include <QGuiApplication>
 
 #include <fstream>
 #include <iterator>
-#include <random>
 
-void LoadMediaLibrary() {
+// Loads Plugins/CorvaneMedia.dll once, as the host does at start-up.
+static void LoadMediaLibrary() {
     static const bool loaded = GetPluginManager()->LoadLibrary(CORVANE_APP_DIR "/Plugins/CorvaneMedia.dll");
     ASSERT_TRUE(loaded);
 }
@@ -22,17 +20,6 @@ void EnsureApplication() {
     static char* argv[] = {name, nullptr};
     if (!QGuiApplication::instance())
         new QGuiApplication(argc, argv);
-}
-
-TemporaryFolder::TemporaryFolder() {
-    std::random_device random;
-    m_path = std::filesystem::temp_directory_path() / ("corvane-model-" + std::to_string(random()));
-    std::filesystem::create_directories(m_path);
-}
-
-TemporaryFolder::~TemporaryFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(m_path, error);
 }
 
 std::filesystem::path TemporaryFolder::Write(const std::string& name, const std::string& text) const {
@@ -103,4 +90,10 @@ bool ModelTest::Set(const Pointer<Instance>& instance, const char* name, const s
 
 double ModelTest::Number(const Pointer<Instance>& instance, const char* name) {
     return std::stod(Get(instance, name));
+}
+
+void MediaModelTest::SetUp() {
+    EnsureApplication();
+    LoadMediaLibrary();
+    ModelTest::SetUp();
 }

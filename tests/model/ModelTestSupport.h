@@ -13,30 +13,31 @@
 #include "host/Project.h"
 #include "host/TimeLine.h"
 
+#include "framework/Debugger.h"
 #include "framework/SharedObjects.h"
+#include "platform/Automation.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
-// Loads Plugins/CorvaneMedia.dll once, as the host does at start-up.
-void LoadMediaLibrary();
 // A Qt application for the pieces that need one (fonts, timers).
 void EnsureApplication();
 
 // A fresh folder under the system's temporary folder, removed at the end.
 class TemporaryFolder {
 public:
-    TemporaryFolder();
-    ~TemporaryFolder();
     const std::filesystem::path& Path() const { return m_path; }
     std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
     // Writes a file and returns its path.
     std::filesystem::path Write(const std::string& name, const std::string& text) const;
 
 private:
-    std::filesystem::path m_path;
+    QTemporaryDir m_dir;
+    std::filesystem::path m_path{m_dir.path().toStdString()};
 };
 
 std::string ReadFile(const std::filesystem::path& path);
@@ -64,4 +65,13 @@ protected:
     Pointer<TimeLine> m_pTimeLine;
     Pointer<Project> m_pProject;
     Pointer<CastList> m_pCastList;
+};
+
+// A model with the media plug-in library loaded and a Qt application, for
+// tests that load media from the files they write into m_folder.
+class MediaModelTest : public ModelTest {
+protected:
+    void SetUp() override;
+
+    TemporaryFolder m_folder;
 };

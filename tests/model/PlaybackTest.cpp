@@ -1,9 +1,7 @@
 #include "ModelTestSupport.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
+#include <QDeadlineTimer>
 
 namespace {
 
@@ -39,9 +37,8 @@ TEST_F(PlaybackTest, PlaybackStopsAfterTheLastFrame) {
     Place("Actor", nullptr, 1, 1, 3);
     Place("Actor", nullptr, 2, 2, 4);
     m_pTimer->Start();
-    m_model.Tick();
-    m_model.Tick();
-    m_model.Tick();
+    for (int tick = 0; tick < 3; ++tick)
+        m_model.Tick();
     EXPECT_EQ(m_pPlayer->GetCurrentFrame(), 4);
     EXPECT_TRUE(m_pTimer->IsRunning());
     m_model.Tick();
@@ -88,16 +85,8 @@ TEST_F(PlaybackTest, TheQtTimerPlaysAtTheFrameRateUntilTheLastFrame) {
     Place("Actor", nullptr, 1, 1, 4);
     m_model.SetManualTiming(false);
     m_pTimer->Start();
-    QEventLoop loop;
-    QTimer poll;
-    QElapsedTimer waited;
-    waited.start();
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (!m_pTimer->IsRunning() || waited.elapsed() > 10000)
-            loop.quit();
-    });
-    poll.start(5);
-    loop.exec();
+    for (QDeadlineTimer deadline(10000); m_pTimer->IsRunning() && !deadline.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_FALSE(m_pTimer->IsRunning());
     EXPECT_EQ(m_pPlayer->GetCurrentFrame(), 4);
     EXPECT_EQ(m_changes, (std::vector<std::pair<int, int>>{{2, 1}, {3, 2}, {4, 3}}));

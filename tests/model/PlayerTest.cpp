@@ -2,32 +2,20 @@
 #include "SceneCanvas.h"
 
 #include <QImage>
+#include <QPainter>
 
 namespace {
 
-const char* const kCube = R"(# a unit cube
-v -0.5 -0.5 -0.5
-v 0.5 -0.5 -0.5
-v 0.5 0.5 -0.5
-v -0.5 0.5 -0.5
-v -0.5 -0.5 0.5
-v 0.5 -0.5 0.5
-v 0.5 0.5 0.5
-v -0.5 0.5 0.5
-f 1 4 3 2
-f 5 6 7 8
-f 1 2 6 5
-f 4 8 7 3
-f 1 5 8 4
-f 2 3 7 6
-)";
+// A unit cube around the origin, its faces wound to face outwards.
+const char* const kCube = "# a unit cube\n"
+                          "v -0.5 -0.5 -0.5\nv 0.5 -0.5 -0.5\nv 0.5 0.5 -0.5\nv -0.5 0.5 -0.5\n"
+                          "v -0.5 -0.5 0.5\nv 0.5 -0.5 0.5\nv 0.5 0.5 0.5\nv -0.5 0.5 0.5\n"
+                          "f 1 4 3 2\nf 5 6 7 8\nf 1 2 6 5\nf 4 8 7 3\nf 1 5 8 4\nf 2 3 7 6\n";
 
-class PlayerTest : public ModelTest {
+class PlayerTest : public MediaModelTest {
 protected:
     void SetUp() override {
-        EnsureApplication();
-        LoadMediaLibrary();
-        ModelTest::SetUp();
+        MediaModelTest::SetUp();
         m_pCube = NewCastMember("MeshCM", m_folder.Write("cube.obj", kCube).string());
         ASSERT_TRUE(m_pCube->Load());
     }
@@ -50,7 +38,6 @@ protected:
     static int X(double x) { return 320 + static_cast<int>(x * 25); }
     static int Y(double y) { return 240 - static_cast<int>(y * 25); }
 
-    TemporaryFolder m_folder;
     SceneCanvas m_canvas{640, 480};
     Pointer<CastMember> m_pCube;
     size_t m_nRows = 0;
@@ -112,7 +99,7 @@ TEST_F(PlayerTest, PickingNamesEachPickableInstanceAndFindsTheNearest) {
     auto back = Cube(1, 10, 0, "1", "1", "1");
     auto front = Cube(1, 10, 0.4, "1", "1", "1");
     Set(front, "TranslateZ", "2");
-    auto script = Place("FrameScript", NewCastMember("DummyCM"), 9, 1, 1);
+    Place("FrameScript", NewCastMember("DummyCM"), 9, 1, 1);
     Cube(20, 30, 0, "1", "1", "1"); // not alive at frame 1
 
     auto draw = [this] { m_pPlayer->Draw(true); };
@@ -127,7 +114,6 @@ TEST_F(PlayerTest, PickingNamesEachPickableInstanceAndFindsTheNearest) {
 
     EXPECT_FALSE(m_pPlayer->GetInstanceForName(-1));
     EXPECT_FALSE(m_pPlayer->GetInstanceForName(2)); // the frame script got no name
-    (void)script;
 }
 
 TEST_F(PlayerTest, ApplyCameraMultipliesTheProjectCameraOntoTheCurrentMatrix) {
@@ -146,9 +132,7 @@ TEST_F(PlayerTest, ApplyCameraMultipliesTheProjectCameraOntoTheCurrentMatrix) {
 TEST_F(PlayerTest, ImagesShowAsTexturedQuads) {
     QImage picture(40, 20, QImage::Format_RGB32);
     picture.fill(QColor(255, 0, 0));
-    for (int y = 0; y < 20; ++y)
-        for (int x = 20; x < 40; ++x)
-            picture.setPixelColor(x, y, QColor(0, 0, 255));
+    QPainter(&picture).fillRect(20, 0, 20, 20, QColor(0, 0, 255));
     auto file = m_folder / "halves.png";
     ASSERT_TRUE(picture.save(QString::fromStdString(file.string())));
     auto image = NewCastMember("ImageCM", file.string());

@@ -1,7 +1,5 @@
 #include "ModelTestSupport.h"
 
-#include "framework/Debugger.h"
-#include "platform/Automation.h"
 #include "platform/WinTypes.h"
 
 #include <nlohmann/json.hpp>
@@ -10,14 +8,8 @@ namespace {
 
 const char* const kTriangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
 
-class ProjectFileTest : public ModelTest {
+class ProjectFileTest : public MediaModelTest {
 protected:
-    void SetUp() override {
-        EnsureApplication();
-        LoadMediaLibrary();
-        ModelTest::SetUp();
-    }
-
     // A project with every kind of content, the play head in the middle.
     void BuildProject() {
         auto mesh = NewCastMember("MeshCM", m_folder.Write("media/triangle.obj", kTriangle).string());
@@ -41,33 +33,54 @@ protected:
         m_pPlayer->SetCurrentFrame(45);
     }
 
-    size_t InstanceCount() { return m_model.DescribeState()["instances"].size(); }
+    // Builds the project and saves it as project.qmx.
+    std::filesystem::path SaveBuiltProject() {
+        BuildProject();
+        auto path = m_folder / "project.qmx";
+        EXPECT_TRUE(m_pProject->Save(nullptr, String(path.string())));
+        return path;
+    }
 
     std::string LastError() {
         const auto& lines = TVK::GetDebugger()->GetLines();
         return lines.empty() ? std::string() : lines.back();
     }
 
-    TemporaryFolder m_folder;
     TemporaryFolder m_outside;
 };
 
-TEST_F(ProjectFileTest, SaveLoadSaveGivesTheSameBytes) {
-    BuildProject();
-    auto first = m_folder / "first.qmx";
-    auto second = m_folder / "second.qmx";
-    ASSERT_TRUE(m_pProject->Save(nullptr, String(first.string())));
-    ASSERT_TRUE(m_pProject->Load(nullptr, String(first.string())));
+TEST_F(ProjectFileTest, NewEmptiesTheProjectAndLoadingRebuildsItAtFrameOneToSaveTheSameBytes) {
+    auto path = SaveBuiltProject();
+    auto saved = m_model.DescribeState();
+    m_pProject->New();
+    auto empty = m_model.DescribeState();
+    EXPECT_EQ(empty["project"], (nlohmann::json{{"file", ""}, {"frame", 1}, {"playing", false}}));
+    EXPECT_TRUE(empty["instances"].empty());
+    EXPECT_TRUE(empty["cast"].empty());
+    EXPECT_FALSE(m_pTimeLine->GetSelectedInstance());
+
+    ASSERT_TRUE(m_pProject->Load(nullptr, String(path.string())));
+    auto loaded = m_model.DescribeState();
+    EXPECT_EQ(loaded["project"]["frame"], 1);
+    EXPECT_EQ(loaded["project"]["file"], path.string());
+    EXPECT_EQ(loaded["cast"], saved["cast"]);
+    ASSERT_EQ(loaded["instances"].size(), 4u);
+    EXPECT_EQ(loaded["instances"][0]["properties"]["TranslateX"], "1.25");
+    EXPECT_EQ(loaded["instances"][0]["keyframes"], saved["instances"][0]["keyframes"]);
+    EXPECT_EQ(loaded["instances"][2]["properties"]["TranslateZ"], "4");
+    EXPECT_EQ(loaded["instances"][3]["properties"]["Script"], "player.go(1)");
+    m_pPlayer->SetCurrentFrame(45);
+    EXPECT_EQ(m_model.DescribeState()["instances"][0]["properties"], saved["instances"][0]["properties"]);
+
     m_pPlayer->SetCurrentFrame(70);
-    ASSERT_TRUE(m_pProject->Save(nullptr, String(second.string())));
-    EXPECT_EQ(ReadFile(first), ReadFile(second));
+    auto again = m_folder / "again.qmx";
+    ASSERT_TRUE(m_pProject->Save(nullptr, String(again.string())));
+    EXPECT_EQ(ReadFile(again), ReadFile(path));
     EXPECT_TRUE(TVK::GetDebugger()->GetLines().empty());
 }
 
 TEST_F(ProjectFileTest, TheFileIsVersionedJsonWithMediaBelowTheProjectRelative) {
-    BuildProject();
-    auto path = m_folder / "project.qmx";
-    ASSERT_TRUE(m_pProject->Save(nullptr, String(path.string())));
+    auto path = SaveBuiltProject();
     EXPECT_EQ(m_pProject->GetFileName().str(), path.string());
     auto file = nlohmann::json::parse(ReadFile(path));
     EXPECT_EQ(file["format"], "Corvane project");
@@ -86,91 +99,27 @@ TEST_F(ProjectFileTest, TheFileIsVersionedJsonWithMediaBelowTheProjectRelative) 
         EXPECT_EQ(entry.path().filename().string().find(".project.qmx"), std::string::npos) << "temporary file left";
 }
 
-TEST_F(ProjectFileTest, LoadingRebuildsTheProjectAtFrameOne) {
-    BuildProject();
-    auto path = m_folder / "project.qmx";
-    ASSERT_TRUE(m_pProject->Save(nullptr, String(path.string())));
-    auto saved = m_model.DescribeState();
-    m_pProject->New();
-    ASSERT_TRUE(m_pProject->Load(nullptr, String(path.string())));
-    auto loaded = m_model.DescribeState();
-    EXPECT_EQ(loaded["project"]["frame"], 1);
-    EXPECT_EQ(loaded["project"]["file"], path.string());
-    EXPECT_EQ(loaded["cast"], saved["cast"]);
-    ASSERT_EQ(loaded["instances"].size(), 4u);
-    EXPECT_EQ(loaded["instances"][0]["properties"]["TranslateX"], "1.25");
-    EXPECT_EQ(loaded["instances"][0]["keyframes"], saved["instances"][0]["keyframes"]);
-    EXPECT_EQ(loaded["instances"][2]["properties"]["TranslateZ"], "4");
-    EXPECT_EQ(loaded["instances"][3]["properties"]["Script"], "player.go(1)");
-    m_pPlayer->SetCurrentFrame(45);
-    EXPECT_EQ(m_model.DescribeState()["instances"][0]["properties"], saved["instances"][0]["properties"]);
-}
-
-TEST_F(ProjectFileTest, NewEmptiesTheProject) {
-    BuildProject();
-    ASSERT_TRUE(m_pProject->Save(nullptr, String((m_folder / "p.qmx").string())));
-    m_pProject->New();
-    auto state = m_model.DescribeState();
-    EXPECT_EQ(state["project"]["file"], "");
-    EXPECT_EQ(state["project"]["frame"], 1);
-    EXPECT_TRUE(state["instances"].empty());
-    EXPECT_TRUE(state["cast"].empty());
-    EXPECT_FALSE(m_pTimeLine->GetSelectedInstance());
-}
-
-struct BadFile {
-    const char* name;
-    std::string content;
-    const char* problem;
-};
-
 TEST_F(ProjectFileTest, BadFilesAreRefusedWithAClearMessageAndTheProjectStaysAsItWas) {
-    BuildProject();
-    auto good = m_folder / "good.qmx";
-    ASSERT_TRUE(m_pProject->Save(nullptr, String(good.string())));
-    std::string text = ReadFile(good);
+    std::string text = ReadFile(SaveBuiltProject());
     auto replaced = [&](const std::string& from, const std::string& to) {
         std::string changed = text;
         changed.replace(changed.find(from), from.size(), to);
         return changed;
     };
-    const std::vector<BadFile> files = {
-        {"truncated.qmx", text.substr(0, text.size() / 2), "damaged or truncated"},
-        {"empty.qmx", "", "empty"},
-        {"picture.qmx", "\x89PNG\r\n\x1a\n", "not a Corvane project"},
-        {"foreign.qmx", R"({"name": "something else"})", "not a Corvane project"},
-        {"newer.qmx", replaced("\"version\": 1", "\"version\": 7"), "newer version of Corvane (file format version 7"},
-        {"badrow.qmx", replaced("\"row\": 2", "\"row\": \"two\""), "instance 2: \"row\" is not a whole number"},
-        {"unknown.qmx", replaced("\"Light\"", "\"Lamp\""), "instance 3: the class \"Lamp\" is unknown"},
-        {"property.qmx", replaced("\"TranslateZ\"", "\"Colour\""), "instance 3: there is no property \"Colour\""},
-        {"castindex.qmx", replaced("\"cast\": 1", "\"cast\": 9"), "instance 2: \"cast\" names no cast member"},
-        {"mismatch.qmx", replaced("\"LightCM\"", "\"DummyCM\""), "instance 3: it cannot show a cast member"},
-        {"field.qmx", replaced("\"frameRate\"", "\"speed\""), "unknown field \"speed\""},
-    };
-    auto before = m_model.DescribeState();
-    for (const auto& bad : files) {
-        auto path = m_folder.Write(bad.name, bad.content);
-        Automation::Instance().Clear();
-        EXPECT_FALSE(m_pProject->Load(nullptr, String(path.string()))) << bad.name;
-        const auto& shown = Automation::Instance().GetMessages();
-        ASSERT_EQ(shown.size(), 1u) << bad.name;
-        const std::string& message = shown[0].text;
-        EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONHAND);
-        EXPECT_EQ(message.rfind("Unable to open the project \"" + path.string() + "\": ", 0), 0u) << message;
-        EXPECT_NE(message.find(bad.problem), std::string::npos) << message;
-        EXPECT_EQ(m_model.DescribeState(), before) << bad.name;
-    }
-    EXPECT_FALSE(m_pProject->Load(nullptr, String((m_folder / "missing.qmx").string())));
-    EXPECT_NE(LastError().find("cannot be read"), std::string::npos);
-    EXPECT_FALSE(m_pProject->Load(nullptr, String(m_folder.Path().string())));
-    EXPECT_NE(LastError().find("it is not a file"), std::string::npos);
-    EXPECT_EQ(m_model.DescribeState(), before);
-}
-
-TEST_F(ProjectFileTest, OddFilesAreRefusedWithoutHarm) {
     const std::string head = R"({"format": "Corvane project", "version": 1, )";
     const std::string actor = R"({"class": "Actor", "row": 1, "start": 1, "stop": 9)";
-    const std::vector<std::pair<std::string, const char*>> files = {
+    const std::pair<std::string, const char*> files[] = {
+        {text.substr(0, text.size() / 2), "damaged or truncated"},
+        {"", "empty"},
+        {"\x89PNG\r\n\x1a\n", "not a Corvane project"},
+        {R"({"name": "something else"})", "not a Corvane project"},
+        {replaced("\"version\": 1", "\"version\": 7"), "newer version of Corvane (file format version 7"},
+        {replaced("\"row\": 2", "\"row\": \"two\""), "instance 2: \"row\" is not a whole number"},
+        {replaced("\"Light\"", "\"Lamp\""), "instance 3: the class \"Lamp\" is unknown"},
+        {replaced("\"TranslateZ\"", "\"Colour\""), "instance 3: there is no property \"Colour\""},
+        {replaced("\"cast\": 1", "\"cast\": 9"), "instance 2: \"cast\" names no cast member"},
+        {replaced("\"LightCM\"", "\"DummyCM\""), "instance 3: it cannot show a cast member"},
+        {replaced("\"frameRate\"", "\"speed\""), "unknown field \"speed\""},
         {head + R"("frameRate": 1e999})", "damaged or truncated"},
         {head + R"("frameRate": 0})", "frame rate"},
         {head + R"("frameRate": 25, "frameRate": 30})", "the field \"frameRate\" appears twice"},
@@ -192,21 +141,27 @@ TEST_F(ProjectFileTest, OddFilesAreRefusedWithoutHarm) {
         {std::string("{\"format\": \"Corvane project\"") + '\0' + ", \"version\": 1}", "damaged or truncated"},
     };
     auto before = m_model.DescribeState();
-    for (const auto& [text, problem] : files) {
-        auto path = m_folder.Write("odd.qmx", text);
+    for (const auto& [content, problem] : files) {
+        auto path = m_folder.Write("bad.qmx", content);
         Automation::Instance().Clear();
-        EXPECT_FALSE(m_pProject->Load(nullptr, String(path.string()))) << text.substr(0, 200);
-        ASSERT_EQ(Automation::Instance().GetMessages().size(), 1u);
-        EXPECT_NE(Automation::Instance().GetMessages()[0].text.find(problem), std::string::npos)
-            << Automation::Instance().GetMessages()[0].text;
-        EXPECT_EQ(m_model.DescribeState(), before);
+        EXPECT_FALSE(m_pProject->Load(nullptr, String(path.string()))) << problem;
+        const auto& shown = Automation::Instance().GetMessages();
+        ASSERT_EQ(shown.size(), 1u) << problem;
+        const std::string& message = shown[0].text;
+        EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONHAND);
+        EXPECT_EQ(message.rfind("Unable to open the project \"" + path.string() + "\": ", 0), 0u) << message;
+        EXPECT_NE(message.find(problem), std::string::npos) << message;
+        EXPECT_EQ(m_model.DescribeState(), before) << problem;
     }
+    EXPECT_FALSE(m_pProject->Load(nullptr, String((m_folder / "missing.qmx").string())));
+    EXPECT_NE(LastError().find("cannot be read"), std::string::npos);
+    EXPECT_FALSE(m_pProject->Load(nullptr, String(m_folder.Path().string())));
+    EXPECT_NE(LastError().find("it is not a file"), std::string::npos);
+    EXPECT_EQ(m_model.DescribeState(), before);
 }
 
 TEST_F(ProjectFileTest, MissingMediaDoNotStopTheProjectAndKeepTheirFiles) {
-    BuildProject();
-    auto path = m_folder / "project.qmx";
-    ASSERT_TRUE(m_pProject->Save(nullptr, String(path.string())));
+    auto path = SaveBuiltProject();
     std::filesystem::remove(m_folder / "media/triangle.obj");
     Automation::Instance().Clear();
     ASSERT_TRUE(m_pProject->Load(nullptr, String(path.string())));
@@ -214,15 +169,13 @@ TEST_F(ProjectFileTest, MissingMediaDoNotStopTheProjectAndKeepTheirFiles) {
     EXPECT_EQ(Automation::Instance().GetMessages()[0].text,
               "The project \"" + path.string() + "\" was opened, but these media could not be loaded:\n" +
                   (m_folder / "media/triangle.obj").string());
-    EXPECT_EQ(InstanceCount(), 4u);
+    EXPECT_EQ(m_model.DescribeState()["instances"].size(), 4u);
     ASSERT_TRUE(m_pProject->Save(nullptr, String(path.string())));
     EXPECT_EQ(nlohmann::json::parse(ReadFile(path))["cast"][0]["file"], "media/triangle.obj");
 }
 
 TEST_F(ProjectFileTest, AFailedSaveKeepsTheOldFileAndTheOldName) {
-    BuildProject();
-    auto path = m_folder / "project.qmx";
-    ASSERT_TRUE(m_pProject->Save(nullptr, String(path.string())));
+    auto path = SaveBuiltProject();
     std::string saved = ReadFile(path);
     auto blocked = m_folder.Write("not-a-folder", "") / "project.qmx";
     EXPECT_FALSE(m_pProject->Save(nullptr, String(blocked.string())));

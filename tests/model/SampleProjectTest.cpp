@@ -1,16 +1,11 @@
 #include "ModelTestSupport.h"
 
-#include "framework/Debugger.h"
-#include "platform/Automation.h"
-
 namespace {
 
-class SampleProjectTest : public ModelTest {
+class SampleProjectTest : public MediaModelTest {
 protected:
     void SetUp() override {
-        EnsureApplication();
-        LoadMediaLibrary();
-        ModelTest::SetUp();
+        MediaModelTest::SetUp();
         std::filesystem::copy(CORVANE_SOURCE_DIR "/samples", m_folder.Path(),
                               std::filesystem::copy_options::recursive);
         m_path = m_folder / "sample.qmx";
@@ -19,7 +14,6 @@ protected:
 
     nlohmann::json Instance(size_t index) { return m_model.DescribeState()["instances"][index]; }
 
-    TemporaryFolder m_folder;
     std::filesystem::path m_path;
 };
 

@@ -23,18 +23,21 @@ TEST_F(TimeLineTest, GetInstancesAnswersTheRowsInstancesOverlappingTheRangeInFra
     Add(1, 1, 9);
     Add(1, 10, 19);
     Add(2, 5, 50);
+    // Overlaps on a row are the caller's affair, but queries stay right.
+    Add(4, 1, 100);
+    Add(4, 5, 6);
+    Add(4, 50, 60);
     using Starts = std::vector<std::string>;
-    EXPECT_EQ(this->Starts(m_pTimeLine->GetInstances(1, 1, 100)), (Starts{"1", "10", "30"}));
-    EXPECT_EQ(this->Starts(m_pTimeLine->GetInstances(1, 9, 10)), (Starts{"1", "10"}));
-    EXPECT_EQ(this->Starts(m_pTimeLine->GetInstances(1, 19, 19)), (Starts{"10"}));
-    EXPECT_TRUE(m_pTimeLine->GetInstances(1, 20, 29).empty());
-    EXPECT_TRUE(m_pTimeLine->GetInstances(1, 40, 1000).empty());
-    EXPECT_TRUE(m_pTimeLine->GetInstances(1, 12, 11).empty());
-    EXPECT_TRUE(m_pTimeLine->GetInstances(3, 1, 100).empty());
-    EXPECT_EQ(this->Starts(m_pTimeLine->GetInstances(2, 50, 50)), (Starts{"5"}));
+    const std::tuple<int, int, int, Starts> queries[] = {
+        {1, 1, 100, {"1", "10", "30"}}, {1, 9, 10, {"1", "10"}}, {1, 19, 19, {"10"}}, {1, 20, 29, {}},
+        {1, 40, 1000, {}},              {1, 12, 11, {}},         {3, 1, 100, {}},     {2, 50, 50, {"5"}},
+        {4, 55, 55, {"1", "50"}},       {4, 7, 40, {"1"}},       {4, 6, 6, {"1", "5"}}};
+    for (const auto& [row, first, last, starts] : queries)
+        EXPECT_EQ(this->Starts(m_pTimeLine->GetInstances(row, first, last)), starts)
+            << "row " << row << ", " << first << " to " << last;
 }
 
-TEST_F(TimeLineTest, PlacingWritesFrameStartAndFrameStop) {
+TEST_F(TimeLineTest, PlacingWritesFrameStartAndFrameStopAndMovingOrAddingAgainMoves) {
     auto instance = Add(4, 15, 25);
     EXPECT_EQ(Get(instance, "FrameStart"), "15");
     EXPECT_EQ(Get(instance, "FrameStop"), "25");
@@ -43,6 +46,10 @@ TEST_F(TimeLineTest, PlacingWritesFrameStartAndFrameStop) {
     EXPECT_EQ(Get(instance, "FrameStop"), "7");
     EXPECT_TRUE(m_pTimeLine->GetInstances(4, 1, 100).empty());
     EXPECT_EQ(m_pTimeLine->GetInstances(2, 0, 0).size(), 1u);
+    // Adding it again moves it too.
+    m_pTimeLine->AddInstance(instance, 3, 50, 60);
+    EXPECT_TRUE(m_pTimeLine->GetInstances(2, INT_MIN, INT_MAX).empty());
+    EXPECT_EQ(m_pTimeLine->GetInstances(3, 1, 100).size(), 1u);
 }
 
 TEST_F(TimeLineTest, RemoveTakesTheInstanceOutWhateverRowIsPassedAndClearsItsSelection) {
@@ -66,22 +73,6 @@ TEST_F(TimeLineTest, EditingFrameStartOrFrameStopAsAPropertyMovesTheInstance) {
     m_pTimeLine->RemoveInstance(instance, 0);
     EXPECT_TRUE(Set(instance, "FrameStart", "1")); // off the time line the property is only a property
     EXPECT_TRUE(m_pTimeLine->GetInstances(1, 1, 100).empty());
-}
-
-TEST_F(TimeLineTest, AddingAnInstanceTwiceMovesIt) {
-    auto instance = Add(1, 10, 20);
-    m_pTimeLine->AddInstance(instance, 3, 50, 60);
-    EXPECT_TRUE(m_pTimeLine->GetInstances(1, 1, 100).empty());
-    EXPECT_EQ(m_pTimeLine->GetInstances(3, 1, 100).size(), 1u);
-}
-
-TEST_F(TimeLineTest, OverlapsAreTheCallersAffairButQueriesStayRight) {
-    Add(1, 1, 100);
-    Add(1, 5, 6);
-    Add(1, 50, 60);
-    EXPECT_EQ(m_pTimeLine->GetInstances(1, 55, 55).size(), 2u);
-    EXPECT_EQ(m_pTimeLine->GetInstances(1, 7, 40).size(), 1u);
-    EXPECT_EQ(m_pTimeLine->GetInstances(1, 6, 6).size(), 2u);
 }
 
 TEST_F(TimeLineTest, RowsHoldManyInstancesAndStayOrderedThroughMovesAndRemovals) {

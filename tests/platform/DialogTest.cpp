@@ -8,14 +8,7 @@
 #include "platform/ListBox.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QTest>
 #include <QTimer>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-using ::testing::ElementsAre;
 
 namespace {
 
@@ -25,10 +18,7 @@ constexpr DWORD kVisible = WS_CHILD | WS_VISIBLE;
 void RegisterTestDialog() {
     RegisterDialogTemplate(
         kTestDialog,
-        {"Property Editor Dialog",
-         169,
-         121,
-         WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+        {"Property Editor Dialog", 169, 121, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
          {{"STATIC", "List of properties :", -1, 7, 7, 57, 8, kVisible},
           {"LISTBOX", "", 1001, 7, 18, 95, 96, kVisible | LBS_SORT | LBS_NOTIFY | WS_VSCROLL},
           {"EDIT", "", 1002, 109, 29, 53, 12, kVisible | ES_AUTOHSCROLL | WS_TABSTOP},
@@ -49,7 +39,7 @@ public:
     CButton m_scripts;
     std::vector<std::string> m_log;
     std::function<void(TestDialog&)> m_onInit;
-    std::string m_valueAtOk;
+    std::function<void(UINT nID)> m_onCommand;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
@@ -72,17 +62,13 @@ protected:
         return TRUE;
     }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        m_log.push_back("WM_COMMAND " + std::to_string(LOWORD(wParam)) + " " + std::to_string(HIWORD(wParam)));
+        m_log.push_back(CommandEntry(wParam));
+        if (m_onCommand)
+            m_onCommand(LOWORD(wParam));
         return CDialog::OnCommand(wParam, lParam);
     }
     void OnSize(UINT, int cx, int cy) override {
         m_log.push_back("WM_SIZE " + std::to_string(cx) + " " + std::to_string(cy));
-    }
-    void OnOK() override {
-        String text;
-        m_value.GetWindowText(text);
-        m_valueAtOk = text.str();
-        CDialog::OnOK();
     }
 };
 
@@ -98,6 +84,16 @@ protected:
         FlushDeletes();
     }
     using Action = Automation::DialogAction;
+
+    // Runs the test dialog with a prepared Cancel, onInit acting on it once
+    // it is initialised, and answers what it logged.
+    std::vector<std::string> RunCancelled(std::function<void(TestDialog&)> onInit) {
+        Automation::Instance().QueueDialogAnswer(false, {});
+        TestDialog dialog;
+        dialog.m_onInit = std::move(onInit);
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        return dialog.m_log;
+    }
 };
 
 TEST_F(DialogTest, AnsweredDialogIsBuiltInitialisedActedOnAndClosed) {
@@ -105,20 +101,23 @@ TEST_F(DialogTest, AnsweredDialogIsBuiltInitialisedActedOnAndClosed) {
         true, {{Action::Select, 1001, "blue"}, {Action::Type, 1002, " 12 "}, {Action::Select, 1004, "Script2"},
                {Action::Click, 1003, ""}});
     TestDialog dialog;
+    String valueAtOk;
+    dialog.m_onCommand = [&](UINT nID) {
+        if (nID == IDOK)
+            dialog.m_value.GetWindowText(valueAtOk);
+    };
     EXPECT_EQ(dialog.DoModal(), IDOK);
     // The first size message arrives while the dialog is being created.
     EXPECT_THAT(dialog.m_log,
                 ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 1001 1", "WM_COMMAND 1002 768",
                             "WM_COMMAND 1004 1", "WM_COMMAND 1003 0", "WM_COMMAND 1 0"));
-    EXPECT_EQ(dialog.m_valueAtOk, " 12 ");
+    EXPECT_EQ(valueAtOk, " 12 ");
     EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
     EXPECT_EQ(dialog.m_list.GetSafeHwnd(), nullptr);
 }
 
 TEST_F(DialogTest, ControlsAreReachedByIdAndBoundMembersAnswerForThem) {
-    Automation::Instance().QueueDialogAnswer(false, {});
-    TestDialog dialog;
-    dialog.m_onInit = [](TestDialog& d) {
+    auto log = RunCancelled([](TestDialog& d) {
         EXPECT_EQ(d.GetDlgItem(1001), &d.m_list);
         EXPECT_EQ(d.GetDlgItem(1002), &d.m_value);
         EXPECT_EQ(d.GetDlgItem(4242), nullptr);
@@ -155,18 +154,14 @@ TEST_F(DialogTest, ControlsAreReachedByIdAndBoundMembersAnswerForThem) {
         d.m_scripts.ShowWindow(SW_HIDE);
         EXPECT_FALSE(d.m_scripts.GetWidget()->isVisibleTo(d.GetWidget()));
         EXPECT_FALSE(d.GetDlgItem(1006)->GetWidget()->isVisibleTo(d.GetWidget()));
-    };
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    });
     // Selections made by the program are not reported; text set in a
     // single-line edit is.
-    EXPECT_THAT(dialog.m_log, ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 1002 768",
-                                          "WM_COMMAND 2 0"));
+    EXPECT_THAT(log, ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 1002 768", "WM_COMMAND 2 0"));
 }
 
-TEST_F(DialogTest, AMultiLineEditCountsLinesAndSelectsByCharacterIndex) {
-    Automation::Instance().QueueDialogAnswer(false, {});
-    TestDialog dialog;
-    dialog.m_onInit = [](TestDialog& d) {
+TEST_F(DialogTest, AMultiLineEditCountsLinesAndANumberEditRefusesTypedLetters) {
+    auto log = RunCancelled([](TestDialog& d) {
         auto* pEdit = static_cast<CEdit*>(d.GetDlgItem(1005));
         pEdit->SetWindowText("first\nsecond line\nthird");
         EXPECT_EQ(pEdit->GetLineCount(), 3);
@@ -182,22 +177,15 @@ TEST_F(DialogTest, AMultiLineEditCountsLinesAndSelectsByCharacterIndex) {
         String text;
         pEdit->GetWindowText(text);
         EXPECT_EQ(text, "first\nsecond line\nthird");
-    };
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    // Text set in a multi-line edit by the program is not reported.
-    EXPECT_THAT(dialog.m_log, ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 2 0"));
-}
 
-TEST_F(DialogTest, ANumberEditRefusesTypedLetters) {
-    Automation::Instance().QueueDialogAnswer(false, {});
-    TestDialog dialog;
-    dialog.m_onInit = [](TestDialog& d) {
         QTest::keyClicks(d.GetDlgItem(1000)->GetWidget(), "1a2 3");
-        String text;
         d.GetDlgItemText(1000, text);
         EXPECT_EQ(text, "123");
-    };
-    dialog.DoModal();
+    });
+    // Text set in a multi-line edit by the program is not reported; what a
+    // person types is, once for each accepted key.
+    EXPECT_THAT(log, ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 1000 768", "WM_COMMAND 1000 768",
+                                 "WM_COMMAND 1000 768", "WM_COMMAND 2 0"));
 }
 
 TEST_F(DialogTest, InSessionModeAnUnansweredDialogIsCancelledUnseen) {
@@ -207,28 +195,20 @@ TEST_F(DialogTest, InSessionModeAnUnansweredDialogIsCancelledUnseen) {
     EXPECT_TRUE(dialog.m_log.empty());
 }
 
-TEST_F(DialogTest, AnOkThatIsDisabledCancelsTheAnsweredDialog) {
-    Automation::Instance().QueueDialogAnswer(true, {});
-    TestDialog dialog;
-    dialog.m_onInit = [](TestDialog& d) { d.GetDlgItem(IDOK)->EnableWindow(FALSE); };
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_THAT(TVK::GetDebugger()->GetLines(), testing::Contains(testing::HasSubstr("OK is disabled")));
-}
-
-TEST_F(DialogTest, ActionsOnMissingControlsOrEntriesAndUnknownTemplatesAreReported) {
+TEST_F(DialogTest, AnswersThatCannotBeCarriedOutAndUnknownTemplatesAreReported) {
+    using testing::HasSubstr;
     Automation::Instance().QueueDialogAnswer(
         true, {{Action::Type, 4242, "x"}, {Action::Select, 1001, "Gamma"}, {Action::Click, 1002, ""}});
-    TestDialog dialog;
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    const auto& lines = TVK::GetDebugger()->GetLines();
-    EXPECT_THAT(lines, testing::Contains(testing::HasSubstr("has no control 4242")));
-    EXPECT_THAT(lines, testing::Contains(testing::HasSubstr("control 1001 has no entry \"Gamma\"")));
-    EXPECT_THAT(lines, testing::Contains(testing::HasSubstr("control 1002 is not a button")));
-
-    // So is a template that cannot be shown.
-    CDialog unknown(4711);
-    EXPECT_EQ(unknown.DoModal(), -1);
-    EXPECT_THAT(TVK::GetDebugger()->GetLines(), testing::Contains(testing::HasSubstr("no dialog resource 4711")));
+    EXPECT_EQ(TestDialog().DoModal(), IDOK);
+    // An OK that is disabled cancels the answered dialog.
+    Automation::Instance().QueueDialogAnswer(true, {});
+    TestDialog disabled;
+    disabled.m_onInit = [](TestDialog& d) { d.GetDlgItem(IDOK)->EnableWindow(FALSE); };
+    EXPECT_EQ(disabled.DoModal(), IDCANCEL);
+    EXPECT_EQ(CDialog(4711).DoModal(), -1);
+    EXPECT_THAT(TVK::GetDebugger()->GetLines(), testing::IsSupersetOf({
+        HasSubstr("has no control 4242"), HasSubstr("control 1001 has no entry \"Gamma\""),
+        HasSubstr("control 1002 is not a button"), HasSubstr("OK is disabled"), HasSubstr("no dialog resource 4711")}));
 }
 
 TEST_F(DialogTest, APersonsEnterPressesTheDefaultButtonAndEscCancels) {
@@ -247,23 +227,16 @@ TEST_F(DialogTest, APersonsEnterPressesTheDefaultButtonAndEscCancels) {
 }
 
 TEST_F(DialogTest, ANestedDialogTakesTheNextAnswer) {
-    class Outer : public TestDialog {
-    protected:
-        BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-            if (LOWORD(wParam) == 1003) {
-                TestDialog inner;
-                m_nInnerResult = inner.DoModal();
-            }
-            return TestDialog::OnCommand(wParam, lParam);
-        }
-
-    public:
-        INT_PTR m_nInnerResult = 0;
-    } outer;
+    TestDialog outer;
+    INT_PTR nInnerResult = 0;
+    outer.m_onCommand = [&](UINT nID) {
+        if (nID == 1003)
+            nInnerResult = TestDialog().DoModal();
+    };
     Automation::Instance().QueueDialogAnswer(true, {{Action::Click, 1003, ""}});
     Automation::Instance().QueueDialogAnswer(false, {});
     EXPECT_EQ(outer.DoModal(), IDOK);
-    EXPECT_EQ(outer.m_nInnerResult, IDCANCEL);
+    EXPECT_EQ(nInnerResult, IDCANCEL);
 }
 
 } // namespace

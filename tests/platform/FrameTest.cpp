@@ -8,12 +8,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
-#include <QTest>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-using ::testing::ElementsAre;
 
 namespace {
 
@@ -25,31 +19,25 @@ public:
         : m_pLog(pLog), m_nCreateResult(nCreateResult) {}
     ~ViewFrame() override { m_pLog->push_back("frame deleted"); }
 
-    RecordingWnd* m_pView = nullptr;
+    RecordingWnd m_view;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override {
         m_pLog->push_back("frame WM_CREATE");
         if (CMDIChildWnd::OnCreate(lpCreateStruct) == -1 || m_nCreateResult == -1)
             return -1;
-        m_pView = new RecordingWnd;
         CRect client;
         GetClientRect(&client);
-        m_pView->Make(WS_CHILD | WS_VISIBLE, client, this);
-        return 0;
+        return m_view.Make(WS_CHILD | WS_VISIBLE, client, this) ? 0 : -1;
     }
     void OnSize(UINT nType, int cx, int cy) override {
         CMDIChildWnd::OnSize(nType, cx, cy);
-        if (m_pView)
-            m_pView->MoveWindow(0, 0, cx, cy);
+        if (m_view.GetSafeHwnd())
+            m_view.MoveWindow(0, 0, cx, cy);
     }
+    // The view, a child window, is destroyed with the frame.
     void OnDestroy() override {
         m_pLog->push_back("frame WM_DESTROY");
-        if (m_pView) {
-            m_pView->DestroyWindow();
-            delete m_pView;
-            m_pView = nullptr;
-        }
         CMDIChildWnd::OnDestroy();
     }
     void OnClose() override {
@@ -77,9 +65,9 @@ protected:
         FlushDeletes();
     }
 
-    ViewFrame* OpenFrame(const char* title, DWORD dwStyle = 0x00CF0000) {
+    ViewFrame* OpenFrame(const char* title) {
         auto* pFrame = new ViewFrame(&m_log);
-        if (!pFrame->LoadFrame(103, dwStyle, nullptr, nullptr))
+        if (!pFrame->LoadFrame(103, 0x00CF0000, nullptr, nullptr))
             return nullptr;
         pFrame->SetTitle(title);
         pFrame->ShowWindow(SW_RESTORE);
@@ -100,14 +88,7 @@ TEST_F(FrameTest, TheFirstMainFrameIsTheMainWindowWithAMenuBarAndStatusBar) {
     EXPECT_EQ(m_pMain->GetMainWindow()->windowTitle(), "Corvane");
 }
 
-TEST_F(FrameTest, DestroyingTheMainFrameDestroysItsChildFramesAndForgetsIt) {
-    ASSERT_NE(OpenFrame("Camera"), nullptr);
-    m_pMain->DestroyWindow();
-    EXPECT_THAT(m_log, ElementsAre("frame WM_CREATE", "frame WM_DESTROY", "frame deleted"));
-    EXPECT_EQ(AfxGetMainWnd(), nullptr);
-}
-
-TEST_F(FrameTest, ALoadedChildFrameIsAHiddenSubWindowWithARealClientSize) {
+TEST_F(FrameTest, ALoadedChildFrameIsAHiddenSubWindowWithARealClientSizeAndItsOwnCaption) {
     auto* pFrame = new ViewFrame(&m_log);
     ASSERT_TRUE(pFrame->LoadFrame(105, 0x06FF0000, nullptr, nullptr));
     QMdiSubWindow* sub = pFrame->GetSubWindow();
@@ -120,7 +101,7 @@ TEST_F(FrameTest, ALoadedChildFrameIsAHiddenSubWindowWithARealClientSize) {
     EXPECT_GT(client.Height(), 0);
     // The view was laid out over the client area before anything was shown.
     CRect view;
-    pFrame->m_pView->GetClientRect(&view);
+    pFrame->m_view.GetClientRect(&view);
     EXPECT_EQ(view, client);
 
     pFrame->SetTitle("Time Line");
@@ -134,6 +115,16 @@ TEST_F(FrameTest, ALoadedChildFrameIsAHiddenSubWindowWithARealClientSize) {
     // The scroll bars of the style lie inside the frame's widget.
     EXPECT_EQ(pFrame->GetWidget()->width() - 16, client.Width());
     EXPECT_EQ(pFrame->GetWidget()->height() - 16, client.Height());
+
+    // The caption belongs to the frame, the client area to the view.
+    QPoint caption = sub->mapToGlobal(QPoint(sub->width() / 2, 4));
+    EXPECT_EQ(WindowFromPoint(CPoint(caption.x(), caption.y())), pFrame);
+    CPoint inView(5, 5);
+    pFrame->m_view.ClientToScreen(&inView);
+    EXPECT_EQ(WindowFromPoint(inView), &pFrame->m_view);
+    String title;
+    pFrame->GetWindowText(title);
+    EXPECT_EQ(title, "Time Line");
 }
 
 TEST_F(FrameTest, ActivatingAFrameMakesItTheActiveChildAndRestoresIt) {
@@ -159,11 +150,11 @@ TEST_F(FrameTest, EachViewPaintsBeforeTheNextIsUpdated) {
     ASSERT_TRUE(pFirst && pSecond);
     FlushDeletes();
     std::vector<std::string> order;
-    pFirst->m_pView->m_onPaint = [&] { order.push_back("Top"); };
-    pSecond->m_pView->m_onPaint = [&] { order.push_back("Front"); };
+    pFirst->m_view.m_onPaint = [&] { order.push_back("Top"); };
+    pSecond->m_view.m_onPaint = [&] { order.push_back("Front"); };
     for (ViewFrame* pFrame : {pSecond, pFirst}) {
-        pFrame->m_pView->InvalidateRect(nullptr, TRUE);
-        pFrame->m_pView->UpdateWindow();
+        pFrame->m_view.InvalidateRect(nullptr, TRUE);
+        pFrame->m_view.UpdateWindow();
         order.push_back("updated");
     }
     EXPECT_THAT(order, ElementsAre("Front", "updated", "Top", "updated"));
@@ -175,7 +166,7 @@ TEST_F(FrameTest, AMinimisedFrameHasAnEmptyClientAreaAndAResizedOneResizesItsVie
     CRect before;
     pFrame->GetClientRect(&before);
     std::vector<std::string> sizes;
-    pFrame->m_pView->m_onSize = [&](int cx, int cy) { sizes.push_back(std::to_string(cx) + "x" + std::to_string(cy)); };
+    pFrame->m_view.m_onSize = [&](int cx, int cy) { sizes.push_back(std::to_string(cx) + "x" + std::to_string(cy)); };
     pFrame->GetSubWindow()->showMinimized();
     CRect client;
     pFrame->GetClientRect(&client);
@@ -190,13 +181,13 @@ TEST_F(FrameTest, AMinimisedFrameHasAnEmptyClientAreaAndAResizedOneResizesItsVie
     sub->resize(sub->size() + QSize(40, 30));
     CRect view;
     pFrame->GetClientRect(&client);
-    pFrame->m_pView->GetClientRect(&view);
+    pFrame->m_view.GetClientRect(&view);
     EXPECT_EQ(view, client);
     EXPECT_EQ(client.Width(), before.Width() + 40);
     EXPECT_EQ(client.Width(), pFrame->GetWidget()->width());
 }
 
-TEST_F(FrameTest, ClosingTheSubWindowDestroysAndDeletesTheFrame) {
+TEST_F(FrameTest, ClosingTheSubWindowOrTheMainFrameDestroysAndDeletesTheChildFrames) {
     ViewFrame* pFrame = OpenFrame("Front");
     ASSERT_NE(pFrame, nullptr);
     QPointer<QMdiSubWindow> sub = pFrame->GetSubWindow();
@@ -207,34 +198,25 @@ TEST_F(FrameTest, ClosingTheSubWindowDestroysAndDeletesTheFrame) {
     EXPECT_TRUE(m_pMain->GetMDIArea()->subWindowList().isEmpty());
     FlushDeletes();
     EXPECT_TRUE(sub.isNull());
+
+    ASSERT_NE(OpenFrame("Camera"), nullptr);
+    m_log.clear();
+    m_pMain->DestroyWindow();
+    EXPECT_THAT(m_log, ElementsAre("frame WM_DESTROY", "frame deleted"));
+    EXPECT_EQ(AfxGetMainWnd(), nullptr);
 }
 
-TEST_F(FrameTest, AFrameNeedsAMainWindow) {
+TEST_F(FrameTest, AFrameNeedsAMainWindowAndOneThatRefusesCreationDeletesItself) {
+    auto* pRefusing = new ViewFrame(&m_log, -1);
+    EXPECT_FALSE(pRefusing->LoadFrame(104, 0x06EF0000, nullptr, nullptr));
+    EXPECT_THAT(m_log, ElementsAre("frame WM_CREATE", "frame WM_DESTROY", "frame deleted"));
+
     m_pMain->DestroyWindow();
     FlushDeletes();
+    m_log.clear();
     ViewFrame frame(&m_log);
     EXPECT_FALSE(frame.LoadFrame(103, 0x00CF0000, nullptr, nullptr));
     EXPECT_TRUE(m_log.empty());
-}
-
-TEST_F(FrameTest, AFrameThatRefusesCreationDeletesItself) {
-    auto* pFrame = new ViewFrame(&m_log, -1);
-    EXPECT_FALSE(pFrame->LoadFrame(104, 0x06EF0000, nullptr, nullptr));
-    EXPECT_THAT(m_log, ElementsAre("frame WM_CREATE", "frame WM_DESTROY", "frame deleted"));
-}
-
-TEST_F(FrameTest, TheFrameCaptionBelongsToTheFrame) {
-    ViewFrame* pFrame = OpenFrame("Time Line");
-    ASSERT_NE(pFrame, nullptr);
-    QMdiSubWindow* sub = pFrame->GetSubWindow();
-    QPoint caption = sub->mapToGlobal(QPoint(sub->width() / 2, 4));
-    EXPECT_EQ(WindowFromPoint(CPoint(caption.x(), caption.y())), pFrame);
-    CPoint inView(5, 5);
-    pFrame->m_pView->ClientToScreen(&inView);
-    EXPECT_EQ(WindowFromPoint(inView), pFrame->m_pView);
-    String title;
-    WindowFromPoint(CPoint(caption.x(), caption.y()))->GetWindowText(title);
-    EXPECT_EQ(title, "Time Line");
 }
 
 } // namespace

@@ -1,41 +1,14 @@
-#include "PlatformTestSupport.h"
-#include "platform/MDIFrameWnd.h"
-#include "platform/Menu.h"
+#include "CommandFrame.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QTest>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-using ::testing::ElementsAre;
 
 namespace {
-
-// A main window that writes down its commands and menu messages.
-class MainFrame : public CMDIFrameWnd {
-public:
-    std::vector<std::string> m_log;
-
-protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM) override {
-        m_log.push_back("WM_COMMAND " + std::to_string(LOWORD(wParam)));
-        return TRUE;
-    }
-    void OnInitMenuPopup(HMENU hPopupMenu, UINT nIndex, BOOL) override {
-        m_log.push_back("WM_INITMENUPOPUP " + std::to_string(nIndex) + " " +
-                        std::to_string(GetMenuItemCount(hPopupMenu)));
-    }
-    void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU) override {
-        m_log.push_back("WM_MENUSELECT " + std::to_string(nItemID) + " " + std::to_string(nFlags));
-    }
-};
 
 class MenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_pMain = new MainFrame;
+        m_pMain = new CommandFrame;
         ASSERT_TRUE(m_pMain->LoadFrame(128));
         m_pMain->ShowWindow(SW_SHOW);
         m_hBar = GetMenu(m_pMain);
@@ -63,7 +36,7 @@ protected:
         return hPopup;
     }
 
-    MainFrame* m_pMain = nullptr;
+    CommandFrame* m_pMain = nullptr;
     HMENU m_hBar = nullptr;
 };
 
@@ -133,13 +106,17 @@ TEST_F(MenuTest, EnableAndCheckFindItemsInSubmenus) {
     EXPECT_EQ(GetMenuState(m_hBar, 999, MF_BYCOMMAND), static_cast<UINT>(-1));
 }
 
-TEST_F(MenuTest, ChoosingAnItemSendsItsCommandToTheMainWindow) {
+TEST_F(MenuTest, ChoosingAnItemSendsItsCommandToTheMainWindowButItsShortcutTextIsNotBound) {
     HMENU hFile = AddPopup(m_hBar, static_cast<UINT>(-1), "&File");
     AppendMenuA(hFile, MF_STRING | MF_CHECKED, 130, "&Save\tCtrl+S");
     AppendMenuA(m_hBar, MF_STRING, 131, "Top level");
+    m_pMain->GetWidget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_pMain->GetWidget()));
+    QTest::keyClick(m_pMain->GetWidget()->windowHandle(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(GetMenuItemAction(hFile, 0)->shortcut().isEmpty());
     GetMenuItemAction(hFile, 0)->trigger();
     GetMenuItemAction(m_hBar, 1)->trigger();
-    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_COMMAND 130", "WM_COMMAND 131"));
+    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_COMMAND 130 0", "WM_COMMAND 131 0"));
     // Choosing an item does not change its check mark.
     EXPECT_EQ(GetMenuState(hFile, 0, MF_BYPOSITION), MF_CHECKED);
 }
@@ -157,32 +134,17 @@ TEST_F(MenuTest, APopupAsksItsOwnerBeforeItOpensAndReportsHighlighting) {
                 ElementsAre("WM_INITMENUPOPUP 1 1", "WM_MENUSELECT 140 0", "WM_MENUSELECT 0 65535"));
 }
 
-TEST_F(MenuTest, TheShortcutTextIsNotBound) {
-    HMENU hView = AddPopup(m_hBar, static_cast<UINT>(-1), "&View");
-    AppendMenuA(hView, MF_STRING, 150, "Camera\tCtrl+Q");
-    m_pMain->GetWidget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m_pMain->GetWidget()));
-    QTest::keyClick(m_pMain->GetWidget()->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_TRUE(m_pMain->m_log.empty());
-    EXPECT_TRUE(GetMenuItemAction(hView, 0)->shortcut().isEmpty());
-}
-
-TEST_F(MenuTest, DestroyedMenusAreRefusedEverywhere) {
-    HMENU hPopup = CreatePopupMenu();
-    EXPECT_TRUE(DestroyMenu(hPopup));
-    EXPECT_FALSE(DestroyMenu(hPopup));
-    EXPECT_EQ(GetMenuItemCount(hPopup), -1);
-    EXPECT_FALSE(AppendMenuA(hPopup, MF_STRING, 1, "x"));
-    EXPECT_FALSE(InsertMenuA(m_hBar, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(hPopup), "x"));
-    EXPECT_EQ(GetMenuItemCount(m_hBar), 0);
-    EXPECT_EQ(GetMenu(nullptr), nullptr);
-}
-
-TEST_F(MenuTest, DestroyingAMenuRemovesItsItemFromTheBar) {
+TEST_F(MenuTest, DestroyedMenusAreRefusedEverywhereAndLeaveTheBar) {
     HMENU hHelp = AddPopup(m_hBar, static_cast<UINT>(-1), "&Help");
     AppendMenuA(hHelp, MF_STRING, 160, "&About");
     EXPECT_TRUE(DestroyMenu(hHelp));
     EXPECT_EQ(GetMenuItemCount(m_hBar), 0);
+    EXPECT_FALSE(DestroyMenu(hHelp));
+    EXPECT_EQ(GetMenuItemCount(hHelp), -1);
+    EXPECT_FALSE(AppendMenuA(hHelp, MF_STRING, 1, "x"));
+    EXPECT_FALSE(InsertMenuA(m_hBar, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(hHelp), "x"));
+    EXPECT_EQ(GetMenuItemCount(m_hBar), 0);
+    EXPECT_EQ(GetMenu(nullptr), nullptr);
 }
 
 } // namespace

@@ -5,8 +5,14 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPoint>
+#include <QTest>
 #include <QWidget>
 #include <QWindow>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
 
 // Runs pending events, then deletes what was scheduled for deletion.
 inline void FlushDeletes() {
@@ -23,4 +29,9 @@ inline QPoint WindowPointOf(const CWnd& wnd, POINT client) {
     POINT screen = client;
     wnd.ClientToScreen(&screen);
     return wnd.GetWidget()->window()->mapFromGlobal(QPoint(screen.x, screen.y));
+}
+
+// How the recording windows write down WM_COMMAND: "WM_COMMAND id code".
+inline std::string CommandEntry(WPARAM wParam) {
+    return "WM_COMMAND " + std::to_string(LOWORD(wParam)) + " " + std::to_string(HIWORD(wParam));
 }

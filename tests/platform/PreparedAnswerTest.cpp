@@ -12,9 +12,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 namespace {
 
 const char* const kFilter = "Corvane Projects (*.qmx)|*.qmx|All Files (*.*)|*.*||";
@@ -31,6 +28,14 @@ protected:
     void Touch(const std::string& path) {
         QFile file(QString::fromStdString(path));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    // A file dialog given a queued answer: its result and the path it chose.
+    using Answer = std::pair<INT_PTR, std::string>;
+    Answer AskFile(std::optional<std::string> answer, BOOL bOpen, DWORD dwFlags = 0) {
+        m_automation.QueueFileAnswer(std::move(answer));
+        CFileDialog dialog(bOpen, "qmx", nullptr, OFN_HIDEREADONLY | dwFlags, kFilter);
+        INT_PTR nResult = dialog.DoModal();
+        return {nResult, dialog.GetPathName().str()};
     }
 
     Automation& m_automation = Automation::Instance();
@@ -71,65 +76,42 @@ TEST_F(PreparedAnswerTest, OutsideSessionModeABoxIsAskedOfAPerson) {
 }
 
 TEST_F(PreparedAnswerTest, AFileDialogTakesTheQueuedPathAndAddsTheDefaultExtension) {
-    std::string backslashed = PathIn("a.qmx");
-    std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
     m_automation.QueueFileAnswer(PathIn("tour"));
-    m_automation.QueueFileAnswer(PathIn("notes.txt"));
-    m_automation.QueueFileAnswer(backslashed);
-    m_automation.QueueFileAnswer(std::nullopt);
     CFileDialog save(FALSE, "qmx", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter);
     ASSERT_EQ(save.DoModal(), IDOK);
     EXPECT_EQ(save.GetPathName(), PathIn("tour.qmx").c_str());
     EXPECT_EQ(save.GetFileName(), "tour.qmx");
     EXPECT_EQ(save.GetFileExt(), "qmx");
-    CFileDialog open(TRUE, "qmx", nullptr, OFN_HIDEREADONLY, kFilter);
-    ASSERT_EQ(open.DoModal(), IDOK);
-    EXPECT_EQ(open.GetPathName(), PathIn("notes.txt").c_str());
+    EXPECT_EQ(AskFile(PathIn("notes.txt"), TRUE), (Answer{IDOK, PathIn("notes.txt")}));
     // Backslashes in a path mean slashes.
-    CFileDialog windowsPath(TRUE, "qmx", nullptr, OFN_HIDEREADONLY, kFilter);
-    ASSERT_EQ(windowsPath.DoModal(), IDOK);
-    EXPECT_EQ(windowsPath.GetPathName(), PathIn("a.qmx").c_str());
-    CFileDialog cancelled(TRUE, "qmx", nullptr, OFN_HIDEREADONLY, kFilter);
-    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
-    EXPECT_EQ(cancelled.GetPathName(), "");
+    std::string backslashed = PathIn("a.qmx");
+    std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
+    EXPECT_EQ(AskFile(backslashed, TRUE), (Answer{IDOK, PathIn("a.qmx")}));
+    EXPECT_EQ(AskFile(std::nullopt, TRUE), (Answer{IDCANCEL, ""}));
 }
 
-TEST_F(PreparedAnswerTest, ReplacingAnExistingFileIsAskedFirst) {
+TEST_F(PreparedAnswerTest, ReplacingAnExistingOrOpeningAMissingFileIsAskedOnlyWhenFlagged) {
     std::string path = PathIn("old.qmx");
     Touch(path);
-    m_automation.QueueFileAnswer(path);
     m_automation.QueueMessageAnswer(IDYES);
-    CFileDialog accepted(FALSE, "qmx", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter);
-    EXPECT_EQ(accepted.DoModal(), IDOK);
-    ASSERT_EQ(m_automation.GetMessages().size(), 1u);
-    EXPECT_EQ(m_automation.GetMessages()[0].text, path + " already exists.\nDo you want to replace it?");
-
-    // The prompt's default is No: a session without an answer keeps the file.
-    m_automation.SetSessionMode(true);
-    m_automation.QueueFileAnswer(path);
-    CFileDialog refused(FALSE, "qmx", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter);
-    EXPECT_EQ(refused.DoModal(), IDCANCEL);
-    EXPECT_EQ(m_automation.GetMessages().back().answer, IDNO);
-
-    // Without the flag nothing is asked.
-    m_automation.QueueFileAnswer(path);
-    CFileDialog silent(FALSE, "qmx", nullptr, OFN_HIDEREADONLY, kFilter);
-    EXPECT_EQ(silent.DoModal(), IDOK);
-    EXPECT_EQ(m_automation.GetMessages().size(), 2u);
-}
-
-TEST_F(PreparedAnswerTest, AFileThatMustExistIsCheckedOnlyWhenAskedFor) {
+    EXPECT_EQ(AskFile(path, FALSE, OFN_OVERWRITEPROMPT).first, IDOK);
     std::string missing = PathIn("missing.qmx");
-    m_automation.QueueFileAnswer(missing);
     m_automation.QueueMessageAnswer(IDOK);
-    CFileDialog strict(TRUE, "qmx", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kFilter);
-    EXPECT_EQ(strict.DoModal(), IDCANCEL);
-    ASSERT_EQ(m_automation.GetMessages().size(), 1u);
-    EXPECT_EQ(m_automation.GetMessages()[0].text, missing + "\nFile not found.\nCheck the file name and try again.");
+    EXPECT_EQ(AskFile(missing, TRUE, OFN_FILEMUSTEXIST).first, IDCANCEL);
+    const auto& messages = m_automation.GetMessages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, path + " already exists.\nDo you want to replace it?");
+    EXPECT_EQ(messages[1].text, missing + "\nFile not found.\nCheck the file name and try again.");
 
-    m_automation.QueueFileAnswer(missing);
-    CFileDialog lenient(TRUE, "qmx", nullptr, OFN_HIDEREADONLY, kFilter);
-    EXPECT_EQ(lenient.DoModal(), IDOK);
+    // Without the flags nothing is asked.
+    EXPECT_EQ(AskFile(path, FALSE).first, IDOK);
+    EXPECT_EQ(AskFile(missing, TRUE).first, IDOK);
+    EXPECT_EQ(messages.size(), 2u);
+
+    // The replace prompt's default is No: a session without an answer keeps the file.
+    m_automation.SetSessionMode(true);
+    EXPECT_EQ(AskFile(path, FALSE, OFN_OVERWRITEPROMPT).first, IDCANCEL);
+    EXPECT_EQ(messages.back().answer, IDNO);
 }
 
 TEST_F(PreparedAnswerTest, ClearDropsAnswersAndRecords) {

@@ -18,12 +18,6 @@ public:
     std::function<void(UINT, UINT)> m_onVScroll;
     std::function<void(UINT, CPoint)> m_onLButtonDown;
     int m_nCreateResult = 0;
-    int* m_pDestroyedFlag = nullptr;
-
-    ~RecordingWnd() override {
-        if (m_pDestroyedFlag)
-            *m_pDestroyedFlag = 1;
-    }
 
     std::vector<std::string> Take() { return std::exchange(m_log, {}); }
 
