@@ -20,7 +20,8 @@ CommandLine CommandLine::Parse(int argc, const char* const* argv) {
         } else if (argument.starts_with("-")) {
             throw std::invalid_argument("unknown option " + std::string(argument));
         } else if (line.projectPath) {
-            throw std::invalid_argument("only one project may be given, not also " + std::string(argument));
+            throw std::invalid_argument("only one project may be given, not also " +
+                                        std::string(argument));
         } else {
             line.projectPath = std::string(argument);
         }

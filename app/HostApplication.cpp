@@ -13,7 +13,9 @@
 
 HostApplication::HostApplication() = default;
 
-HostApplication::~HostApplication() { Shutdown(); }
+HostApplication::~HostApplication() {
+    Shutdown();
+}
 
 void HostApplication::Start(const std::string& pluginFolder, bool manualTiming) {
     m_bStarted = true;
@@ -26,14 +28,17 @@ void HostApplication::Start(const std::string& pluginFolder, bool manualTiming) 
     // The model's services must be published before any plug-in initialises.
     m_pModel = std::make_unique<ProjectModel>();
     m_pModel->SetManualTiming(manualTiming);
-    m_pModel->SetFrameChangeListener([this](int newFrame, int oldFrame) { m_plugins.OnFrameChange(newFrame, oldFrame); });
+    m_pModel->SetFrameChangeListener(
+        [this](int newFrame, int oldFrame) { m_plugins.OnFrameChange(newFrame, oldFrame); });
     m_pModel->Publish(GetSharedObjects());
 
     m_plugins.LoadPluginFolder(pluginFolder);
     m_plugins.Start();
 }
 
-MainFrame* HostApplication::GetMainFrame() const { return dynamic_cast<MainFrame*>(AfxGetMainWnd()); }
+MainFrame* HostApplication::GetMainFrame() const {
+    return dynamic_cast<MainFrame*>(AfxGetMainWnd());
+}
 
 void HostApplication::Shutdown() {
     if (!m_bStarted)

@@ -12,7 +12,7 @@ class ProjectModel;
 // plug-ins, started in the order the plug-ins rely on and shut down in
 // reverse. Needs a QApplication.
 class HostApplication {
-public:
+  public:
     HostApplication();
     ~HostApplication();
     HostApplication(const HostApplication&) = delete;
@@ -32,7 +32,7 @@ public:
     ProjectModel* GetModel() const { return m_pModel.get(); }
     PluginHost& GetPlugins() { return m_plugins; }
 
-private:
+  private:
     std::unique_ptr<ProjectModel> m_pModel;
     PluginHost m_plugins;
     bool m_bStarted = false;

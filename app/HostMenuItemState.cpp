@@ -5,7 +5,8 @@
 #include <QAction>
 
 void HostMenuItemState::SetCheck(bool checked) {
-    CheckMenuItem(m_hMenu, static_cast<UINT>(m_nPosition), MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(m_hMenu, static_cast<UINT>(m_nPosition),
+                  MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void HostMenuItemState::SetText(const char* text) {
@@ -14,5 +15,6 @@ void HostMenuItemState::SetText(const char* text) {
 }
 
 void HostMenuItemState::Enable(bool enabled) {
-    EnableMenuItem(m_hMenu, static_cast<UINT>(m_nPosition), MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(m_hMenu, static_cast<UINT>(m_nPosition),
+                   MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
 }

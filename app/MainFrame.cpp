@@ -7,9 +7,9 @@
 #include "host/MenuManager.h"
 
 #include "platform/Keyboard.h"
-#include "platform/MessageBox.h"
 #include "platform/MDIChildWnd.h"
 #include "platform/Menu.h"
+#include "platform/MessageBox.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -44,7 +44,9 @@ HMENU AppendPopup(HMENU hBar, const char* text) {
     return hPopup;
 }
 
-Pointer<MenuManager> FindMenuManager() { return FindSharedService<MenuManager>("Menu Manager", "MenuManager"); }
+Pointer<MenuManager> FindMenuManager() {
+    return FindSharedService<MenuManager>("Menu Manager", "MenuManager");
+}
 
 // Qt shows a menu's tool tips only when the menu asks for them.
 void ShowToolTipsOf(QAction* action) {
@@ -139,8 +141,9 @@ void MainFrame::UpdatePopupState(HMENU hPopup) {
         if (IsHostCommand(nID))
             UpdateHostItem(hPopup, position, nID);
         else if (manager && nID >= kFirstPluginCommand)
-            manager->UpdateCommandUI(static_cast<int>(nID),
-                                     Pointer<MenuItemState>(new HostMenuItemState(hPopup, position)));
+            manager->UpdateCommandUI(
+                static_cast<int>(nID),
+                Pointer<MenuItemState>(new HostMenuItemState(hPopup, position)));
     }
 }
 
@@ -180,7 +183,8 @@ void MainFrame::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu) {
     for (int position = 0; position < count; ++position) {
         QAction* action = GetMenuItemAction(hSysMenu, position);
         if (action && GetMenuItemID(hSysMenu, position) == nItemID) {
-            action->setToolTip(QString::fromStdString(feed == std::string::npos ? "" : prompt.substr(feed + 1)));
+            action->setToolTip(
+                QString::fromStdString(feed == std::string::npos ? "" : prompt.substr(feed + 1)));
             ShowToolTipsOf(action);
         }
     }

@@ -22,7 +22,7 @@ inline constexpr UINT ID_VIEW_STATUS_BAR = 0xE801;
 // before the focused window sees it. Without those services routing simply
 // does nothing.
 class MainFrame : public CMDIFrameWnd {
-public:
+  public:
     static constexpr UINT kFirstPluginCommand = 101;
 
     // Makes and shows the window titled "Corvane" with the menus "&File"
@@ -38,13 +38,13 @@ public:
     // The child frame with exactly that title, or null.
     CMDIChildWnd* FindChildFrame(const std::string& title) const;
 
-protected:
+  protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnInitMenuPopup(HMENU hPopupMenu, UINT nIndex, BOOL bSysMenu) override;
     void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu) override;
     void OnDestroy() override;
 
-private:
+  private:
     void BuildMenus();
     // Asks the state of every command item of a popup, as before it opens.
     void UpdatePopupState(HMENU hPopup);

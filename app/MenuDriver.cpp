@@ -69,8 +69,10 @@ MenuDriver::Item MenuDriver::FindCommand(const std::vector<std::string>& texts) 
             continue;
         }
         if (hPopup)
-            throw std::runtime_error("menu item " + Quoted(texts[index]) + " is a submenu, not a command");
-        if (GetMenuState(hMenu, static_cast<UINT>(position), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED))
+            throw std::runtime_error("menu item " + Quoted(texts[index]) +
+                                     " is a submenu, not a command");
+        if (GetMenuState(hMenu, static_cast<UINT>(position), MF_BYPOSITION) &
+            (MF_GRAYED | MF_DISABLED))
             throw std::runtime_error("menu item " + Quoted(texts[index]) + " is disabled");
         return {hMenu, position};
     }

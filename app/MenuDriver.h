@@ -11,7 +11,7 @@ class MainFrame;
 // that its items' state is brought up to date) before its items are read or
 // chosen.
 class MenuDriver {
-public:
+  public:
     struct Item {
         HMENU hMenu;
         int nPosition;
@@ -34,6 +34,6 @@ public:
     // The first item with exactly that text, or -1.
     static int FindItem(HMENU hMenu, const std::string& text);
 
-private:
+  private:
     MainFrame& m_frame;
 };

@@ -30,16 +30,18 @@ PluginHost::~PluginHost() {
 void PluginHost::LoadPluginFolder(const std::string& folder) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) {
-        TVK::GetDebugger()->PrintError("No plug-in folder %s; starting without plug-ins\n", folder.c_str());
+        TVK::GetDebugger()->PrintError("No plug-in folder %s; starting without plug-ins\n",
+                                       folder.c_str());
         return;
     }
     for (const std::string& path : GetPluginManager()->LoadFolder(folder)) {
-        auto list = reinterpret_cast<PluginListFunction>(GetPluginManager()->GetSymbol(path, "GetAuthoringPluginList"));
+        auto list = reinterpret_cast<PluginListFunction>(
+            GetPluginManager()->GetSymbol(path, "GetAuthoringPluginList"));
         size_t before = m_plugins.size();
         if (list)
             CreatePlugins(list());
-        TVK::GetDebugger()->Print("Loaded plug-in library %s: %zu authoring plug-ins\n", path.c_str(),
-                                  m_plugins.size() - before);
+        TVK::GetDebugger()->Print("Loaded plug-in library %s: %zu authoring plug-ins\n",
+                                  path.c_str(), m_plugins.size() - before);
     }
 }
 
@@ -54,7 +56,8 @@ void PluginHost::CreatePlugins(const char* list) {
         try {
             Pointer<BasePlugin> plugin = GetPluginManager()->CreateDynamicPlugin(String(name));
             if (!plugin) {
-                TVK::GetDebugger()->PrintError("Class %s is not a plug-in; skipped\n", name.c_str());
+                TVK::GetDebugger()->PrintError("Class %s is not a plug-in; skipped\n",
+                                               name.c_str());
                 continue;
             }
             // A single-instance class listed twice answers its one object again.
@@ -130,8 +133,9 @@ void PluginHost::InitializeInDependencyOrder() {
                 }
             }
             if (!found && !IsProvided(name))
-                TVK::GetDebugger()->PrintError("Plug-in %s requires the interface %s, which nothing provides\n",
-                                               ClassNameOf(self).c_str(), name.c_str());
+                TVK::GetDebugger()->PrintError(
+                    "Plug-in %s requires the interface %s, which nothing provides\n",
+                    ClassNameOf(self).c_str(), name.c_str());
         }
     }
 

@@ -14,7 +14,7 @@
 // published, handed the class records and initialised so that every service a
 // plug-in requires is initialised before it; shut down in reverse.
 class PluginHost {
-public:
+  public:
     PluginHost() = default;
     PluginHost(const PluginHost&) = delete;
     PluginHost& operator=(const PluginHost&) = delete;
@@ -42,7 +42,7 @@ public:
 
     const std::vector<Pointer<BasePlugin>>& GetPlugins() const { return m_plugins; }
 
-private:
+  private:
     void Publish();
     void HandOutClassRecords();
     void InitializeInDependencyOrder();

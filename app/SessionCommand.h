@@ -2,8 +2,8 @@
 
 #include "platform/Automation.h"
 
-#include <Qt>
 #include <QPoint>
+#include <Qt>
 
 #include <optional>
 #include <string>
@@ -11,7 +11,21 @@
 
 // One checked line of a scripted session. Only the fields of its kind are set.
 struct SessionCommand {
-    enum class Kind { Open, Menu, Key, Mouse, Drag, Resize, AnswerFile, AnswerMessage, AnswerDialog, Tick, Dump, Screenshot, Quit };
+    enum class Kind {
+        Open,
+        Menu,
+        Key,
+        Mouse,
+        Drag,
+        Resize,
+        AnswerFile,
+        AnswerMessage,
+        AnswerDialog,
+        Tick,
+        Dump,
+        Screenshot,
+        Quit
+    };
     enum class MouseAction { Down, Up, DoubleClick, Move };
 
     Kind kind = Kind::Quit;

@@ -9,8 +9,8 @@
 // The entry through which the window system's mouse input reaches Qt; the
 // same one that Qt's own test library drives.
 Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
-                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
-                                      Qt::KeyboardModifiers mods, int timestamp);
+                                      Qt::MouseButtons state, Qt::MouseButton button,
+                                      QEvent::Type type, Qt::KeyboardModifiers mods, int timestamp);
 
 namespace {
 
@@ -22,18 +22,25 @@ QString KeyText(int key, Qt::KeyboardModifiers modifiers) {
     if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
         return {};
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        char letter = static_cast<char>((modifiers & Qt::ShiftModifier ? 'A' : 'a') + (key - Qt::Key_A));
+        char letter =
+            static_cast<char>((modifiers & Qt::ShiftModifier ? 'A' : 'a') + (key - Qt::Key_A));
         return QString(QChar(letter));
     }
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
         return QString(QChar(static_cast<char>('0' + (key - Qt::Key_0))));
     switch (key) {
-    case Qt::Key_Return: return QStringLiteral("\r");
-    case Qt::Key_Escape: return QString(QChar(0x1B));
-    case Qt::Key_Backspace: return QString(QChar(0x08));
-    case Qt::Key_Tab: return QStringLiteral("\t");
-    case Qt::Key_Space: return QStringLiteral(" ");
-    default: return {};
+    case Qt::Key_Return:
+        return QStringLiteral("\r");
+    case Qt::Key_Escape:
+        return QString(QChar(0x1B));
+    case Qt::Key_Backspace:
+        return QString(QChar(0x08));
+    case Qt::Key_Tab:
+        return QStringLiteral("\t");
+    case Qt::Key_Space:
+        return QStringLiteral(" ");
+    default:
+        return {};
     }
 }
 
@@ -52,7 +59,9 @@ void SendKey(QPointer<QWidget>& target, QEvent::Type type, int key, Qt::Keyboard
 
 void SessionInput::PressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
     static const std::pair<Qt::KeyboardModifier, int> modifierKeys[] = {
-        {Qt::ControlModifier, Qt::Key_Control}, {Qt::ShiftModifier, Qt::Key_Shift}, {Qt::AltModifier, Qt::Key_Alt}};
+        {Qt::ControlModifier, Qt::Key_Control},
+        {Qt::ShiftModifier, Qt::Key_Shift},
+        {Qt::AltModifier, Qt::Key_Alt}};
     QPointer<QWidget> receiver(target);
     Qt::KeyboardModifiers held;
     for (auto [modifier, modifierKey] : modifierKeys)
@@ -78,11 +87,12 @@ void SessionInput::Send(QWidget* widget, QPoint point, Qt::MouseButton button, i
         return;
     QPoint local = widget->mapTo(top, point);
     QPoint global = top->mapToGlobal(local);
-    qt_handleMouseEvent(window, local, global, m_buttons, button, static_cast<QEvent::Type>(type), modifiers,
-                        ++m_nTimestamp);
+    qt_handleMouseEvent(window, local, global, m_buttons, button, static_cast<QEvent::Type>(type),
+                        modifiers, ++m_nTimestamp);
 }
 
-void SessionInput::Press(QWidget* widget, QPoint point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+void SessionInput::Press(QWidget* widget, QPoint point, Qt::MouseButton button,
+                         Qt::KeyboardModifiers modifiers) {
     m_nTimestamp += kCommandGap;
     m_buttons |= button;
     Send(widget, point, button, QEvent::MouseButtonPress, modifiers);

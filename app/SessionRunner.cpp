@@ -26,7 +26,9 @@
 
 namespace {
 
-std::string AbsolutePath(const std::string& path) { return std::filesystem::absolute(path).lexically_normal().string(); }
+std::string AbsolutePath(const std::string& path) {
+    return std::filesystem::absolute(path).lexically_normal().string();
+}
 
 // Output files may name a folder that does not exist yet.
 void MakeParentFolder(const std::string& path) {
@@ -34,7 +36,8 @@ void MakeParentFolder(const std::string& path) {
     std::error_code error;
     std::filesystem::create_directories(parent, error);
     if (error)
-        throw std::runtime_error("cannot make the folder " + parent.string() + ": " + error.message());
+        throw std::runtime_error("cannot make the folder " + parent.string() + ": " +
+                                 error.message());
 }
 
 // The window inside a frame that input reaches first: the view it hosts, or
@@ -114,7 +117,8 @@ bool SessionRunner::Execute(const SessionCommand& command) {
         Resize(command);
         break;
     case Kind::AnswerFile:
-        Automation::Instance().QueueFileAnswer(command.path ? std::optional(AbsolutePath(*command.path)) : std::nullopt);
+        Automation::Instance().QueueFileAnswer(
+            command.path ? std::optional(AbsolutePath(*command.path)) : std::nullopt);
         break;
     case Kind::AnswerMessage:
         Automation::Instance().QueueMessageAnswer(command.nAnswer);
@@ -213,7 +217,8 @@ void SessionRunner::Key(const SessionCommand& command) {
 }
 
 CMDIChildWnd& SessionRunner::GetPointerTarget(const SessionCommand& command) {
-    CMDIChildWnd* child = command.title ? &GetChildFrame(*command.title) : GetFrame().MDIGetActive();
+    CMDIChildWnd* child =
+        command.title ? &GetChildFrame(*command.title) : GetFrame().MDIGetActive();
     if (!child)
         throw std::runtime_error("no window is open to receive the mouse");
     if (child != GetFrame().MDIGetActive()) {
@@ -275,7 +280,8 @@ void SessionRunner::Resize(const SessionCommand& command) {
         child.GetClientRect(&client);
         if (client.Width() == command.nWidth && client.Height() == command.nHeight)
             return;
-        sub->resize(sub->width() + command.nWidth - client.Width(), sub->height() + command.nHeight - client.Height());
+        sub->resize(sub->width() + command.nWidth - client.Width(),
+                    sub->height() + command.nHeight - client.Height());
         ProcessPendingEvents();
     }
 }

@@ -15,7 +15,7 @@ class QWidget;
 // paths a person's actions take. Pending events are processed after every
 // command, so that paints and timers settle before the next one.
 class SessionRunner {
-public:
+  public:
     SessionRunner(HostApplication& host, std::string fileName);
 
     // Runs until the last command, "quit" or the main window closing. Throws
@@ -27,7 +27,7 @@ public:
     // Lets queued events, paints and deferred deletions run.
     static void ProcessPendingEvents();
 
-private:
+  private:
     // False when the session ends.
     bool Execute(const SessionCommand& command);
     void Key(const SessionCommand& command);

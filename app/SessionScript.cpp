@@ -22,12 +22,23 @@ std::string Lower(std::string text) {
 // Key names as a person writes them; letters and digits stand for themselves.
 std::optional<int> FindKey(const std::string& name) {
     static const std::map<std::string, int> names = {
-        {"enter", Qt::Key_Return},   {"return", Qt::Key_Return},  {"esc", Qt::Key_Escape},
-        {"escape", Qt::Key_Escape},  {"backspace", Qt::Key_Backspace}, {"delete", Qt::Key_Delete},
-        {"insert", Qt::Key_Insert},  {"tab", Qt::Key_Tab},        {"space", Qt::Key_Space},
-        {"left", Qt::Key_Left},      {"right", Qt::Key_Right},    {"up", Qt::Key_Up},
-        {"down", Qt::Key_Down},      {"home", Qt::Key_Home},      {"end", Qt::Key_End},
-        {"pageup", Qt::Key_PageUp},  {"pagedown", Qt::Key_PageDown},
+        {"enter", Qt::Key_Return},
+        {"return", Qt::Key_Return},
+        {"esc", Qt::Key_Escape},
+        {"escape", Qt::Key_Escape},
+        {"backspace", Qt::Key_Backspace},
+        {"delete", Qt::Key_Delete},
+        {"insert", Qt::Key_Insert},
+        {"tab", Qt::Key_Tab},
+        {"space", Qt::Key_Space},
+        {"left", Qt::Key_Left},
+        {"right", Qt::Key_Right},
+        {"up", Qt::Key_Up},
+        {"down", Qt::Key_Down},
+        {"home", Qt::Key_Home},
+        {"end", Qt::Key_End},
+        {"pageup", Qt::Key_PageUp},
+        {"pagedown", Qt::Key_PageDown},
     };
     std::string lower = Lower(name);
     if (auto found = names.find(lower); found != names.end())
@@ -37,7 +48,8 @@ std::optional<int> FindKey(const std::string& name) {
     if (lower.size() == 1 && std::isdigit(static_cast<unsigned char>(lower[0])))
         return Qt::Key_0 + (lower[0] - '0');
     if (lower.size() >= 2 && lower.size() <= 3 && lower[0] == 'f' &&
-        std::all_of(lower.begin() + 1, lower.end(), [](unsigned char c) { return std::isdigit(c); })) {
+        std::all_of(lower.begin() + 1, lower.end(),
+                    [](unsigned char c) { return std::isdigit(c); })) {
         int number = std::stoi(lower.substr(1));
         if (number >= 1 && number <= 12)
             return Qt::Key_F1 + (number - 1);
@@ -47,7 +59,7 @@ std::optional<int> FindKey(const std::string& name) {
 
 // Reads the words of one command in order; every complaint names what was expected.
 class WordReader {
-public:
+  public:
     explicit WordReader(std::vector<std::string> words) : m_words(std::move(words)) {}
 
     bool AtEnd() const { return m_nNext >= m_words.size(); }
@@ -68,7 +80,8 @@ public:
         long long value = 0;
         if (numeric && word.size() <= 10)
             value = std::stoll(word);
-        if (!numeric || word.size() > 10 || value < minimum || value > std::numeric_limits<int>::max())
+        if (!numeric || word.size() > 10 || value < minimum ||
+            value > std::numeric_limits<int>::max())
             throw std::invalid_argument(std::string(what) + " must be a whole number of at least " +
                                         std::to_string(minimum) + ", not \"" + word + "\"");
         return static_cast<int>(value);
@@ -85,7 +98,8 @@ public:
             list += (index ? "|" : "") + std::string(choice);
             ++index;
         }
-        throw std::invalid_argument(std::string(what) + " must be " + list + ", not \"" + word + "\"");
+        throw std::invalid_argument(std::string(what) + " must be " + list + ", not \"" + word +
+                                    "\"");
     }
 
     void ExpectEnd() const {
@@ -93,7 +107,7 @@ public:
             throw std::invalid_argument("unexpected argument \"" + Peek() + "\"");
     }
 
-private:
+  private:
     std::vector<std::string> m_words;
     size_t m_nNext = 0;
 };
@@ -131,7 +145,8 @@ void ReadOptionalTitle(WordReader& words, SessionCommand& command) {
     if (words.AtEnd())
         return;
     if (words.Peek() != "@")
-        throw std::invalid_argument("unexpected argument \"" + words.Peek() + "\" (expected @ TITLE)");
+        throw std::invalid_argument("unexpected argument \"" + words.Peek() +
+                                    "\" (expected @ TITLE)");
     words.Next("@");
     command.title = words.Next("window title after @");
 }
@@ -168,7 +183,8 @@ void ReadMouse(WordReader& words, SessionCommand& command) {
     static const SessionCommand::MouseAction actions[] = {
         SessionCommand::MouseAction::Down, SessionCommand::MouseAction::Up,
         SessionCommand::MouseAction::DoubleClick, SessionCommand::MouseAction::Move};
-    command.mouseAction = actions[words.NextChoice("mouse action", {"down", "up", "dblclk", "move"})];
+    command.mouseAction =
+        actions[words.NextChoice("mouse action", {"down", "up", "dblclk", "move"})];
     if (command.mouseAction != SessionCommand::MouseAction::Move)
         command.buttons = kButtons[words.NextChoice("mouse button", {"left", "right", "middle"})];
     command.from = ReadPoint(words);
@@ -197,7 +213,8 @@ void ReadAnswer(WordReader& words, SessionCommand& command) {
     case 1: {
         static const int answers[] = {IDYES, IDNO, IDOK, IDCANCEL};
         command.kind = SessionCommand::Kind::AnswerMessage;
-        command.nAnswer = answers[words.NextChoice("message answer", {"yes", "no", "ok", "cancel"})];
+        command.nAnswer =
+            answers[words.NextChoice("message answer", {"yes", "no", "ok", "cancel"})];
         break;
     }
     default:
@@ -207,8 +224,8 @@ void ReadAnswer(WordReader& words, SessionCommand& command) {
             static const Automation::DialogAction::Kind kinds[] = {Automation::DialogAction::Type,
                                                                    Automation::DialogAction::Select,
                                                                    Automation::DialogAction::Click};
-            Automation::DialogAction action{kinds[words.NextChoice("dialog action", {"type", "select", "click"})],
-                                            0, {}};
+            Automation::DialogAction action{
+                kinds[words.NextChoice("dialog action", {"type", "select", "click"})], 0, {}};
             action.id = words.NextInteger("control id", 0);
             if (action.kind != Automation::DialogAction::Click)
                 action.text = words.Next("control text");
@@ -307,14 +324,24 @@ std::vector<std::string> SessionScript::SplitLine(const std::string& line) {
                                                 std::to_string(open + 1));
                 char escaped = line[pos++];
                 switch (escaped) {
-                case 'n': word += '\n'; break;
-                case 't': word += '\t'; break;
-                case 'r': word += '\r'; break;
-                case '\\': word += '\\'; break;
-                case '"': word += '"'; break;
+                case 'n':
+                    word += '\n';
+                    break;
+                case 't':
+                    word += '\t';
+                    break;
+                case 'r':
+                    word += '\r';
+                    break;
+                case '\\':
+                    word += '\\';
+                    break;
+                case '"':
+                    word += '"';
+                    break;
                 default:
-                    throw std::invalid_argument(std::string("unknown escape \\") + escaped + " at column " +
-                                                std::to_string(pos - 1));
+                    throw std::invalid_argument(std::string("unknown escape \\") + escaped +
+                                                " at column " + std::to_string(pos - 1));
                 }
             }
         }
@@ -323,7 +350,8 @@ std::vector<std::string> SessionScript::SplitLine(const std::string& line) {
     return words;
 }
 
-std::vector<SessionCommand> SessionScript::Parse(const std::string& text, const std::string& fileName) {
+std::vector<SessionCommand> SessionScript::Parse(const std::string& text,
+                                                 const std::string& fileName) {
     std::vector<SessionCommand> commands;
     std::istringstream lines(text);
     std::string line;

@@ -9,7 +9,7 @@
 // one command a line, '#' starts a comment, arguments are separated by blanks
 // and may be double-quoted with C escapes (\n, \t, \r, \\, \").
 class SessionScript {
-public:
+  public:
     // Throws SessionError ("FILE:LINE: message") for the first bad line.
     static std::vector<SessionCommand> Parse(const std::string& text, const std::string& fileName);
     // Reads and parses a file; a file that cannot be read is a SessionError at line 0.

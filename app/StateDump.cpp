@@ -24,21 +24,23 @@ namespace {
 std::string ClassNameOf(const CWnd& window) {
     const char* mangled = typeid(window).name();
     int status = 0;
-    std::unique_ptr<char, decltype(&std::free)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
-                                                          &std::free);
+    std::unique_ptr<char, decltype(&std::free)> demangled(
+        abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);
     return status == 0 && demangled ? demangled.get() : mangled;
 }
 
 } // namespace
 
 nlohmann::json StateDump::Describe(HostApplication& host) {
-    nlohmann::json state = host.GetModel() ? host.GetModel()->DescribeState() : nlohmann::json::object();
+    nlohmann::json state =
+        host.GetModel() ? host.GetModel()->DescribeState() : nlohmann::json::object();
     MainFrame* frame = host.GetMainFrame();
     if (frame) {
         String title;
         frame->GetWindowText(title);
         QWidget* window = frame->GetMainWindow();
-        state["main_window"] = {{"title", title.str()}, {"width", window->width()}, {"height", window->height()}};
+        state["main_window"] = {
+            {"title", title.str()}, {"width", window->width()}, {"height", window->height()}};
     }
     state["windows"] = frame ? DescribeWindows(*frame) : nlohmann::json::array();
     if (frame) {
@@ -50,15 +52,17 @@ nlohmann::json StateDump::Describe(HostApplication& host) {
 
     nlohmann::json messages = nlohmann::json::array();
     for (const auto& message : Automation::Instance().GetMessages())
-        messages.push_back({{"text", message.text}, {"flags", message.flags}, {"answer", message.answer}});
+        messages.push_back(
+            {{"text", message.text}, {"flags", message.flags}, {"answer", message.answer}});
     state["messages"] = messages;
 
     state["debug"] = TVK::GetDebugger()->GetLines();
 
     nlohmann::json processes = nlohmann::json::array();
     for (const auto& process : Automation::Instance().GetProcesses())
-        processes.push_back(
-            {{"program", process.program}, {"parameters", process.parameters}, {"folder", process.folder}});
+        processes.push_back({{"program", process.program},
+                             {"parameters", process.parameters},
+                             {"folder", process.folder}});
     state["processes"] = processes;
     return state;
 }

@@ -12,10 +12,10 @@ class MenuDriver;
 // "instances" and "cast", and the host's "main_window", "windows", "menus",
 // "messages", "debug" and "processes".
 class StateDump {
-public:
+  public:
     static nlohmann::json Describe(HostApplication& host);
 
-private:
+  private:
     static nlohmann::json DescribeWindows(MainFrame& frame);
     // The menu's items; a popup's items are read after it has been opened,
     // so enabled and checked are what a person would see.

@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
             try {
                 runner.Open(*options.projectPath);
             } catch (const std::runtime_error& error) {
-                TVK::GetDebugger()->PrintError("Unable to open %s: %s\n", options.projectPath->c_str(), error.what());
+                TVK::GetDebugger()->PrintError("Unable to open %s: %s\n",
+                                               options.projectPath->c_str(), error.what());
             }
         }
         if (options.scriptPath)

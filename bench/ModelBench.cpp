@@ -2,10 +2,10 @@
 // and saving a large project, and drawing many meshes with OSMesa.
 #include "model/ProjectModel.h"
 
+#include "host/AllowsKeyFrames.h"
 #include "host/CastList.h"
 #include "host/CastMember.h"
 #include "host/HasProperties.h"
-#include "host/AllowsKeyFrames.h"
 #include "host/Instance.h"
 #include "host/KeyFrame.h"
 #include "host/Player.h"
@@ -34,7 +34,8 @@ const char* const kCube = "v -0.5 -0.5 -0.5\nv 0.5 -0.5 -0.5\nv 0.5 0.5 -0.5\nv 
                           "f 1 4 3 2\nf 5 6 7 8\nf 1 2 6 5\nf 4 8 7 3\nf 1 5 8 4\nf 2 3 7 6\n";
 
 template <class T> Pointer<T> Create(const char* className, const char* interfaceName) {
-    return Pointer<T>(static_cast<T*>(RTTIClass::FindClass(className)->GetCreateFunction()(interfaceName)));
+    return Pointer<T>(
+        static_cast<T*>(RTTIClass::FindClass(className)->GetCreateFunction()(interfaceName)));
 }
 
 // A published model with the media library loaded, as the host has it.
@@ -73,13 +74,18 @@ struct Session {
             actor->Initialize();
             auto properties = actor.As<HasProperties>("HasProperties");
             properties->SetPropertyValue("TranslateX", String(std::to_string((i % 40) * 0.5 - 10)));
-            properties->SetPropertyValue("TranslateY", String(std::to_string((i / 40 % 25) * 0.6 - 7)));
+            properties->SetPropertyValue("TranslateY",
+                                         String(std::to_string((i / 40 % 25) * 0.6 - 7)));
             properties->SetPropertyValue("ScaleX", "0.4");
             properties->SetPropertyValue("ScaleY", "0.4");
             properties->SetPropertyValue("ScaleZ", "0.4");
             auto keyFrames = actor.As<AllowsKeyFrames>("AllowsKeyFrames");
-            keyFrames->AddKeyFrame(20).As<HasProperties>("HasProperties")->SetPropertyValue("RotationY", "90");
-            keyFrames->AddKeyFrame(40).As<HasProperties>("HasProperties")->SetPropertyValue("Red", "-0.5");
+            keyFrames->AddKeyFrame(20)
+                .As<HasProperties>("HasProperties")
+                ->SetPropertyValue("RotationY", "90");
+            keyFrames->AddKeyFrame(40)
+                .As<HasProperties>("HasProperties")
+                ->SetPropertyValue("Red", "-0.5");
             timeLine->AddInstance(actor, 1 + i / 100, 1, 60);
         }
     }

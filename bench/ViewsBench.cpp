@@ -25,14 +25,15 @@ namespace {
 
 // The sample project beside the application, with the media classes its cast uses.
 bool LoadSampleProject() {
-    static bool bMediaLoaded = GetPluginManager()->LoadLibrary(GetAppPath("../app/Plugins/CorvaneMedia.dll").str());
+    static bool bMediaLoaded =
+        GetPluginManager()->LoadLibrary(GetAppPath("../app/Plugins/CorvaneMedia.dll").str());
     Pointer<Project> project = GetSharedObjects()->GetObjectA("Project").As<Project>("Project");
     return bMediaLoaded && project->Load({}, GetAppPath("../app/samples/sample.qmx"));
 }
 
 // The host's main window with the six windows opened by the View menu's commands.
 class SixWindows {
-public:
+  public:
     SixWindows() {
         m_model.SetManualTiming(true);
         m_model.Publish(GetSharedObjects());
@@ -59,7 +60,7 @@ public:
         return frame ? dynamic_cast<SceneViewWnd*>(frame->GetView()) : nullptr;
     }
 
-private:
+  private:
     ProjectModel m_model;
     MainFrame* m_pMainWnd; // deletes itself when destroyed
     Pointer<ViewMenuHandler> m_pViewMenu;

@@ -21,17 +21,20 @@ constexpr UINT IDR_CASTLISTFRAME = 104;
 constexpr UINT IDR_TIMELINEFRAME = 105;
 
 constexpr DWORD kSceneViewStyle = WS_OVERLAPPEDWINDOW;
-constexpr DWORD kCastListStyle = WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+constexpr DWORD kCastListStyle =
+    WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
 constexpr DWORD kTimeLineStyle = kCastListStyle | WS_HSCROLL;
 
 // Opens the window of a field when it is closed, then brings it to the front
 // and paints it at once. prepare runs on a new frame before it is first shown.
 template <class Frame, class Prepare>
-void OpenWindow(Frame*& frame, UINT nIDResource, DWORD dwStyle, const char* title, Prepare prepare) {
+void OpenWindow(Frame*& frame, UINT nIDResource, DWORD dwStyle, const char* title,
+                Prepare prepare) {
     if (!frame) {
         CWnd* pMainWnd = AfxGetMainWnd();
         if (!pMainWnd) {
-            TVK::GetDebugger()->PrintError("Cannot open the %s window: there is no main window\n", title);
+            TVK::GetDebugger()->PrintError("Cannot open the %s window: there is no main window\n",
+                                           title);
             return;
         }
         pMainWnd->BeginWaitCursor();
@@ -41,7 +44,8 @@ void OpenWindow(Frame*& frame, UINT nIDResource, DWORD dwStyle, const char* titl
             // which emptied the field.
             delete frame;
             pMainWnd->EndWaitCursor();
-            TVK::GetDebugger()->PrintError("Cannot open the %s window: its frame was not created\n", title);
+            TVK::GetDebugger()->PrintError("Cannot open the %s window: its frame was not created\n",
+                                           title);
             return;
         }
         frame->SetTitle(title);
@@ -64,35 +68,41 @@ void* ViewMenuHandler::FindInterface(const char* name) {
 }
 
 void ViewMenuHandler::Initialize() {
-    Pointer<MenuManager> menuManager = GetSharedObjects()->GetObjectA("Menu Manager").As<MenuManager>("MenuManager");
+    Pointer<MenuManager> menuManager =
+        GetSharedObjects()->GetObjectA("Menu Manager").As<MenuManager>("MenuManager");
     Pointer<MenuHandler> self(static_cast<MenuHandler*>(this));
 
     // When the host has a "&View" menu already, the items follow a separator
     // at its end.
     menuManager->AddMenuItem(-1, "", "&View", self, true, false, "");
     menuManager->AddMenuItem(-1, "&View\n*", "", self, false, true, "");
-    int cameraID = menuManager->AddMenuItem(kCamera, "&View\n*", "Camera\tCtrl+Q", self, false, false,
-                                            "Open the Camera view\nCamera View");
+    int cameraID = menuManager->AddMenuItem(kCamera, "&View\n*", "Camera\tCtrl+Q", self, false,
+                                            false, "Open the Camera view\nCamera View");
     menuManager->AddMenuItem(-1, "&View\n*", "Orthographic", self, true, false, "");
-    int topID = menuManager->AddMenuItem(kTop, "&View\nOrthographic\n*", "Top\tCtrl+W", self, false, false,
-                                         "Open the Top view\nTop View");
-    int frontID = menuManager->AddMenuItem(kFront, "&View\nOrthographic\n*", "Front\tCtrl+E", self, false, false,
-                                           "Open the Front view\nFront View");
-    int sideID = menuManager->AddMenuItem(kSide, "&View\nOrthographic\n*", "Side\tCtrl+R", self, false, false,
-                                          "Open the Side view\nSide View");
+    int topID = menuManager->AddMenuItem(kTop, "&View\nOrthographic\n*", "Top\tCtrl+W", self, false,
+                                         false, "Open the Top view\nTop View");
+    int frontID = menuManager->AddMenuItem(kFront, "&View\nOrthographic\n*", "Front\tCtrl+E", self,
+                                           false, false, "Open the Front view\nFront View");
+    int sideID = menuManager->AddMenuItem(kSide, "&View\nOrthographic\n*", "Side\tCtrl+R", self,
+                                          false, false, "Open the Side view\nSide View");
     menuManager->AddMenuItem(-1, "&View\n*", "", self, false, true, "");
-    int timeLineID = menuManager->AddMenuItem(kTimeLine, "&View\n*", "Time Line\tCtrl+T", self, false, false,
-                                              "Open the Time Line window\nTime Line");
-    int castListID = menuManager->AddMenuItem(kCastList, "&View\n*", "Cast List\tCtrl+L", self, false, false,
-                                              "Open the Cast List window\nCast List");
+    int timeLineID = menuManager->AddMenuItem(kTimeLine, "&View\n*", "Time Line\tCtrl+T", self,
+                                              false, false, "Open the Time Line window\nTime Line");
+    int castListID = menuManager->AddMenuItem(kCastList, "&View\n*", "Cast List\tCtrl+L", self,
+                                              false, false, "Open the Cast List window\nCast List");
 
     const BYTE fCtrlKey = FVIRTKEY | FNOINVERT | FCONTROL;
     const ACCEL entries[6] = {
-        {fCtrlKey, 'Q', static_cast<WORD>(cameraID)},   {fCtrlKey, 'W', static_cast<WORD>(topID)},
-        {fCtrlKey, 'E', static_cast<WORD>(frontID)},    {fCtrlKey, 'R', static_cast<WORD>(sideID)},
-        {fCtrlKey, 'T', static_cast<WORD>(timeLineID)}, {fCtrlKey, 'L', static_cast<WORD>(castListID)},
+        {fCtrlKey, 'Q', static_cast<WORD>(cameraID)},
+        {fCtrlKey, 'W', static_cast<WORD>(topID)},
+        {fCtrlKey, 'E', static_cast<WORD>(frontID)},
+        {fCtrlKey, 'R', static_cast<WORD>(sideID)},
+        {fCtrlKey, 'T', static_cast<WORD>(timeLineID)},
+        {fCtrlKey, 'L', static_cast<WORD>(castListID)},
     };
-    GetSharedObjects()->GetObjectA("KBAccel Manager").As<AcceleratorManager>("AcceleratorManager")
+    GetSharedObjects()
+        ->GetObjectA("KBAccel Manager")
+        .As<AcceleratorManager>("AcceleratorManager")
         ->AddAcceleratorTable(entries, 6);
 }
 
@@ -121,7 +131,8 @@ void ViewMenuHandler::ExecuteMenuItem(int cookie) {
     }
 }
 
-void ViewMenuHandler::OpenSceneView(OGLFrame*& frame, const char* title, const char* viewClassName) {
+void ViewMenuHandler::OpenSceneView(OGLFrame*& frame, const char* title,
+                                    const char* viewClassName) {
     OpenWindow(frame, IDR_OGLFRAME, kSceneViewStyle, title,
                [viewClassName](OGLFrame& newFrame) { newFrame.SetOGLWndClass(viewClassName); });
 }

@@ -13,7 +13,7 @@ class TimeLineFrame;
 // once: a command opens it when it is closed and brings it to the front when
 // it is open.
 class ViewMenuHandler : public MenuHandler, public StaticInstancePlugin {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     // The handler's own numbers for its items.
@@ -27,7 +27,7 @@ public:
     void Shutdown() override {}
     StringList GetRequiredInterfaces() override { return {"MenuManager", "AcceleratorManager"}; }
 
-private:
+  private:
     void OpenSceneView(OGLFrame*& frame, const char* title, const char* viewClassName);
     void OpenTimeLine();
     void OpenCastList();

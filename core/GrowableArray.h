@@ -8,7 +8,7 @@
 // Adding fills the first empty (null) slot, else grows by exactly one slot and
 // appends. T is a raw pointer or a Pointer<>; an empty value is a free slot.
 template <class T> class GrowableArray {
-public:
+  public:
     GrowableArray() = default;
     GrowableArray(const GrowableArray&) = delete;
     GrowableArray& operator=(const GrowableArray&) = delete;
@@ -55,7 +55,7 @@ public:
     // The storage itself: null exactly when the count is 0.
     const T* GetData() const { return m_pItems.get(); }
 
-private:
+  private:
     template <class Fill> void Reallocate(std::int32_t count, Fill fill) {
         std::unique_ptr<T[]> storage(count > 0 ? new T[static_cast<size_t>(count)] : nullptr);
         fill(storage.get());

@@ -16,19 +16,44 @@ bool Deliver(InputEventHandler* handler, UINT message, WPARAM wParam, LPARAM lPa
     POINT point = PointOf(lParam);
     UINT key = static_cast<UINT>(wParam);
     switch (message) {
-    case WM_MOUSEMOVE: result = handler->OnMouseMove(point, source); return true;
-    case WM_LBUTTONDOWN: result = handler->OnLButtonDown(point, source); return true;
-    case WM_LBUTTONUP: result = handler->OnLButtonUp(point, source); return true;
-    case WM_LBUTTONDBLCLK: result = handler->OnLButtonDblClk(point, source); return true;
-    case WM_RBUTTONDOWN: result = handler->OnRButtonDown(point, source); return true;
-    case WM_RBUTTONUP: result = handler->OnRButtonUp(point, source); return true;
-    case WM_RBUTTONDBLCLK: result = handler->OnRButtonDblClk(point, source); return true;
-    case WM_MBUTTONDOWN: result = handler->OnMButtonDown(point, source); return true;
-    case WM_MBUTTONUP: result = handler->OnMButtonUp(point, source); return true;
-    case WM_MBUTTONDBLCLK: result = handler->OnMButtonDblClk(point, source); return true;
-    case WM_KEYDOWN: result = handler->OnKeyDown(key, source); return true;
-    case WM_KEYUP: result = handler->OnKeyUp(key, source); return true;
-    default: return false;
+    case WM_MOUSEMOVE:
+        result = handler->OnMouseMove(point, source);
+        return true;
+    case WM_LBUTTONDOWN:
+        result = handler->OnLButtonDown(point, source);
+        return true;
+    case WM_LBUTTONUP:
+        result = handler->OnLButtonUp(point, source);
+        return true;
+    case WM_LBUTTONDBLCLK:
+        result = handler->OnLButtonDblClk(point, source);
+        return true;
+    case WM_RBUTTONDOWN:
+        result = handler->OnRButtonDown(point, source);
+        return true;
+    case WM_RBUTTONUP:
+        result = handler->OnRButtonUp(point, source);
+        return true;
+    case WM_RBUTTONDBLCLK:
+        result = handler->OnRButtonDblClk(point, source);
+        return true;
+    case WM_MBUTTONDOWN:
+        result = handler->OnMButtonDown(point, source);
+        return true;
+    case WM_MBUTTONUP:
+        result = handler->OnMButtonUp(point, source);
+        return true;
+    case WM_MBUTTONDBLCLK:
+        result = handler->OnMButtonDblClk(point, source);
+        return true;
+    case WM_KEYDOWN:
+        result = handler->OnKeyDown(key, source);
+        return true;
+    case WM_KEYUP:
+        result = handler->OnKeyUp(key, source);
+        return true;
+    default:
+        return false;
     }
 }
 } // namespace
@@ -37,7 +62,9 @@ void InputEventDispatcher::SetEventCapture(Pointer<InputEventHandler> handler) {
     m_pCaptured = std::move(handler);
 }
 
-void InputEventDispatcher::ReleaseEventCapture() { m_pCaptured.Reset(); }
+void InputEventDispatcher::ReleaseEventCapture() {
+    m_pCaptured.Reset();
+}
 
 void InputEventDispatcher::AttachHandlers() {
     m_handlers.RemoveAllItems();

@@ -8,7 +8,7 @@
 // its window exists, and hands each message to PassEvent after its own
 // ordinary processing.
 class InputEventDispatcher : public InputEventSource {
-public:
+  public:
     void SetEventCapture(Pointer<InputEventHandler> handler) override;
     void ReleaseEventCapture() override;
 
@@ -22,7 +22,7 @@ public:
     const GrowableArray<Pointer<InputEventHandler>>& GetHandlers() const { return m_handlers; }
     const Pointer<InputEventHandler>& GetCapturedHandler() const { return m_pCaptured; }
 
-private:
+  private:
     GrowableArray<Pointer<InputEventHandler>> m_handlers;
     Pointer<InputEventHandler> m_pCaptured;
 };

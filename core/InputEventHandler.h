@@ -9,7 +9,7 @@ class InputEventSource;
 // windows it attached to. An event operation returns true when it handled the
 // event, which ends the pass; the defaults handle nothing.
 class InputEventHandler : public virtual BaseObject {
-public:
+  public:
     virtual bool OnMouseMove(POINT point, InputEventSource* source);
     virtual bool OnLButtonDown(POINT point, InputEventSource* source);
     virtual bool OnLButtonUp(POINT point, InputEventSource* source);

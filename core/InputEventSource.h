@@ -7,7 +7,7 @@
 // "InputEventSource": a window whose input goes to handler plug-ins. A handler
 // that starts a drag captures the source's events until it releases them.
 class InputEventSource : public virtual BaseObject {
-public:
+  public:
     virtual void SetEventCapture(Pointer<InputEventHandler> handler) = 0;
     virtual void ReleaseEventCapture() = 0;
 };

@@ -14,4 +14,6 @@ void* MDIChildUpdater::FindInterface(const char* name) {
         .Result();
 }
 
-void MDIChildUpdater::OnFrameChange(int, int) { UpdateAllMDIChildWindows(); }
+void MDIChildUpdater::OnFrameChange(int, int) {
+    UpdateAllMDIChildWindows();
+}

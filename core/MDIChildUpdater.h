@@ -6,7 +6,7 @@
 
 // Repaints every authoring window when the current frame changes.
 class MDIChildUpdater : public BasePlugin, public NotifyFrameChange {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     void* FindInterface(const char* name) override;

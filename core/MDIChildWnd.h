@@ -9,10 +9,10 @@
 // through Pointers (the frame keeps one reference on itself; the window
 // framework deletes it when its window is destroyed).
 class QUENDA_EXPORT MDIChildWnd : public CMDIChildWnd, public virtual BaseObject {
-public:
+  public:
     void* FindInterface(const char* name) override { return FindMDIChildWndInterface(name); }
 
-protected:
+  protected:
     MDIChildWnd() = default;
     // The names this base answers, in their order, for the FindInterface of
     // the frames built on it.

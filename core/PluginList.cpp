@@ -18,4 +18,6 @@ static const char s_szPluginList[] = "DeleteHandler\n"
                                      "MenuManagerStdImpl\n"
                                      "AcceleratorManagerStdImpl\n";
 
-extern "C" QUENDA_EXPORT const char* GetAuthoringPluginList() { return s_szPluginList; }
+extern "C" QUENDA_EXPORT const char* GetAuthoringPluginList() {
+    return s_szPluginList;
+}

@@ -8,7 +8,9 @@ namespace {
 QuendaInterfaces* s_pRunningInstance = nullptr;
 }
 
-QuendaInterfaces* GetQuendaInterfaces() { return s_pRunningInstance; }
+QuendaInterfaces* GetQuendaInterfaces() {
+    return s_pRunningInstance;
+}
 
 void* QuendaInterfaces::FindInterface(const char* name) {
     return InterfaceQuery(name)
@@ -18,9 +20,13 @@ void* QuendaInterfaces::FindInterface(const char* name) {
         .Result();
 }
 
-void QuendaInterfaces::Initialize() { s_pRunningInstance = this; }
+void QuendaInterfaces::Initialize() {
+    s_pRunningInstance = this;
+}
 
-void QuendaInterfaces::Shutdown() { s_pRunningInstance = nullptr; }
+void QuendaInterfaces::Shutdown() {
+    s_pRunningInstance = nullptr;
+}
 
 void QuendaInterfaces::AddClass(const RTTIClass* record) {
     RTTIClass::SupportsFunction supports = record->GetSupportsFunction();

@@ -10,7 +10,7 @@
 // supports, so that the module can create input handlers, cast members and
 // instances of classes it does not know by name.
 class QuendaInterfaces : public StaticInstancePlugin, public RedirectInterfaces {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     void* FindInterface(const char* name) override;
@@ -21,11 +21,13 @@ public:
 
     void AddClass(const RTTIClass* record) override;
 
-    const GrowableArray<const RTTIClass*>& GetInputHandlerClasses() const { return m_inputHandlers; }
+    const GrowableArray<const RTTIClass*>& GetInputHandlerClasses() const {
+        return m_inputHandlers;
+    }
     const GrowableArray<const RTTIClass*>& GetCastMemberClasses() const { return m_castMembers; }
     const GrowableArray<const RTTIClass*>& GetInstanceClasses() const { return m_instances; }
 
-private:
+  private:
     GrowableArray<const RTTIClass*> m_inputHandlers;
     GrowableArray<const RTTIClass*> m_castMembers;
     GrowableArray<const RTTIClass*> m_instances;

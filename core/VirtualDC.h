@@ -4,7 +4,7 @@
 
 // "VirtualDC": a window that draws into an off-screen picture and paints from it.
 class VirtualDC : public virtual BaseObject {
-public:
+  public:
     // Renders the whole off-screen picture anew and invalidates the window.
     virtual void Redraw() = 0;
 };

@@ -8,7 +8,7 @@ class RTTIClass;
 // class, so that an object has exactly one reference count however many
 // interfaces it implements.
 class BaseObject {
-public:
+  public:
     BaseObject() = default;
     BaseObject(const BaseObject&) : m_nRefCount(0) {}
     BaseObject& operator=(const BaseObject&) { return *this; }
@@ -22,6 +22,6 @@ public:
     void Release();
     std::int32_t GetRefCount() const { return m_nRefCount; }
 
-private:
+  private:
     std::int32_t m_nRefCount = 0;
 };

@@ -39,7 +39,8 @@ void Debugger::Write(const std::string& prefix, const std::string& text) {
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        std::string line =
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
         m_lines.push_back(prefix + line);
         std::cerr << prefix << line << '\n';
         if (end == std::string::npos)

@@ -8,7 +8,7 @@
 // The framework's debug output: every line goes to standard error and is kept,
 // so that a scripted session can show what was reported.
 class Debugger : public virtual BaseObject {
-public:
+  public:
     virtual void Print(const char* format, ...) __attribute__((format(printf, 2, 3)));
     virtual void PrintError(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
@@ -17,7 +17,7 @@ public:
     const std::vector<std::string>& GetLines() const { return m_lines; }
     void ClearLines() { m_lines.clear(); }
 
-private:
+  private:
     void Write(const std::string& prefix, const std::string& text);
 
     std::vector<std::string> m_lines;

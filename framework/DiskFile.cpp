@@ -13,7 +13,9 @@ std::string NativePath(const char* name) {
 }
 } // namespace
 
-DiskFile::~DiskFile() { Close(); }
+DiskFile::~DiskFile() {
+    Close();
+}
 
 bool DiskFile::Open(const char* name, const char* mode) {
     Close();
@@ -31,7 +33,9 @@ size_t DiskFile::Read(void* data, size_t size, size_t count) {
     return m_pFile ? std::fread(data, size, count, m_pFile) : 0;
 }
 
-bool DiskFile::Seek(long offset, int origin) { return m_pFile && std::fseek(m_pFile, offset, origin) == 0; }
+bool DiskFile::Seek(long offset, int origin) {
+    return m_pFile && std::fseek(m_pFile, offset, origin) == 0;
+}
 
 size_t DiskFile::Write(const void* data, size_t size, size_t count) {
     return m_pFile ? std::fwrite(data, size, count, m_pFile) : 0;

@@ -7,7 +7,7 @@
 
 // A file on disk, created with new and held through a Pointer.
 class DiskFile : public virtual BaseObject {
-public:
+  public:
     ~DiskFile() override;
     // mode as for fopen ("rb", "wb" ...); false when the file cannot be opened.
     virtual bool Open(const char* name, const char* mode);
@@ -16,6 +16,6 @@ public:
     virtual bool Seek(long offset, int origin);
     virtual size_t Write(const void* data, size_t size, size_t count);
 
-private:
+  private:
     std::FILE* m_pFile = nullptr;
 };

@@ -4,17 +4,17 @@
 
 // Framework exceptions are thrown and caught as pointers; the catcher deletes.
 class Exception {
-public:
+  public:
     explicit Exception(String description) : m_strDescription(std::move(description)) {}
     virtual ~Exception() = default;
     const String& GetDescription() const { return m_strDescription; }
 
-private:
+  private:
     String m_strDescription;
 };
 
 class ClassNotFoundException : public Exception {
-public:
+  public:
     explicit ClassNotFoundException(const String& className)
         : Exception(String("Class not found: " + className.str())) {}
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 class Float3 {
-public:
+  public:
     Float3() = default;
     Float3(float x, float y, float z) : m_f{x, y, z} {}
     float GetF0() const { return m_f[0]; }
@@ -15,6 +15,6 @@ public:
         m_f[2] = z;
     }
 
-private:
+  private:
     float m_f[3] = {0, 0, 0};
 };

@@ -11,7 +11,7 @@
 //       .Answer("MenuManagerStdImpl", this)
 //       .Result();
 class InterfaceQuery {
-public:
+  public:
     explicit InterfaceQuery(const char* name) : m_pszName(name) {}
 
     InterfaceQuery& Answer(const char* candidate, void* part) {
@@ -27,7 +27,7 @@ public:
     }
     void* Result() const { return m_pPart; }
 
-private:
+  private:
     const char* m_pszName;
     void* m_pPart = nullptr;
 };

@@ -59,7 +59,9 @@ template <class T> struct SingleInstancePluginClass {
 
 #define CORVANE_REGISTER_CLASS_WITH(Class, Kind)                                                   \
     ClassRecord Class::s_classRecord(#Class, &Kind<Class>::Create, &Kind<Class>::Supports);        \
-    const RTTIClass* Class::GetClass() const { return s_classRecord.Get(); }
+    const RTTIClass* Class::GetClass() const {                                                     \
+        return s_classRecord.Get();                                                                \
+    }
 
 #define CORVANE_REGISTER_CLASS(Class) CORVANE_REGISTER_CLASS_WITH(Class, PluginClass)
 #define CORVANE_REGISTER_SINGLE_INSTANCE_CLASS(Class)                                              \

@@ -15,7 +15,8 @@ Pointer<BasePlugin> PluginManager::CreateDynamicPlugin(const String& className) 
 bool PluginManager::LoadLibrary(const std::string& path) {
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
-        TVK::GetDebugger()->PrintError("Unable to load plug-in library %s: %s\n", path.c_str(), dlerror());
+        TVK::GetDebugger()->PrintError("Unable to load plug-in library %s: %s\n", path.c_str(),
+                                       dlerror());
         return false;
     }
     m_loaded.push_back(path);

@@ -9,7 +9,7 @@
 
 // Loads plug-in libraries and creates plug-in objects by class name.
 class PluginManager {
-public:
+  public:
     // Creates an object of the registered class; throws ClassNotFoundException*
     // for an unknown name, returns an empty handle when the class is no plug-in.
     Pointer<BasePlugin> CreateDynamicPlugin(const String& className);
@@ -24,7 +24,7 @@ public:
     // Unloads every library, newest first.
     void UnloadAll();
 
-private:
+  private:
     std::vector<std::string> m_loaded;
     std::vector<void*> m_handles;
 };

@@ -9,7 +9,7 @@
 // releases it; wrapping a raw pointer (for example an interface pointer from
 // FindInterface) adds a reference too.
 template <class T> class Pointer {
-public:
+  public:
     Pointer() = default;
     Pointer(std::nullptr_t) {}
     Pointer(T* object) : m_pObject(object) { Acquire(); }
@@ -38,7 +38,7 @@ public:
     void Reset() { Pointer().swap(*this); }
     void swap(Pointer& other) noexcept { std::swap(m_pObject, other.m_pObject); }
 
-private:
+  private:
     BaseObject* Base() const { return m_pObject ? static_cast<BaseObject*>(m_pObject) : nullptr; }
     void Acquire() {
         if (m_pObject)

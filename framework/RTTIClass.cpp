@@ -39,4 +39,6 @@ const RTTIClass* RTTIClass::FindClass(const String& name) {
     throw new ClassNotFoundException(name);
 }
 
-std::vector<const RTTIClass*> RTTIClass::GetRegisteredClasses() { return Registry(); }
+std::vector<const RTTIClass*> RTTIClass::GetRegisteredClasses() {
+    return Registry();
+}

@@ -8,7 +8,7 @@
 // of it are created and asked what they support. Records that name a create
 // function register themselves in the process-wide registry for their lifetime.
 class RTTIClass {
-public:
+  public:
     using CreateFunction = void* (*)(const char* interfaceName);
     using SupportsFunction = bool (*)(const char* interfaceName);
 
@@ -26,7 +26,7 @@ public:
     // Every registered record, in registration order.
     static std::vector<const RTTIClass*> GetRegisteredClasses();
 
-private:
+  private:
     String m_strName;
     CreateFunction m_pfnCreate;
     SupportsFunction m_pfnSupports;

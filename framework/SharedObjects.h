@@ -7,7 +7,7 @@
 
 // Process-wide registry of published services, found by display name.
 class SharedObjects {
-public:
+  public:
     void AddObject(Pointer<SharedObject> object);
     void RemoveObject(Pointer<SharedObject> object);
     // The object published under the exact name, or an empty handle. When one
@@ -16,7 +16,7 @@ public:
     std::vector<Pointer<SharedObject>> GetObjects() const { return m_objects; }
     void RemoveAll() { m_objects.clear(); }
 
-private:
+  private:
     std::vector<Pointer<SharedObject>> m_objects;
 };
 

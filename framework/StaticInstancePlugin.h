@@ -7,14 +7,14 @@
 
 // A plug-in that the host creates once at start-up and keeps until shut-down.
 class StaticInstancePlugin : public BasePlugin {
-public:
+  public:
     virtual void Initialize() = 0;
     virtual void Shutdown() = 0;
     // Interface names of the services the plug-in uses, so that the host can
     // initialise their providers first.
     virtual StringList GetRequiredInterfaces() = 0;
 
-protected:
+  protected:
     // The names this base answers, in their order, for the FindInterface of a
     // class built on it.
     void* FindStaticInstancePluginInterface(const char* name) {

@@ -6,7 +6,7 @@
 // The framework string: built empty, from a zero-terminated string or another
 // String; converts to a zero-terminated string.
 class String {
-public:
+  public:
     String() = default;
     String(const char* text) : m_str(text ? text : "") {}
     String(std::string text) : m_str(std::move(text)) {}
@@ -21,6 +21,6 @@ public:
     friend bool operator==(const String& a, const String& b) { return a.m_str == b.m_str; }
     friend bool operator==(const String& a, const char* b) { return a.m_str == (b ? b : ""); }
 
-private:
+  private:
     std::string m_str;
 };

@@ -7,7 +7,7 @@
 
 // Ordered list of String, appended to in order and read by index.
 class StringList {
-public:
+  public:
     StringList() = default;
     StringList(std::initializer_list<String> items) : m_items(items) {}
 
@@ -17,6 +17,6 @@ public:
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }
 
-private:
+  private:
     std::vector<String> m_items;
 };

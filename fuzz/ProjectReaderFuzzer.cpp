@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
-        ProjectReader("/nonexistent/project").Read(std::string_view(reinterpret_cast<const char*>(data), size));
+        ProjectReader("/nonexistent/project")
+            .Read(std::string_view(reinterpret_cast<const char*>(data), size));
     } catch (const ProjectFileError&) {
     }
     return 0;

@@ -10,7 +10,7 @@ using CastMemberList = std::vector<Pointer<CastMember>>;
 
 // "Cast List": the project's cast members in insertion order.
 class CastList : public virtual BaseObject {
-public:
+  public:
     virtual CastMemberList GetCastMembers() = 0;
     virtual void AddCastMember(Pointer<CastMember> member) = 0;
 };

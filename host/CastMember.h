@@ -9,7 +9,7 @@ struct tagRECT;
 
 // A medium of the project: a mesh, an image, a text, a light ...
 class CastMember : public virtual BaseObject {
-public:
+  public:
     virtual void SetFileName(Pointer<BaseObject> context, const String& fileName) = 0;
     virtual String GetFileName() = 0;
     virtual String GetName() = 0;

@@ -12,7 +12,7 @@ using PropertyHolderList = std::vector<Pointer<PropertyHolder>>;
 // holders. The operations are plain (non-virtual) and inline, so that callers
 // need only this header.
 class HasProperties : public virtual BaseObject {
-public:
+  public:
     // The value from the first holder that has the property.
     bool GetPropertyValue(const String& name, String& out) {
         for (auto& holder : m_holders)
@@ -29,6 +29,6 @@ public:
     }
     const PropertyHolderList& GetHolders() const { return m_holders; }
 
-protected:
+  protected:
     PropertyHolderList m_holders;
 };

@@ -6,7 +6,7 @@ class CastMember;
 
 // An object on the time line, usually showing a cast member.
 class Instance : public virtual BaseObject {
-public:
+  public:
     virtual Pointer<CastMember> GetCastMember() = 0;
     // Draws the instance as it stands (its properties already applied).
     virtual void Draw(bool selecting) = 0;
@@ -18,6 +18,6 @@ public:
     // argument is the frame it comes from; callers pass the same frame twice).
     void PlayerFrameChange(int frame, int previousFrame) { ApplyFrame(frame, previousFrame); }
 
-protected:
+  protected:
     virtual void ApplyFrame(int frame, int previousFrame) = 0;
 };

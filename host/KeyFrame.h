@@ -5,7 +5,7 @@
 // A key frame of an instance: frame is relative to the instance (1 is its
 // "FrameStart"); its holders store changes relative to the key frame before.
 class KeyFrame : public HasProperties {
-public:
+  public:
     int frame = 0;
     PropertyHolderList& holders = m_holders;
 };

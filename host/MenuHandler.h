@@ -6,8 +6,10 @@
 
 // "MenuHandler": a plug-in that owns menu items, addressed by its own cookies.
 class MenuHandler : public virtual BaseObject {
-public:
+  public:
     // The default changes nothing.
-    virtual void UpdateMenuItem(int cookie, Pointer<MenuItemState> state) { (void)cookie, (void)state; }
+    virtual void UpdateMenuItem(int cookie, Pointer<MenuItemState> state) {
+        (void)cookie, (void)state;
+    }
     virtual void ExecuteMenuItem(int cookie) = 0;
 };

@@ -9,7 +9,7 @@
 // "MenuManager", published as "Menu Manager": adds plug-in menu items to the
 // main window's menu bar and routes their commands back to the handlers.
 class MenuManager : public virtual BaseObject {
-public:
+  public:
     // path: line-feed separated segments, the last one the insertion place.
     // Returns the command identifier of a command item, -1 otherwise.
     virtual int AddMenuItem(int cookie, const String& path, const String& text,

@@ -4,6 +4,6 @@
 
 // "NotifyFrameChange": told by the host whenever the current frame changes.
 class NotifyFrameChange : public virtual BaseObject {
-public:
+  public:
     virtual void OnFrameChange(int newFrame, int oldFrame) = 0;
 };

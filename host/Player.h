@@ -6,7 +6,7 @@ class Instance;
 
 // "Player": the play head and the drawing of the scene at the current frame.
 class Player : public virtual BaseObject {
-public:
+  public:
     virtual void SetCurrentFrame(int frame) = 0; // 1 is the first frame
     virtual int GetCurrentFrame() = 0;
     // Multiplies the project camera onto the current model-view matrix.

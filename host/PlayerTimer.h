@@ -4,7 +4,7 @@
 
 // "Player Timer": playback.
 class PlayerTimer : public virtual BaseObject {
-public:
+  public:
     virtual void Start() = 0;
     virtual void Stop() = 0;
     virtual bool IsRunning() = 0;

@@ -5,7 +5,7 @@
 
 // "Project": the project file. Load and Save take an unused context handle.
 class Project : public virtual BaseObject {
-public:
+  public:
     // The file last loaded or saved; empty when none.
     virtual String GetFileName() = 0;
     virtual void New() = 0;

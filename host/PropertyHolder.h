@@ -7,7 +7,7 @@
 // A group of text properties of a project object. A holder whose "Type" is
 // "Accum" is the model's own bookkeeping and is never shown to the author.
 class PropertyHolder : public virtual BaseObject {
-public:
+  public:
     // False (out untouched) when the holder has no property of that name.
     virtual bool GetPropertyValue(const String& name, String& out) = 0;
     // False when the holder has no property of that name.

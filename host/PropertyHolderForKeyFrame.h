@@ -9,7 +9,7 @@ class PropertyHolder;
 // "PropertyHolderForKeyFrame": a key frame's holder of changes relative to the
 // key frame before it.
 class PropertyHolderForKeyFrame : public virtual BaseObject {
-public:
+  public:
     // The change this key frame makes to a property, 0 when it makes none.
     virtual double GetChange(const String& name) = 0;
     virtual void SetChange(const String& name, double change) = 0;

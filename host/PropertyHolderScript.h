@@ -5,7 +5,7 @@
 
 // "PropertyHolderScript": a holder whose properties include scripts.
 class PropertyHolderScript : public virtual BaseObject {
-public:
+  public:
     // The names of the script properties (a name may carry more lines after
     // its first line feed; the first line is its display name).
     virtual StringList GetScriptNames() = 0;

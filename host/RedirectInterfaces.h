@@ -6,6 +6,6 @@ class RTTIClass;
 
 // "RedirectInterfaces": the host hands it every class record it knows.
 class RedirectInterfaces : public virtual BaseObject {
-public:
+  public:
     virtual void AddClass(const RTTIClass* record) = 0;
 };

@@ -10,10 +10,11 @@ using InstanceList = std::vector<Pointer<Instance>>;
 
 // "Time Line": numbered rows (from 1) of instances over inclusive frame ranges.
 class TimeLine : public virtual BaseObject {
-public:
+  public:
     // The row's instances that overlap [firstFrame, lastFrame], in frame order.
     virtual InstanceList GetInstances(int row, int firstFrame, int lastFrame) = 0;
-    virtual void AddInstance(Pointer<Instance> instance, int row, int frameStart, int frameStop) = 0;
+    virtual void AddInstance(Pointer<Instance> instance, int row, int frameStart,
+                             int frameStop) = 0;
     virtual void RemoveInstance(Pointer<Instance> instance, int unused) = 0;
     virtual void MoveInstance(Pointer<Instance> instance, int row, int frameStart, int frameStop,
                               int oldRow) = 0;

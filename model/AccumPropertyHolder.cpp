@@ -40,11 +40,17 @@ bool AccumPropertyHolder::GetPropertyValue(const String& name, String& out) {
     return true;
 }
 
-bool AccumPropertyHolder::SetPropertyValue(const String&, const String&) { return false; }
+bool AccumPropertyHolder::SetPropertyValue(const String&, const String&) {
+    return false;
+}
 
-bool AccumPropertyHolder::HasProperty(const String& name) { return name == "Type" || IndexOf(name) >= 0; }
+bool AccumPropertyHolder::HasProperty(const String& name) {
+    return name == "Type" || IndexOf(name) >= 0;
+}
 
-String AccumPropertyHolder::GetHolderName() { return "Accum"; }
+String AccumPropertyHolder::GetHolderName() {
+    return "Accum";
+}
 
 void AccumPropertyHolder::AddProperty(const String&, const String&) {}
 

@@ -9,7 +9,7 @@
 // is due to key frames at the frame last applied. Marked "Type" = "Accum" so
 // that no editor shows it; read-only through the PropertyHolder interface.
 class AccumPropertyHolder : public PropertyHolder {
-public:
+  public:
     explicit AccumPropertyHolder(std::shared_ptr<const std::vector<String>> names);
 
     const RTTIClass* GetClass() const override;
@@ -28,7 +28,7 @@ public:
     double GetAccum(size_t index) const { return m_values[index]; }
     void SetAccum(size_t index, double value) { m_values[index] = value; }
 
-private:
+  private:
     int IndexOf(const String& name) const;
 
     std::shared_ptr<const std::vector<String>> m_pNames;

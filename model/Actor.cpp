@@ -8,17 +8,18 @@ CORVANE_REGISTER_CLASS(Actor)
 
 namespace {
 const AnimatedLayout& Layout() {
-    static const AnimatedLayout layout{{"Transform",
-                                        {{"TranslateX", "0.000000"},
-                                         {"TranslateY", "0.000000"},
-                                         {"TranslateZ", "0.000000"},
-                                         {"RotationX", "0.000000"},
-                                         {"RotationY", "0.000000"},
-                                         {"RotationZ", "0.000000"},
-                                         {"ScaleX", "1.000000"},
-                                         {"ScaleY", "1.000000"},
-                                         {"ScaleZ", "1.000000"}}},
-                                       {"Colour", {{"Red", "1.000000"}, {"Green", "1.000000"}, {"Blue", "1.000000"}}}};
+    static const AnimatedLayout layout{
+        {"Transform",
+         {{"TranslateX", "0.000000"},
+          {"TranslateY", "0.000000"},
+          {"TranslateZ", "0.000000"},
+          {"RotationX", "0.000000"},
+          {"RotationY", "0.000000"},
+          {"RotationZ", "0.000000"},
+          {"ScaleX", "1.000000"},
+          {"ScaleY", "1.000000"},
+          {"ScaleZ", "1.000000"}}},
+        {"Colour", {{"Red", "1.000000"}, {"Green", "1.000000"}, {"Blue", "1.000000"}}}};
     return layout;
 }
 } // namespace
@@ -26,7 +27,10 @@ const AnimatedLayout& Layout() {
 Actor::Actor() : InstanceBase(Layout(), {"OnFrame"}) {}
 
 void* Actor::FindInterface(const char* name) {
-    return InterfaceQuery(name).AnswerBase(FindInstanceInterface(name)).Answer("Actor", this).Result();
+    return InterfaceQuery(name)
+        .AnswerBase(FindInstanceInterface(name))
+        .Answer("Actor", this)
+        .Result();
 }
 
 bool Actor::AcceptsCastMember(Pointer<CastMember> member) {

@@ -8,7 +8,7 @@
 // An instance that shows a cast member with a 3D picture (a mesh, an image, a
 // text) moved, rotated, scaled and coloured by its properties.
 class Actor : public InstanceBase {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     Actor();
 
@@ -18,6 +18,6 @@ public:
     void SetCastMember(Pointer<CastMember> member) override;
     void Draw(bool selecting) override;
 
-private:
+  private:
     Pointer<SceneCastMember> m_pModel;
 };

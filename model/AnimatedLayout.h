@@ -11,13 +11,14 @@
 // with the values a new instance starts with. Built once per class and shared
 // by all its instances and their key frames.
 class AnimatedLayout {
-public:
+  public:
     struct Group {
         String holderName;
         std::shared_ptr<const std::vector<String>> names;
         std::vector<String> initialValues;
     };
-    using Properties = std::initializer_list<std::pair<const char*, const char*>>; // name, initial value
+    using Properties =
+        std::initializer_list<std::pair<const char*, const char*>>; // name, initial value
 
     AnimatedLayout(std::initializer_list<std::pair<const char*, Properties>> groups);
 
@@ -25,7 +26,7 @@ public:
     // Every animated name, group after group.
     const std::shared_ptr<const std::vector<String>>& GetNames() const { return m_pNames; }
 
-private:
+  private:
     std::vector<Group> m_groups;
     std::shared_ptr<const std::vector<String>> m_pNames;
 };

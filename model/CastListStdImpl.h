@@ -6,7 +6,7 @@
 
 // "Cast List": the project's cast members in the order they were added.
 class CastListStdImpl : public CastList, public SharedObject {
-public:
+  public:
     void* FindInterface(const char* name) override;
     String GetSharedName() override { return "Cast List"; }
 
@@ -17,6 +17,6 @@ public:
     // The member's place in the list; -1 when it is not in it.
     int IndexOf(const CastMember* member) const;
 
-private:
+  private:
     CastMemberList m_members;
 };

@@ -6,11 +6,17 @@
 #include <algorithm>
 #include <filesystem>
 
-void CastMemberBase::SetFileName(Pointer<BaseObject>, const String& fileName) { m_strFileName = fileName; }
+void CastMemberBase::SetFileName(Pointer<BaseObject>, const String& fileName) {
+    m_strFileName = fileName;
+}
 
-String CastMemberBase::GetFileName() { return m_strFileName; }
+String CastMemberBase::GetFileName() {
+    return m_strFileName;
+}
 
-String CastMemberBase::GetName() { return String(std::filesystem::path(GetPath()).filename().string()); }
+String CastMemberBase::GetName() {
+    return String(std::filesystem::path(GetPath()).filename().string());
+}
 
 void* CastMemberBase::FindCastMemberInterface(const char* name) {
     return InterfaceQuery(name)
@@ -26,8 +32,8 @@ std::string CastMemberBase::GetPath() const {
 }
 
 bool CastMemberBase::FailLoad(const std::string& problem) const {
-    TVK::GetDebugger()->PrintError("Unable to load the cast member \"%s\": %s\n", m_strFileName.c_str(),
-                                   problem.c_str());
+    TVK::GetDebugger()->PrintError("Unable to load the cast member \"%s\": %s\n",
+                                   m_strFileName.c_str(), problem.c_str());
     return false;
 }
 

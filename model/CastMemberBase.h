@@ -9,12 +9,12 @@
 // What the model's cast members share: the file they read and the name they
 // show (the file's own name, without its folder).
 class CastMemberBase : public BasePlugin, public CastMember {
-public:
+  public:
     void SetFileName(Pointer<BaseObject> context, const String& fileName) override;
     String GetFileName() override;
     String GetName() override;
 
-protected:
+  protected:
     // The answers every cast member class gives, for its FindInterface.
     void* FindCastMemberInterface(const char* name);
     // The file name as this system's paths read ('\' means '/').
@@ -24,6 +24,6 @@ protected:
     // False (with the debugger line) unless the file exists and is a file.
     bool CheckFile() const;
 
-private:
+  private:
     String m_strFileName;
 };

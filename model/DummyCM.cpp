@@ -6,7 +6,10 @@
 CORVANE_REGISTER_CLASS(DummyCM)
 
 void* DummyCM::FindInterface(const char* name) {
-    return InterfaceQuery(name).AnswerBase(FindCastMemberInterface(name)).Answer("DummyCM", this).Result();
+    return InterfaceQuery(name)
+        .AnswerBase(FindCastMemberInterface(name))
+        .Answer("DummyCM", this)
+        .Result();
 }
 
 void DummyCM::DrawThumbnail(CDC* target, CDC*, const tagRECT& area) {

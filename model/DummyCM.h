@@ -6,7 +6,7 @@
 
 // The cast member of a frame script, which shows nothing.
 class DummyCM : public CastMemberBase {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     void* FindInterface(const char* name) override;

@@ -14,7 +14,10 @@ const AnimatedLayout& Layout() {
 FrameScript::FrameScript() : InstanceBase(Layout(), {"Script"}) {}
 
 void* FrameScript::FindInterface(const char* name) {
-    return InterfaceQuery(name).AnswerBase(FindInstanceInterface(name)).Answer("FrameScript", this).Result();
+    return InterfaceQuery(name)
+        .AnswerBase(FindInstanceInterface(name))
+        .Answer("FrameScript", this)
+        .Result();
 }
 
 bool FrameScript::AcceptsCastMember(Pointer<CastMember> member) {

@@ -7,7 +7,7 @@
 // A script on the time line: its "Script" runs when playback reaches its
 // frame. It draws nothing.
 class FrameScript : public InstanceBase {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     FrameScript();
 

@@ -9,8 +9,7 @@
 
 InstanceBase::InstanceBase(const AnimatedLayout& layout, const StringList& scriptNames)
     : m_pPlacement(new TextPropertyHolder("Placement", {{"FrameStart", "0"}, {"FrameStop", "0"}})),
-      m_pAccum(new AccumPropertyHolder(layout.GetNames())),
-      m_track(layout) {
+      m_pAccum(new AccumPropertyHolder(layout.GetNames())), m_track(layout) {
     const auto& groups = layout.GetGroups();
     m_pPlacement->SetListener(this);
     m_holders.reserve(groups.size() + 3);
@@ -22,9 +21,11 @@ InstanceBase::InstanceBase(const AnimatedLayout& layout, const StringList& scrip
         properties.reserve(group.names->size());
         for (size_t i = 0; i < group.names->size(); ++i)
             properties.emplace_back((*group.names)[i], group.initialValues[i]);
-        Pointer<TextPropertyHolder> holder(new TextPropertyHolder(group.holderName, std::move(properties)));
+        Pointer<TextPropertyHolder> holder(
+            new TextPropertyHolder(group.holderName, std::move(properties)));
         for (size_t i = 0; i < group.names->size(); ++i)
-            m_values.push_back({&(*group.names)[i], holder, group.initialValues[i], group.initialValues[i]});
+            m_values.push_back(
+                {&(*group.names)[i], holder, group.initialValues[i], group.initialValues[i]});
         m_animated.push_back(holder);
         m_holders.push_back(Pointer<PropertyHolder>(holder.Get()));
     }
@@ -33,28 +34,41 @@ InstanceBase::InstanceBase(const AnimatedLayout& layout, const StringList& scrip
 }
 
 // Editors may still hold the placement holder; it must not call back.
-InstanceBase::~InstanceBase() { m_pPlacement->SetListener(nullptr); }
+InstanceBase::~InstanceBase() {
+    m_pPlacement->SetListener(nullptr);
+}
 
 void* InstanceBase::FindInstanceInterface(const char* name) {
     return InterfaceQuery(name)
         .Answer("BasePlugin", static_cast<BasePlugin*>(this))
         .Answer("Instance", static_cast<Instance*>(this))
         .Answer("HasProperties", static_cast<HasProperties*>(this))
-        .Answer("AllowsKeyFrames", m_animated.empty() ? nullptr : static_cast<AllowsKeyFrames*>(this))
+        .Answer("AllowsKeyFrames",
+                m_animated.empty() ? nullptr : static_cast<AllowsKeyFrames*>(this))
         .Answer("SceneItem", static_cast<SceneItem*>(this))
         .Answer("InstanceBase", this)
         .Result();
 }
 
-Pointer<CastMember> InstanceBase::GetCastMember() { return m_pCastMember; }
+Pointer<CastMember> InstanceBase::GetCastMember() {
+    return m_pCastMember;
+}
 
-void InstanceBase::SetCastMember(Pointer<CastMember> member) { m_pCastMember = std::move(member); }
+void InstanceBase::SetCastMember(Pointer<CastMember> member) {
+    m_pCastMember = std::move(member);
+}
 
-Pointer<KeyFrame> InstanceBase::GetNextKeyFrame(int fromFrame) { return m_track.GetNext(fromFrame); }
+Pointer<KeyFrame> InstanceBase::GetNextKeyFrame(int fromFrame) {
+    return m_track.GetNext(fromFrame);
+}
 
-Pointer<KeyFrame> InstanceBase::AddKeyFrame(int frame) { return m_track.Add(frame); }
+Pointer<KeyFrame> InstanceBase::AddKeyFrame(int frame) {
+    return m_track.Add(frame);
+}
 
-void InstanceBase::RemoveKeyFrame(int frame) { m_track.Remove(frame); }
+void InstanceBase::RemoveKeyFrame(int frame) {
+    m_track.Remove(frame);
+}
 
 double InstanceBase::GetNumber(const char* name) {
     String value;
@@ -70,7 +84,9 @@ void InstanceBase::CatchUp(AnimatedValue& value, double accumulated) {
     if (text == value.written)
         return;
     value.written = text;
-    value.base = accumulated == 0.0 ? text : PropertyText::FromNumber(PropertyText::ToNumber(text) - accumulated);
+    value.base = accumulated == 0.0
+                     ? text
+                     : PropertyText::FromNumber(PropertyText::ToNumber(text) - accumulated);
 }
 
 void InstanceBase::ApplyFrame(int frame, int) {
@@ -88,9 +104,10 @@ void InstanceBase::ApplyFrame(int frame, int) {
             continue;
         AnimatedValue& value = m_values[i];
         CatchUp(value, old);
-        value.written = accumulated[i] == 0.0
-                            ? value.base
-                            : PropertyText::FromNumber(PropertyText::ToNumber(value.base) + accumulated[i]);
+        value.written =
+            accumulated[i] == 0.0
+                ? value.base
+                : PropertyText::FromNumber(PropertyText::ToNumber(value.base) + accumulated[i]);
         value.holder->SetPropertyValue(*value.name, value.written);
         m_pAccum->SetAccum(i, accumulated[i]);
     }

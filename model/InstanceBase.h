@@ -32,7 +32,7 @@ class InstanceBase : public BasePlugin,
                      public AllowsKeyFrames,
                      public SceneItem,
                      private PropertyChangeListener {
-public:
+  public:
     ~InstanceBase() override;
 
     Pointer<CastMember> GetCastMember() override;
@@ -52,7 +52,7 @@ public:
     // keeps); the shown text for properties that are not animated.
     String GetBaseValue(const String& name);
 
-protected:
+  protected:
     // The layout belongs to the class and outlives its instances.
     InstanceBase(const AnimatedLayout& layout, const StringList& scriptNames);
 
@@ -66,7 +66,7 @@ protected:
 
     Pointer<CastMember> m_pCastMember;
 
-private:
+  private:
     // An animated property: its holder, the text the model wrote there last,
     // and its value without key frames as it was written (so that playing
     // back and forth never accumulates rounding, and a project file keeps

@@ -3,7 +3,8 @@
 #include "framework/InterfaceQuery.h"
 #include "framework/RTTIClass.h"
 
-InstanceKeyFrame::InstanceKeyFrame(int atFrame, const std::vector<Pointer<KeyFramePropertyHolder>>& groups)
+InstanceKeyFrame::InstanceKeyFrame(int atFrame,
+                                   const std::vector<Pointer<KeyFramePropertyHolder>>& groups)
     : m_groups(groups) {
     frame = atFrame;
     m_holders.reserve(m_groups.size());

@@ -9,7 +9,7 @@
 // A key frame of one of the model's instances: a holder of changes for each
 // group of properties the instance animates.
 class InstanceKeyFrame : public KeyFrame {
-public:
+  public:
     InstanceKeyFrame(int atFrame, const std::vector<Pointer<KeyFramePropertyHolder>>& groups);
 
     const RTTIClass* GetClass() const override;
@@ -19,6 +19,6 @@ public:
     double GetChangeAt(size_t index) const;
     void SetChangeAt(size_t index, double change);
 
-private:
+  private:
     std::vector<Pointer<KeyFramePropertyHolder>> m_groups;
 };

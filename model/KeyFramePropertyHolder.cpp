@@ -5,8 +5,10 @@
 #include "framework/InterfaceQuery.h"
 #include "framework/RTTIClass.h"
 
-KeyFramePropertyHolder::KeyFramePropertyHolder(String holderName, std::shared_ptr<const std::vector<String>> names)
-    : m_strHolderName(std::move(holderName)), m_pNames(std::move(names)), m_changes(m_pNames->size(), 0.0) {}
+KeyFramePropertyHolder::KeyFramePropertyHolder(String holderName,
+                                               std::shared_ptr<const std::vector<String>> names)
+    : m_strHolderName(std::move(holderName)), m_pNames(std::move(names)),
+      m_changes(m_pNames->size(), 0.0) {}
 
 // One record for every key frame group, so that the key frame handlers pair
 // the holders of two key frames by class.
@@ -47,9 +49,13 @@ bool KeyFramePropertyHolder::SetPropertyValue(const String& name, const String& 
     return true;
 }
 
-bool KeyFramePropertyHolder::HasProperty(const String& name) { return Find(name) != nullptr; }
+bool KeyFramePropertyHolder::HasProperty(const String& name) {
+    return Find(name) != nullptr;
+}
 
-String KeyFramePropertyHolder::GetHolderName() { return m_strHolderName; }
+String KeyFramePropertyHolder::GetHolderName() {
+    return m_strHolderName;
+}
 
 void KeyFramePropertyHolder::AddProperty(const String&, const String&) {}
 

@@ -10,7 +10,7 @@
 // frame makes relative to the key frame before it (the first key frame's
 // relative to the instance itself), shown and edited as text.
 class KeyFramePropertyHolder : public PropertyHolder, public PropertyHolderForKeyFrame {
-public:
+  public:
     KeyFramePropertyHolder(String holderName, std::shared_ptr<const std::vector<String>> names);
 
     const RTTIClass* GetClass() const override;
@@ -35,7 +35,7 @@ public:
     double GetChangeAt(size_t index) const { return m_changes[index]; }
     void SetChangeAt(size_t index, double change) { m_changes[index] = change; }
 
-private:
+  private:
     double* Find(const String& name);
 
     String m_strHolderName;

@@ -16,7 +16,9 @@ std::vector<InstanceKeyFrame*> KeyFrameTrack::GetSorted() const {
     for (const auto& keyFrame : m_keyFrames)
         sorted.push_back(keyFrame.Get());
     // Key frames are mostly added in frame order; a moved one may not be.
-    auto earlier = [](const InstanceKeyFrame* a, const InstanceKeyFrame* b) { return a->frame < b->frame; };
+    auto earlier = [](const InstanceKeyFrame* a, const InstanceKeyFrame* b) {
+        return a->frame < b->frame;
+    };
     if (!std::is_sorted(sorted.begin(), sorted.end(), earlier))
         std::stable_sort(sorted.begin(), sorted.end(), earlier);
     return sorted;
@@ -83,7 +85,8 @@ std::vector<double> KeyFrameTrack::Evaluate(int frame) const {
             }
             // Here from < frame < keyFrame->frame, so the span is never empty.
             if (frame > from)
-                value += (target - value) * (double(frame) - from) / (double(keyFrame->frame) - from);
+                value +=
+                    (target - value) * (double(frame) - from) / (double(keyFrame->frame) - from);
             break;
         }
         values[i] = value;

@@ -10,7 +10,7 @@
 // at a frame interpolates linearly between key frames, starts at 0 on the
 // instance's first frame and holds after the last key frame.
 class KeyFrameTrack {
-public:
+  public:
     // The layout lives as long as its class, longer than any instance.
     explicit KeyFrameTrack(const AnimatedLayout& layout) : m_pLayout(&layout) {}
 
@@ -29,7 +29,7 @@ public:
     // at the instance-relative frame.
     std::vector<double> Evaluate(int frame) const;
 
-private:
+  private:
     const AnimatedLayout* m_pLayout;
     std::vector<Pointer<InstanceKeyFrame>> m_keyFrames;
 };

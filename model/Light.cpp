@@ -9,7 +9,6 @@ CORVANE_REGISTER_CLASS(Light)
 namespace {
 constexpr double kMarkerSize = 0.15;
 
-
 const AnimatedLayout& Layout() {
     static const AnimatedLayout layout{{"Light",
                                         {{"TranslateX", "0.000000"},
@@ -25,7 +24,10 @@ const AnimatedLayout& Layout() {
 Light::Light() : InstanceBase(Layout(), {"OnFrame"}) {}
 
 void* Light::FindInterface(const char* name) {
-    return InterfaceQuery(name).AnswerBase(FindInstanceInterface(name)).Answer("Light", this).Result();
+    return InterfaceQuery(name)
+        .AnswerBase(FindInstanceInterface(name))
+        .Answer("Light", this)
+        .Result();
 }
 
 bool Light::AcceptsCastMember(Pointer<CastMember> member) {
@@ -34,7 +36,8 @@ bool Light::AcceptsCastMember(Pointer<CastMember> member) {
 
 // An octahedron in the light's own colour, unaffected by lighting.
 void Light::Draw(bool) {
-    static const double corners[6][3] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
+    static const double corners[6][3] = {{1, 0, 0},  {-1, 0, 0}, {0, 1, 0},
+                                         {0, -1, 0}, {0, 0, 1},  {0, 0, -1}};
     static const int faces[8][3] = {{0, 2, 4}, {2, 1, 4}, {1, 3, 4}, {3, 0, 4},
                                     {2, 0, 5}, {1, 2, 5}, {3, 1, 5}, {0, 3, 5}};
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
@@ -57,7 +60,8 @@ bool Light::ApplyLight(unsigned light) {
     const GLfloat position[4] = {static_cast<GLfloat>(GetNumber("TranslateX")),
                                  static_cast<GLfloat>(GetNumber("TranslateY")),
                                  static_cast<GLfloat>(GetNumber("TranslateZ")), 1.0f};
-    const GLfloat colour[4] = {static_cast<GLfloat>(GetNumber("Red")), static_cast<GLfloat>(GetNumber("Green")),
+    const GLfloat colour[4] = {static_cast<GLfloat>(GetNumber("Red")),
+                               static_cast<GLfloat>(GetNumber("Green")),
                                static_cast<GLfloat>(GetNumber("Blue")), 1.0f};
     const GLfloat black[4] = {0, 0, 0, 1};
     glEnable(light);

@@ -7,7 +7,7 @@
 // A point light at its "TranslateX/Y/Z" in the colour of its "Red", "Green"
 // and "Blue". It shows as a small marker so that it can be picked and moved.
 class Light : public InstanceBase {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     Light();
 

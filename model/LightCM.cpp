@@ -11,7 +11,10 @@
 CORVANE_REGISTER_CLASS(LightCM)
 
 void* LightCM::FindInterface(const char* name) {
-    return InterfaceQuery(name).AnswerBase(FindCastMemberInterface(name)).Answer("LightCM", this).Result();
+    return InterfaceQuery(name)
+        .AnswerBase(FindCastMemberInterface(name))
+        .Answer("LightCM", this)
+        .Result();
 }
 
 // A sun: a yellow core and eight rays.

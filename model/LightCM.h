@@ -6,7 +6,7 @@
 
 // The cast member of a light: no file, nothing to load.
 class LightCM : public CastMemberBase {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     void* FindInterface(const char* name) override;

@@ -38,7 +38,8 @@ void SetUpLights(const InstanceList& alive) {
 }
 } // namespace
 
-PlayerStdImpl::PlayerStdImpl(Pointer<TimeLineStdImpl> timeLine) : m_pTimeLine(std::move(timeLine)) {}
+PlayerStdImpl::PlayerStdImpl(Pointer<TimeLineStdImpl> timeLine)
+    : m_pTimeLine(std::move(timeLine)) {}
 
 void* PlayerStdImpl::FindInterface(const char* name) {
     return InterfaceQuery(name)
@@ -66,7 +67,9 @@ void PlayerStdImpl::Announce(int newFrame, int oldFrame) {
         m_listener(newFrame, oldFrame);
 }
 
-void PlayerStdImpl::ApplyCamera() { m_camera.Apply(); }
+void PlayerStdImpl::ApplyCamera() {
+    m_camera.Apply();
+}
 
 void PlayerStdImpl::Draw(bool selecting) {
     InstanceList alive = m_pTimeLine->GetInstancesAt(m_nFrame);

@@ -12,7 +12,7 @@
 // "Player": the play head, the camera and the drawing of the instances alive
 // at the current frame.
 class PlayerStdImpl : public Player, public SharedObject {
-public:
+  public:
     explicit PlayerStdImpl(Pointer<TimeLineStdImpl> timeLine);
 
     void* FindInterface(const char* name) override;
@@ -37,9 +37,11 @@ public:
     // without announcing it; returns the frame before.
     int ShowFrame(int frame);
     void Announce(int newFrame, int oldFrame);
-    void SetFrameChangeListener(std::function<void(int, int)> listener) { m_listener = std::move(listener); }
+    void SetFrameChangeListener(std::function<void(int, int)> listener) {
+        m_listener = std::move(listener);
+    }
 
-private:
+  private:
     Pointer<TimeLineStdImpl> m_pTimeLine;
     int m_nFrame = 1;
     Camera m_camera;

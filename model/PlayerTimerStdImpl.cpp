@@ -15,7 +15,8 @@ bool IsBlank(const String& text) {
 }
 } // namespace
 
-PlayerTimerStdImpl::PlayerTimerStdImpl(Pointer<PlayerStdImpl> player, Pointer<TimeLineStdImpl> timeLine)
+PlayerTimerStdImpl::PlayerTimerStdImpl(Pointer<PlayerStdImpl> player,
+                                       Pointer<TimeLineStdImpl> timeLine)
     : m_pPlayer(std::move(player)), m_pTimeLine(std::move(timeLine)), m_engine(*this) {}
 
 PlayerTimerStdImpl::~PlayerTimerStdImpl() = default;
@@ -106,9 +107,13 @@ void PlayerTimerStdImpl::RunScripts(int frame) {
     }
 }
 
-int PlayerTimerStdImpl::GetCurrentFrame() { return m_pPlayer->GetCurrentFrame(); }
+int PlayerTimerStdImpl::GetCurrentFrame() {
+    return m_pPlayer->GetCurrentFrame();
+}
 
-void PlayerTimerStdImpl::GoToFrame(int frame) { m_pPlayer->ShowFrame(frame); }
+void PlayerTimerStdImpl::GoToFrame(int frame) {
+    m_pPlayer->ShowFrame(frame);
+}
 
 InstanceList PlayerTimerStdImpl::GetInstancesAt(int row, int frame) {
     return m_pTimeLine->GetInstances(row, frame, frame);

@@ -19,7 +19,7 @@ class QTimer;
 // timer stops. In manual timing (scripted sessions) only Tick advances, so
 // that runs are repeatable.
 class PlayerTimerStdImpl : public PlayerTimer, public SharedObject, private ScriptHost {
-public:
+  public:
     PlayerTimerStdImpl(Pointer<PlayerStdImpl> player, Pointer<TimeLineStdImpl> timeLine);
     ~PlayerTimerStdImpl() override;
 
@@ -38,7 +38,7 @@ public:
     void SetFrameRate(int framesPerSecond);
     ScriptEngine& GetScriptEngine() { return m_engine; }
 
-private:
+  private:
     int GetCurrentFrame() override;
     void GoToFrame(int frame) override;
     void StopPlaying() override { Stop(); }

@@ -5,6 +5,6 @@
 
 // What is wrong with a project file, in words for its author.
 class ProjectFileError : public std::runtime_error {
-public:
+  public:
     explicit ProjectFileError(const std::string& problem) : std::runtime_error(problem) {}
 };

@@ -63,9 +63,11 @@ nlohmann::json KeyFrames(const Pointer<Instance>& instance) {
     if (!allows)
         return keyFrames;
     for (auto keyFrame = allows->GetNextKeyFrame(INT_MIN); keyFrame;
-         keyFrame = keyFrame->frame == INT_MAX ? nullptr : allows->GetNextKeyFrame(keyFrame->frame + 1))
-        keyFrames.push_back(
-            {{"frame", keyFrame->frame}, {"selected", false}, {"properties", VisibleProperties(keyFrame->holders)}});
+         keyFrame = keyFrame->frame == INT_MAX ? nullptr
+                                               : allows->GetNextKeyFrame(keyFrame->frame + 1))
+        keyFrames.push_back({{"frame", keyFrame->frame},
+                             {"selected", false},
+                             {"properties", VisibleProperties(keyFrame->holders)}});
     return keyFrames;
 }
 } // namespace
@@ -90,13 +92,18 @@ void ProjectModel::Withdraw(SharedObjects* registry) {
         registry->RemoveObject(object);
 }
 
-void ProjectModel::SetFrameChangeListener(std::function<void(int newFrame, int oldFrame)> listener) {
+void ProjectModel::SetFrameChangeListener(
+    std::function<void(int newFrame, int oldFrame)> listener) {
     m_pImpl->player->SetFrameChangeListener(std::move(listener));
 }
 
-void ProjectModel::SetManualTiming(bool manual) { m_pImpl->timer->SetManualTiming(manual); }
+void ProjectModel::SetManualTiming(bool manual) {
+    m_pImpl->timer->SetManualTiming(manual);
+}
 
-void ProjectModel::Tick() { m_pImpl->timer->Tick(); }
+void ProjectModel::Tick() {
+    m_pImpl->timer->Tick();
+}
 
 nlohmann::json ProjectModel::DescribeState() const {
     const Impl& model = *m_pImpl;
@@ -110,16 +117,17 @@ nlohmann::json ProjectModel::DescribeState() const {
         const auto& instance = placement.instance;
         auto member = instance->GetCastMember();
         auto properties = instance.As<HasProperties>("HasProperties");
-        instances.push_back({{"id", placement.id},
-                             {"row", placement.row},
-                             {"class", instance->GetClass()->GetName().str()},
-                             {"cast", member ? nlohmann::json(member->GetName().str()) : nlohmann::json()},
-                             {"start", placement.start},
-                             {"stop", placement.stop},
-                             {"selected", instance == selected},
-                             {"properties", properties ? VisibleProperties(properties->GetHolders())
-                                                       : nlohmann::json::object()},
-                             {"keyframes", KeyFrames(instance)}});
+        instances.push_back(
+            {{"id", placement.id},
+             {"row", placement.row},
+             {"class", instance->GetClass()->GetName().str()},
+             {"cast", member ? nlohmann::json(member->GetName().str()) : nlohmann::json()},
+             {"start", placement.start},
+             {"stop", placement.stop},
+             {"selected", instance == selected},
+             {"properties",
+              properties ? VisibleProperties(properties->GetHolders()) : nlohmann::json::object()},
+             {"keyframes", KeyFrames(instance)}});
     }
     state["instances"] = std::move(instances);
     nlohmann::json cast = nlohmann::json::array();

@@ -12,7 +12,7 @@ class SharedObjects;
 // and cast list, created together by the host. (Contract between the host and
 // the model; the implementation is the model's.)
 class ProjectModel {
-public:
+  public:
     ProjectModel();
     ~ProjectModel();
     ProjectModel(const ProjectModel&) = delete;
@@ -39,7 +39,7 @@ public:
     // selected, properties, keyframes) and "cast" (name, class, file).
     nlohmann::json DescribeState() const;
 
-private:
+  private:
     struct Impl;
     Impl* m_pImpl;
 };

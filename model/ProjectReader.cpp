@@ -47,10 +47,12 @@ std::string Quote(std::string_view text) {
 std::string SyntaxProblem(std::string_view text, simdjson::error_code code) {
     try {
         nlohmann::json nothing = nlohmann::json::parse(
-            text.begin(), text.end(), [](int, nlohmann::json::parse_event_t, nlohmann::json&) { return false; });
+            text.begin(), text.end(),
+            [](int, nlohmann::json::parse_event_t, nlohmann::json&) { return false; });
     } catch (const nlohmann::json::exception& error) { // a syntax error, or a number out of range
         std::string message = error.what();
-        if (size_t end = message.find("] "); message.rfind("[json.exception", 0) == 0 && end != std::string::npos)
+        if (size_t end = message.find("] ");
+            message.rfind("[json.exception", 0) == 0 && end != std::string::npos)
             message.erase(0, end + 2);
         return message;
     }
@@ -65,7 +67,8 @@ std::optional<Element> Find(const Object& object, std::string_view field) {
 }
 
 // The object, once every field is known and none appears twice.
-Object CheckFields(const Element& value, const std::string& where, std::initializer_list<std::string_view> known) {
+Object CheckFields(const Element& value, const std::string& where,
+                   std::initializer_list<std::string_view> known) {
     Object object;
     if (value.get(object))
         Fail(where, "this is not an object");
@@ -105,7 +108,8 @@ std::string_view Text(const Element& value, const std::string& where, std::strin
     return text;
 }
 
-std::optional<simdjson::dom::array> List(const Object& object, std::string_view field, const std::string& where) {
+std::optional<simdjson::dom::array> List(const Object& object, std::string_view field,
+                                         const std::string& where) {
     auto found = Find(object, field);
     if (!found)
         return std::nullopt;
@@ -128,7 +132,8 @@ Pointer<T> Create(ClassRecords& records, std::string_view className, const char*
             record = RTTIClass::FindClass(String(className));
         } catch (ClassNotFoundException* error) {
             delete error;
-            Fail(where, "the class " + Quote(className) + " is unknown (is the plug-in library that has it installed?)");
+            Fail(where, "the class " + Quote(className) +
+                            " is unknown (is the plug-in library that has it installed?)");
         }
     }
     auto* part = static_cast<T*>(record->GetCreateFunction()(interfaceName));
@@ -161,7 +166,8 @@ Camera ReadCamera(const Element& value) {
     return camera;
 }
 
-void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& instance, const std::string& where) {
+void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& instance,
+                   const std::string& where) {
     if (list.size() == 0)
         return;
     auto allows = instance.As<AllowsKeyFrames>("AllowsKeyFrames");
@@ -181,7 +187,8 @@ void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& in
         keyFrames.push_back({Integer(*frame, at, "frame"), Find(entry, "changes")});
     }
     // In frame order, each new key frame takes exactly the changes written.
-    std::stable_sort(keyFrames.begin(), keyFrames.end(), [](const auto& a, const auto& b) { return a.frame < b.frame; });
+    std::stable_sort(keyFrames.begin(), keyFrames.end(),
+                     [](const auto& a, const auto& b) { return a.frame < b.frame; });
     for (size_t i = 0; i < keyFrames.size(); ++i) {
         int frame = keyFrames[i].frame;
         auto place = [&] { return where + ", key frame at frame " + std::to_string(frame); };
@@ -211,8 +218,8 @@ void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& in
     }
 }
 
-void ReadValues(const Object& object, std::string_view field, const Pointer<HasProperties>& properties,
-                const std::string& where) {
+void ReadValues(const Object& object, std::string_view field,
+                const Pointer<HasProperties>& properties, const std::string& where) {
     auto found = Find(object, field);
     if (!found)
         return;
@@ -222,8 +229,8 @@ void ReadValues(const Object& object, std::string_view field, const Pointer<HasP
     for (const auto& value : values) {
         std::string_view text = Text(value.value, where, value.key);
         if (!properties || !properties->SetPropertyValue(String(value.key), String(text)))
-            Fail(where, std::string("there is no ") + (field == "scripts" ? "script " : "property ") +
-                            Quote(value.key));
+            Fail(where, std::string("there is no ") +
+                            (field == "scripts" ? "script " : "property ") + Quote(value.key));
     }
 }
 
@@ -242,12 +249,14 @@ void CheckFormat(const Object& project) {
     if (!format || format->get(mark) || mark != ProjectFormat::kFormat)
         Fail("", "it is not a Corvane project file");
     auto version = Find(project, "version");
-    if (!version || (version->type() != element_type::INT64 && version->type() != element_type::UINT64))
+    if (!version ||
+        (version->type() != element_type::INT64 && version->type() != element_type::UINT64))
         Fail("", "it has no file format version");
     std::int64_t number = 0;
     if (version->get(number) || number > ProjectFormat::kVersion)
-        Fail("", "it was written by a newer version of Corvane (file format version " + NumberText(*version) +
-                     "; this version reads up to version " + std::to_string(ProjectFormat::kVersion) + ")");
+        Fail("", "it was written by a newer version of Corvane (file format version " +
+                     NumberText(*version) + "; this version reads up to version " +
+                     std::to_string(ProjectFormat::kVersion) + ")");
     if (number < 1)
         Fail("", "its file format version " + NumberText(*version) + " is not valid");
 }
@@ -271,7 +280,8 @@ ProjectContent ProjectReader::Read(std::string_view text) const {
         Fail("", "it is not a Corvane project file");
     CheckFormat(project);
 
-    CheckFields(root, "the project", {"format", "version", "frameRate", "camera", "cast", "instances"});
+    CheckFields(root, "the project",
+                {"format", "version", "frameRate", "camera", "cast", "instances"});
     ProjectContent content;
     if (auto frameRate = Find(project, "frameRate")) {
         content.frameRate = Integer(*frameRate, "the project", "frameRate");
@@ -287,7 +297,8 @@ ProjectContent ProjectReader::Read(std::string_view text) const {
         auto className = Find(entry, "class");
         if (!className)
             Fail(where, "it has no \"class\"");
-        auto member = Create<CastMember>(records, Text(*className, where, "class"), "CastMember", where);
+        auto member =
+            Create<CastMember>(records, Text(*className, where, "class"), "CastMember", where);
         if (auto fileName = Find(entry, "file")) {
             std::string file(Text(*fileName, where, "file"));
             std::replace(file.begin(), file.end(), '\\', '/');
@@ -300,28 +311,32 @@ ProjectContent ProjectReader::Read(std::string_view text) const {
     };
     if (auto cast = List(project, "cast", "the project"))
         for (const Element& entry : *cast)
-            content.cast.push_back(readMember(entry, "cast member " + std::to_string(content.cast.size() + 1)));
+            content.cast.push_back(
+                readMember(entry, "cast member " + std::to_string(content.cast.size() + 1)));
 
     auto instances = List(project, "instances", "the project");
     if (!instances)
         return content;
     for (const Element& value : *instances) {
         std::string where = "instance " + std::to_string(content.instances.size() + 1);
-        Object entry = CheckFields(value, where,
-                                   {"class", "row", "start", "stop", "cast", "properties", "scripts", "keyframes"});
+        Object entry = CheckFields(
+            value, where,
+            {"class", "row", "start", "stop", "cast", "properties", "scripts", "keyframes"});
         auto required = [&](std::string_view field) {
             auto found = Find(entry, field);
             if (!found)
                 Fail(where, "it has no " + Quote(field));
             return *found;
         };
-        auto instance = Create<Instance>(records, Text(required("class"), where, "class"), "Instance", where);
+        auto instance =
+            Create<Instance>(records, Text(required("class"), where, "class"), "Instance", where);
         ProjectContent::PlacedInstance placed{instance, Integer(required("row"), where, "row"),
                                               Integer(required("start"), where, "start"),
                                               Integer(required("stop"), where, "stop")};
         if (auto reference = Find(entry, "cast")) {
             Pointer<CastMember> member;
-            if (reference->type() == element_type::INT64 || reference->type() == element_type::UINT64) {
+            if (reference->type() == element_type::INT64 ||
+                reference->type() == element_type::UINT64) {
                 int index = Integer(*reference, where, "cast");
                 if (index < 0 || static_cast<size_t>(index) >= content.cast.size())
                     Fail(where, "\"cast\" names no cast member of the project");
@@ -330,7 +345,8 @@ ProjectContent ProjectReader::Read(std::string_view text) const {
                 member = readMember(*reference, where + ", its cast member");
             }
             if (!instance->AcceptsCastMember(member))
-                Fail(where, "it cannot show a cast member of class " + Quote(member->GetClass()->GetName().str()));
+                Fail(where, "it cannot show a cast member of class " +
+                                Quote(member->GetClass()->GetName().str()));
             instance->SetCastMember(member);
         }
         instance->Initialize();

@@ -11,13 +11,13 @@
 // truncated, foreign or too new throws a ProjectFileError that says what and
 // where.
 class ProjectReader {
-public:
+  public:
     // folder: the project file's folder, against which relative cast member
     // files are resolved.
     explicit ProjectReader(std::filesystem::path folder);
 
     ProjectContent Read(std::string_view text) const;
 
-private:
+  private:
     std::filesystem::path m_folder;
 };

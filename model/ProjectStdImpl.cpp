@@ -17,9 +17,9 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <unordered_set>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_set>
 
 namespace {
 constexpr std::uintmax_t kLargestProject = 256u * 1024 * 1024;
@@ -58,7 +58,8 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     if (in)
         in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (!in.is_open() || in.bad())
-        throw ProjectFileError(std::string("the file cannot be read (") + std::strerror(errno) + ")");
+        throw ProjectFileError(std::string("the file cannot be read (") + std::strerror(errno) +
+                               ")");
     // A file that shrank while being read holds only what was there.
     text.resize(static_cast<size_t>(in.gcount()));
     return text;
@@ -67,10 +68,12 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
 // A temporary file in the target's folder, renamed over the target once it is
 // complete and on disk.
 void WriteAtomically(const std::filesystem::path& path, const std::string& text) {
-    std::string temporary = (FolderOf(path) / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string temporary =
+        (FolderOf(path) / ("." + path.filename().string() + ".XXXXXX")).string();
     int file = mkstemp(temporary.data());
     if (file < 0)
-        throw ProjectFileError(std::string("a file cannot be created in its folder (") + std::strerror(errno) + ")");
+        throw ProjectFileError(std::string("a file cannot be created in its folder (") +
+                               std::strerror(errno) + ")");
     mode_t mask = umask(0);
     umask(mask);
     struct stat existing;
@@ -93,8 +96,8 @@ void WriteAtomically(const std::filesystem::path& path, const std::string& text)
         problem = errno;
     if (problem) {
         unlink(temporary.c_str());
-        throw ProjectFileError(std::string("the file cannot be written (") + std::strerror(problem ? problem : EIO) +
-                               ")");
+        throw ProjectFileError(std::string("the file cannot be written (") +
+                               std::strerror(problem ? problem : EIO) + ")");
     }
 }
 } // namespace
@@ -123,7 +126,8 @@ bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
     try {
         content = ProjectReader(FolderOf(file)).Read(ReadWholeFile(file));
     } catch (const ProjectFileError& error) {
-        TellAuthor("Unable to open the project \"" + path.str() + "\": " + error.what() + ".", MB_ICONHAND);
+        TellAuthor("Unable to open the project \"" + path.str() + "\": " + error.what() + ".",
+                   MB_ICONHAND);
         return false;
     }
     std::vector<CastMember*> members;
@@ -145,7 +149,8 @@ bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
     Replace(std::move(content));
     m_strFileName = path;
     if (!missing.empty())
-        TellAuthor("The project \"" + path.str() + "\" was opened, but these media could not be loaded:" + missing,
+        TellAuthor("The project \"" + path.str() +
+                       "\" was opened, but these media could not be loaded:" + missing,
                    MB_ICONEXCLAMATION);
     return true;
 }
@@ -155,7 +160,8 @@ bool ProjectStdImpl::Save(Pointer<BaseObject>, const String& path) {
     try {
         WriteAtomically(file, ProjectWriter(FolderOf(file)).Write(GetContent()));
     } catch (const ProjectFileError& error) {
-        TellAuthor("Unable to save the project to \"" + path.str() + "\": " + error.what() + ".", MB_ICONHAND);
+        TellAuthor("Unable to save the project to \"" + path.str() + "\": " + error.what() + ".",
+                   MB_ICONHAND);
         return false;
     }
     m_strFileName = path;
@@ -168,7 +174,8 @@ ProjectContent ProjectStdImpl::GetContent() const {
     content.camera = m_pPlayer->GetCamera();
     content.cast = m_pCastList->GetCastMembers();
     for (auto& placement : m_pTimeLine->GetPlacements())
-        content.instances.push_back({placement.instance, placement.row, placement.start, placement.stop});
+        content.instances.push_back(
+            {placement.instance, placement.row, placement.start, placement.stop});
     return content;
 }
 

@@ -16,7 +16,7 @@
 // so that neither a bad file nor a crash ever costs the author a project.
 // Problems are told to the author in a message box that names the file.
 class ProjectStdImpl : public Project, public SharedObject {
-public:
+  public:
     ProjectStdImpl(Pointer<PlayerStdImpl> player, Pointer<PlayerTimerStdImpl> timer,
                    Pointer<TimeLineStdImpl> timeLine, Pointer<CastListStdImpl> castList);
 
@@ -32,7 +32,7 @@ public:
     // The open project, as a file would hold it.
     ProjectContent GetContent() const;
 
-private:
+  private:
     void Replace(ProjectContent content);
 
     Pointer<PlayerStdImpl> m_pPlayer;

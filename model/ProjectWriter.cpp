@@ -22,7 +22,9 @@
 using Json = nlohmann::ordered_json;
 
 namespace {
-Json Vector(const Float3& v) { return Json::array({v[0], v[1], v[2]}); }
+Json Vector(const Float3& v) {
+    return Json::array({v[0], v[1], v[2]});
+}
 
 bool IsHidden(const Pointer<PropertyHolder>& holder) {
     String type;
@@ -76,7 +78,8 @@ Json KeyFrames(const Pointer<Instance>& instance) {
     if (!allows)
         return keyFrames;
     for (auto keyFrame = allows->GetNextKeyFrame(INT_MIN); keyFrame;
-         keyFrame = keyFrame->frame == INT_MAX ? nullptr : allows->GetNextKeyFrame(keyFrame->frame + 1)) {
+         keyFrame = keyFrame->frame == INT_MAX ? nullptr
+                                               : allows->GetNextKeyFrame(keyFrame->frame + 1)) {
         Json changes = Json::object();
         for (const auto& holder : keyFrame->holders) {
             auto group = holder.As<PropertyHolderForKeyFrame>("PropertyHolderForKeyFrame");
@@ -150,7 +153,8 @@ std::string ProjectWriter::Write(const ProjectContent& content) const {
             entry["cast"] = known != castIndex.end() ? Json(known->second) : member(castMember);
         }
         if (auto properties = instance.As<HasProperties>("HasProperties")) {
-            entry["properties"] = Properties(instance, properties, freshProperties(instance->GetClass()));
+            entry["properties"] =
+                Properties(instance, properties, freshProperties(instance->GetClass()));
             if (Json scripts = Scripts(properties); !scripts.empty())
                 entry["scripts"] = std::move(scripts);
         }

@@ -11,12 +11,12 @@
 // files below the project's folder are written relative to it (with '/'), all
 // others in full. The same project always gives the same text.
 class ProjectWriter {
-public:
+  public:
     explicit ProjectWriter(std::filesystem::path folder);
 
     std::string Write(const ProjectContent& content) const;
 
-private:
+  private:
     std::string FilePath(const String& file) const;
 
     std::filesystem::path m_folder;

@@ -4,9 +4,9 @@
 
 // Told by a property holder after one of its values was stored.
 class PropertyChangeListener {
-public:
+  public:
     virtual void OnPropertyChanged(const String& name) = 0;
 
-protected:
+  protected:
     ~PropertyChangeListener() = default;
 };

@@ -8,7 +8,8 @@ namespace PropertyText {
 
 namespace {
 const char* SkipBlanksAndPlus(const char* text) {
-    while (*text == ' ' || *text == '\t' || *text == '\n' || *text == '\r' || *text == '\f' || *text == '\v')
+    while (*text == ' ' || *text == '\t' || *text == '\n' || *text == '\r' || *text == '\f' ||
+           *text == '\v')
         ++text;
     if (*text == '+' && text[1] != '-')
         ++text;
@@ -55,6 +56,8 @@ String FromNumber(double value) {
     return String(std::move(text));
 }
 
-String FromInteger(int value) { return String(std::to_string(value)); }
+String FromInteger(int value) {
+    return String(std::to_string(value));
+}
 
 } // namespace PropertyText

@@ -6,6 +6,6 @@
 // the origin in the current OpenGL context, in the current colour, with the
 // instance's transformation already applied.
 class SceneCastMember : public virtual BaseObject {
-public:
+  public:
     virtual void DrawModel() = 0;
 };

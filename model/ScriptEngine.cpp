@@ -53,7 +53,9 @@ int ClearSelf(lua_State* state) {
     return 0;
 }
 
-ScriptEngine*& EngineOf(lua_State* state) { return *static_cast<ScriptEngine**>(lua_getextraspace(state)); }
+ScriptEngine*& EngineOf(lua_State* state) {
+    return *static_cast<ScriptEngine**>(lua_getextraspace(state));
+}
 
 // Splits "script:12: message" into 12 and "message"; other errors keep their
 // text and have no line.
@@ -75,9 +77,13 @@ int SplitLine(std::string& message) {
 }
 } // namespace
 
-ScriptEngine::ScriptEngine(ScriptHost& host) : m_host(host) { Reset(); }
+ScriptEngine::ScriptEngine(ScriptHost& host) : m_host(host) {
+    Reset();
+}
 
-ScriptEngine::~ScriptEngine() { lua_close(m_pState); }
+ScriptEngine::~ScriptEngine() {
+    lua_close(m_pState);
+}
 
 void* ScriptEngine::Allocate(void* engine, void* block, size_t oldSize, size_t newSize) {
     auto* self = static_cast<ScriptEngine*>(engine);
@@ -103,8 +109,9 @@ void ScriptEngine::OnCount(lua_State* state, lua_Debug* debug) {
     // error with pcall and carry on.
     lua_sethook(state, OnCount, LUA_MASKCOUNT, 1);
     lua_getinfo(state, "Sl", debug);
-    lua_pushfstring(state, "%s:%d: the script ran longer than %d ms and was stopped", debug->short_src,
-                    debug->currentline, static_cast<int>(self->m_timeLimit.count()));
+    lua_pushfstring(state, "%s:%d: the script ran longer than %d ms and was stopped",
+                    debug->short_src, debug->currentline,
+                    static_cast<int>(self->m_timeLimit.count()));
     lua_error(state);
 }
 
@@ -115,9 +122,10 @@ void ScriptEngine::Reset() {
     lua_State* state = lua_newstate(Allocate, this);
     m_pState = state;
     EngineOf(state) = this;
-    static const luaL_Reg libraries[] = {{LUA_GNAME, luaopen_base},        {LUA_TABLIBNAME, luaopen_table},
-                                         {LUA_STRLIBNAME, luaopen_string}, {LUA_MATHLIBNAME, luaopen_math},
-                                         {LUA_UTF8LIBNAME, luaopen_utf8},  {LUA_COLIBNAME, luaopen_coroutine}};
+    static const luaL_Reg libraries[] = {
+        {LUA_GNAME, luaopen_base},        {LUA_TABLIBNAME, luaopen_table},
+        {LUA_STRLIBNAME, luaopen_string}, {LUA_MATHLIBNAME, luaopen_math},
+        {LUA_UTF8LIBNAME, luaopen_utf8},  {LUA_COLIBNAME, luaopen_coroutine}};
     for (const auto& library : libraries) {
         luaL_requiref(state, library.name, library.func, 1);
         lua_pop(state, 1);
@@ -148,9 +156,9 @@ std::optional<std::string> ScriptEngine::Run(const String& source, const Pointer
     lua_sethook(state, nullptr, 0, 0);
     std::optional<std::string> error;
     if (status != LUA_OK)
-        error = lua_type(state, -1) == LUA_TSTRING ? lua_tostring(state, -1)
-                                                    : std::string("error object is a ") +
-                                                          luaL_typename(state, -1) + " value";
+        error = lua_type(state, -1) == LUA_TSTRING
+                    ? lua_tostring(state, -1)
+                    : std::string("error object is a ") + luaL_typename(state, -1) + " value";
     lua_settop(state, 0);
     // A script that filled the memory leaves nothing to run the next one in.
     if (status == LUA_ERRMEM) {
@@ -168,7 +176,8 @@ void ScriptEngine::Report(const Pointer<PropertyHolderScript>& holder, const Str
     std::string text = error;
     int line = SplitLine(text);
     std::string message = "Script \"" + scriptName.str() + "\"" +
-                          (line > 0 ? ", line " + std::to_string(line) : std::string()) + ": " + text;
+                          (line > 0 ? ", line " + std::to_string(line) : std::string()) + ": " +
+                          text;
     auto shared = GetSharedObjects()->GetObjectA("StdScriptExceptionHandler");
     if (auto handler = shared.As<ScriptExceptionHandler>("ScriptExceptionHandler")) {
         handler->ReportScriptException(holder, scriptName, String(message), line);

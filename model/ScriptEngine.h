@@ -23,7 +23,7 @@ class Instance;
 // object "StdScriptExceptionHandler" with the script's holder, name, message
 // and line, or to the debugger when none is published.
 class ScriptEngine {
-public:
+  public:
     explicit ScriptEngine(ScriptHost& host);
     ~ScriptEngine();
     ScriptEngine(const ScriptEngine&) = delete;
@@ -39,7 +39,7 @@ public:
     static void Report(const Pointer<PropertyHolderScript>& holder, const String& scriptName,
                        const std::string& error);
 
-private:
+  private:
     static void* Allocate(void* engine, void* block, size_t oldSize, size_t newSize);
     static void OnCount(lua_State* state, struct lua_Debug* debug);
 

@@ -4,7 +4,7 @@
 
 // What scripts may do to the project beyond the properties of instances.
 class ScriptHost {
-public:
+  public:
     virtual int GetCurrentFrame() = 0;
     // Moves the play head; playback goes on from there.
     virtual void GoToFrame(int frame) = 0;
@@ -12,6 +12,6 @@ public:
     // The instances of a row alive at a frame, in frame order.
     virtual InstanceList GetInstancesAt(int row, int frame) = 0;
 
-protected:
+  protected:
     ~ScriptHost() = default;
 };

@@ -27,7 +27,9 @@ Instance* CheckInstance(lua_State* state, int index) {
     return instance;
 }
 
-ScriptHost* Host(lua_State* state) { return static_cast<ScriptHost*>(lua_touserdata(state, lua_upvalueindex(1))); }
+ScriptHost* Host(lua_State* state) {
+    return static_cast<ScriptHost*>(lua_touserdata(state, lua_upvalueindex(1)));
+}
 
 int ToFrame(lua_Integer value) {
     return static_cast<int>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
@@ -72,7 +74,7 @@ int Set(lua_State* state) {
     const char* text = type == LUA_TSTRING ? lua_tolstring(state, 3, &length) : nullptr;
     bool stored = false;
     {
-        std::string value = text ? std::string(text, length)
+        std::string value = text      ? std::string(text, length)
                             : integer ? std::to_string(whole)
                                       : PropertyText::FromNumber(number).str();
         stored = WriteProperty(instance, name, value);
@@ -151,7 +153,8 @@ void OpenTable(lua_State* state, ScriptHost* host, const char* name, const luaL_
 } // namespace
 
 void Open(lua_State* state, ScriptHost* host) {
-    static const luaL_Reg methods[] = {{"get", Get}, {"set", Set}, {"class", ClassName}, {nullptr, nullptr}};
+    static const luaL_Reg methods[] = {
+        {"get", Get}, {"set", Set}, {"class", ClassName}, {nullptr, nullptr}};
     luaL_newmetatable(state, kInstanceType);
     lua_newtable(state);
     luaL_setfuncs(state, methods, 0);
@@ -162,7 +165,8 @@ void Open(lua_State* state, ScriptHost* host) {
     lua_setfield(state, -2, "__eq");
     lua_pop(state, 1);
 
-    static const luaL_Reg player[] = {{"frame", Frame}, {"go", Go}, {"stop", Stop}, {nullptr, nullptr}};
+    static const luaL_Reg player[] = {
+        {"frame", Frame}, {"go", Go}, {"stop", Stop}, {nullptr, nullptr}};
     OpenTable(state, host, "player", player);
     static const luaL_Reg timeline[] = {{"instances", Instances}, {nullptr, nullptr}};
     OpenTable(state, host, "timeline", timeline);

@@ -45,9 +45,13 @@ bool ScriptPropertyHolder::SetPropertyValue(const String& name, const String& va
     return true;
 }
 
-bool ScriptPropertyHolder::HasProperty(const String& name) { return Find(name) != nullptr; }
+bool ScriptPropertyHolder::HasProperty(const String& name) {
+    return Find(name) != nullptr;
+}
 
-String ScriptPropertyHolder::GetHolderName() { return m_strHolderName; }
+String ScriptPropertyHolder::GetHolderName() {
+    return m_strHolderName;
+}
 
 void ScriptPropertyHolder::AddProperty(const String& name, const String& value) {
     if (String* source = Find(name))
@@ -56,7 +60,9 @@ void ScriptPropertyHolder::AddProperty(const String& name, const String& value) 
         m_scripts.emplace_back(name, value);
 }
 
-StringList ScriptPropertyHolder::GetPropertyNames() { return {}; }
+StringList ScriptPropertyHolder::GetPropertyNames() {
+    return {};
+}
 
 StringList ScriptPropertyHolder::GetScriptNames() {
     StringList names;

@@ -11,7 +11,7 @@
 // properties (GetPropertyNames leaves them out), so that the one-line value
 // editor never flattens a script.
 class ScriptPropertyHolder : public PropertyHolder, public PropertyHolderScript {
-public:
+  public:
     ScriptPropertyHolder(String holderName, const StringList& scriptNames);
 
     const RTTIClass* GetClass() const override;
@@ -27,7 +27,7 @@ public:
 
     StringList GetScriptNames() override;
 
-private:
+  private:
     String* Find(const String& name);
 
     String m_strHolderName;

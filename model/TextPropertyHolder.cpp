@@ -43,9 +43,13 @@ bool TextPropertyHolder::SetPropertyValue(const String& name, const String& valu
     return true;
 }
 
-bool TextPropertyHolder::HasProperty(const String& name) { return Find(name) != nullptr; }
+bool TextPropertyHolder::HasProperty(const String& name) {
+    return Find(name) != nullptr;
+}
 
-String TextPropertyHolder::GetHolderName() { return m_strHolderName; }
+String TextPropertyHolder::GetHolderName() {
+    return m_strHolderName;
+}
 
 void TextPropertyHolder::AddProperty(const String& name, const String& value) {
     if (String* stored = Find(name))

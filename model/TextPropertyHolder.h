@@ -9,7 +9,7 @@
 
 // A named group of text properties, kept in the order they were added.
 class TextPropertyHolder : public PropertyHolder {
-public:
+  public:
     using Properties = std::vector<std::pair<String, String>>; // name, value
 
     explicit TextPropertyHolder(String holderName, Properties properties = {});
@@ -28,7 +28,7 @@ public:
     // owner detaches itself before it goes, since the holder may outlive it.
     void SetListener(PropertyChangeListener* listener) { m_pListener = listener; }
 
-private:
+  private:
     String* Find(const String& name);
 
     String m_strHolderName;

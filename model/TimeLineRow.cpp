@@ -9,8 +9,9 @@ bool Before(const TimeLineRow::Entry& a, int start, std::uint64_t id) {
 } // namespace
 
 void TimeLineRow::Add(Entry entry) {
-    auto place = std::lower_bound(m_entries.begin(), m_entries.end(), entry,
-                                  [](const Entry& a, const Entry& b) { return Before(a, b.start, b.id); });
+    auto place =
+        std::lower_bound(m_entries.begin(), m_entries.end(), entry,
+                         [](const Entry& a, const Entry& b) { return Before(a, b.start, b.id); });
     bool atEnd = place == m_entries.end();
     int stop = entry.stop;
     m_entries.insert(place, std::move(entry));
@@ -53,7 +54,8 @@ void TimeLineRow::Collect(int first, int last, InstanceList& out) const {
         return;
     Refresh();
     // Entries before this one all end before the range.
-    size_t from = static_cast<size_t>(std::lower_bound(m_reach.begin(), m_reach.end(), first) - m_reach.begin());
+    size_t from = static_cast<size_t>(std::lower_bound(m_reach.begin(), m_reach.end(), first) -
+                                      m_reach.begin());
     for (size_t i = from; i < m_entries.size() && m_entries[i].start <= last; ++i)
         if (m_entries[i].stop >= first)
             out.push_back(m_entries[i].instance);

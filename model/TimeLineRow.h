@@ -12,7 +12,7 @@
 // range query is a binary search plus the entries it reports; overlapping
 // entries, which the row tolerates, cost only extra scanning.
 class TimeLineRow {
-public:
+  public:
     struct Entry {
         int start;
         int stop;
@@ -32,7 +32,7 @@ public:
     // Rebuilds what the next query would rebuild.
     void Refresh() const;
 
-private:
+  private:
     std::vector<Entry> m_entries;
     // m_reach[i]: the latest last frame among entries 0..i; rebuilt lazily
     // after changes, so that building a row costs no repeated rebuilding.

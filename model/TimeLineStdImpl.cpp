@@ -9,7 +9,9 @@
 
 #include <algorithm>
 
-TimeLineStdImpl::~TimeLineStdImpl() { Clear(); }
+TimeLineStdImpl::~TimeLineStdImpl() {
+    Clear();
+}
 
 void* TimeLineStdImpl::FindInterface(const char* name) {
     return InterfaceQuery(name)
@@ -27,7 +29,8 @@ InstanceList TimeLineStdImpl::GetInstances(int row, int firstFrame, int lastFram
     return found;
 }
 
-void TimeLineStdImpl::AddInstance(Pointer<Instance> instance, int row, int frameStart, int frameStop) {
+void TimeLineStdImpl::AddInstance(Pointer<Instance> instance, int row, int frameStart,
+                                  int frameStop) {
     if (!instance)
         return;
     auto known = m_records.find(instance.Get());
@@ -54,7 +57,8 @@ void TimeLineStdImpl::RemoveInstance(Pointer<Instance> instance, int) {
     Unplace(instance.Get(), record); // may drop the last reference
 }
 
-void TimeLineStdImpl::MoveInstance(Pointer<Instance> instance, int row, int frameStart, int frameStop, int) {
+void TimeLineStdImpl::MoveInstance(Pointer<Instance> instance, int row, int frameStart,
+                                   int frameStop, int) {
     auto known = instance ? m_records.find(instance.Get()) : m_records.end();
     if (known == m_records.end())
         return;
@@ -66,9 +70,13 @@ void TimeLineStdImpl::MoveInstance(Pointer<Instance> instance, int row, int fram
     WriteFrames(instance, frameStart, frameStop);
 }
 
-void TimeLineStdImpl::SetSelectedInstance(Pointer<Instance> instance) { m_pSelected = std::move(instance); }
+void TimeLineStdImpl::SetSelectedInstance(Pointer<Instance> instance) {
+    m_pSelected = std::move(instance);
+}
 
-Pointer<Instance> TimeLineStdImpl::GetSelectedInstance() { return m_pSelected; }
+Pointer<Instance> TimeLineStdImpl::GetSelectedInstance() {
+    return m_pSelected;
+}
 
 void TimeLineStdImpl::PrepareForPlay() {
     for (const auto& [row, entries] : m_rows)

@@ -16,7 +16,7 @@
 // when they are edited as properties. Whether instances of a row overlap is
 // for its callers to check; the time line stores what it is given.
 class TimeLineStdImpl : public TimeLine, public SharedObject, private PlacementListener {
-public:
+  public:
     struct Placement {
         Pointer<Instance> instance;
         int row;
@@ -35,7 +35,8 @@ public:
     void AddInstance(Pointer<Instance> instance, int row, int frameStart, int frameStop) override;
     void RemoveInstance(Pointer<Instance> instance, int unused) override;
     // The row the instance is in is known; oldRow is not needed.
-    void MoveInstance(Pointer<Instance> instance, int row, int frameStart, int frameStop, int oldRow) override;
+    void MoveInstance(Pointer<Instance> instance, int row, int frameStart, int frameStop,
+                      int oldRow) override;
     void SetSelectedInstance(Pointer<Instance> instance) override;
     Pointer<Instance> GetSelectedInstance() override;
     // Brings every row's index up to date, so that playback queries do no
@@ -53,7 +54,7 @@ public:
     // Removes everything; numbering starts at 1 again.
     void Clear();
 
-private:
+  private:
     struct Record {
         int row;
         int start;

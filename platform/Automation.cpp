@@ -17,19 +17,29 @@ Automation& Automation::Instance() {
     return automation;
 }
 
-void Automation::SetSessionMode(bool on) { m_bSessionMode = on; }
+void Automation::SetSessionMode(bool on) {
+    m_bSessionMode = on;
+}
 
-void Automation::QueueFileAnswer(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
+void Automation::QueueFileAnswer(std::optional<std::string> path) {
+    m_fileAnswers.push_back(std::move(path));
+}
 
-void Automation::QueueMessageAnswer(int id) { m_messageAnswers.push_back(id); }
+void Automation::QueueMessageAnswer(int id) {
+    m_messageAnswers.push_back(id);
+}
 
 void Automation::QueueDialogAnswer(bool ok, std::vector<DialogAction> actions) {
     m_dialogAnswers.push_back({ok, std::move(actions)});
 }
 
-void Automation::RecordProcess(ProcessRecord r) { m_processes.push_back(std::move(r)); }
+void Automation::RecordProcess(ProcessRecord r) {
+    m_processes.push_back(std::move(r));
+}
 
-void Automation::RecordMessage(MessageRecord r) { m_messages.push_back(std::move(r)); }
+void Automation::RecordMessage(MessageRecord r) {
+    m_messages.push_back(std::move(r));
+}
 
 void Automation::Clear() {
     m_fileAnswers.clear();
@@ -39,8 +49,14 @@ void Automation::Clear() {
     m_processes.clear();
 }
 
-std::optional<std::optional<std::string>> Automation::TakeFileAnswer() { return TakeFirst(m_fileAnswers); }
+std::optional<std::optional<std::string>> Automation::TakeFileAnswer() {
+    return TakeFirst(m_fileAnswers);
+}
 
-std::optional<int> Automation::TakeMessageAnswer() { return TakeFirst(m_messageAnswers); }
+std::optional<int> Automation::TakeMessageAnswer() {
+    return TakeFirst(m_messageAnswers);
+}
 
-std::optional<Automation::DialogAnswer> Automation::TakeDialogAnswer() { return TakeFirst(m_dialogAnswers); }
+std::optional<Automation::DialogAnswer> Automation::TakeDialogAnswer() {
+    return TakeFirst(m_dialogAnswers);
+}

@@ -11,7 +11,7 @@
 // button and a file or modal dialog is cancelled, so that nothing waits for a
 // person. Every message box is recorded.
 class Automation {
-public:
+  public:
     static Automation& Instance();
 
     void SetSessionMode(bool on);
@@ -57,7 +57,7 @@ public:
     std::optional<DialogAnswer> TakeDialogAnswer();
     void RecordMessage(MessageRecord r);
 
-private:
+  private:
     Automation() = default;
 
     bool m_bSessionMode = false;

@@ -53,8 +53,9 @@ int CComboBox::SetCurSel(int nSelect) {
 
 void CComboBox::GetLBText(int nIndex, String& rString) const {
     auto* combo = qobject_cast<QComboBox*>(GetWidget());
-    rString = combo && nIndex >= 0 && nIndex < combo->count() ? String(combo->itemText(nIndex).toStdString())
-                                                              : String();
+    rString = combo && nIndex >= 0 && nIndex < combo->count()
+                  ? String(combo->itemText(nIndex).toStdString())
+                  : String();
 }
 
 void CComboBox::ResetContent() {

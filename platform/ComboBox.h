@@ -7,7 +7,7 @@
 // selects nothing; a selection by the user sends CBN_SELCHANGE, one made here
 // does not.
 class CComboBox : public CWnd {
-public:
+  public:
     int AddString(LPCSTR lpszString);
     int GetCount() const;
     // CB_ERR when nothing is selected.

@@ -27,10 +27,10 @@ namespace {
 // An ES_NUMBER edit refuses typed characters other than digits (pasted text
 // still goes in, as on Windows).
 class DigitsOnlyFilter : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress)
             return false;
@@ -40,15 +40,18 @@ protected:
 };
 
 QRect PixelRect(const DialogItemTemplate& item) {
-    return QRect(DialogUnitsToPixelsX(item.x), DialogUnitsToPixelsY(item.y), DialogUnitsToPixelsX(item.cx),
-                 DialogUnitsToPixelsY(item.cy));
+    return QRect(DialogUnitsToPixelsX(item.x), DialogUnitsToPixelsY(item.y),
+                 DialogUnitsToPixelsX(item.cx), DialogUnitsToPixelsY(item.cy));
 }
 
-QString ClassName(const DialogItemTemplate& item) { return QString::fromStdString(item.className).toUpper(); }
+QString ClassName(const DialogItemTemplate& item) {
+    return QString::fromStdString(item.className).toUpper();
+}
 
 } // namespace
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 CDialog::~CDialog() {
     if (GetSafeHwnd())
@@ -60,8 +63,9 @@ CDialog::~CDialog() {
 INT_PTR CDialog::DoModal() {
     const DialogTemplate* dialogTemplate = FindDialogTemplate(m_nIDTemplate);
     if (!dialogTemplate) {
-        TVK::GetDebugger()->PrintError("Dialog %u cannot be shown: there is no dialog resource %u\n", m_nIDTemplate,
-                                       m_nIDTemplate);
+        TVK::GetDebugger()->PrintError(
+            "Dialog %u cannot be shown: there is no dialog resource %u\n", m_nIDTemplate,
+            m_nIDTemplate);
         return -1;
     }
     Automation& automation = Automation::Instance();
@@ -106,7 +110,8 @@ INT_PTR CDialog::RunAnswered(const Automation::DialogAnswer& answer) {
         int nID = answer.ok ? IDOK : IDCANCEL;
         QWidget* ok = DialogControl::Find(GetWidget(), IDOK);
         if (answer.ok && ok && !ok->isEnabled()) {
-            TVK::GetDebugger()->PrintError("Dialog %u: OK is disabled, so the dialog was cancelled\n", m_nIDTemplate);
+            TVK::GetDebugger()->PrintError(
+                "Dialog %u: OK is disabled, so the dialog was cancelled\n", m_nIDTemplate);
             nID = IDCANCEL;
         }
         SendCommand(nID, BN_CLICKED);
@@ -114,7 +119,8 @@ INT_PTR CDialog::RunAnswered(const Automation::DialogAnswer& answer) {
     if (!m_bEnded) {
         // Nobody waits for a prepared dialog: one that refuses to close is
         // cancelled.
-        TVK::GetDebugger()->PrintError("Dialog %u did not close; it was cancelled\n", m_nIDTemplate);
+        TVK::GetDebugger()->PrintError("Dialog %u did not close; it was cancelled\n",
+                                       m_nIDTemplate);
         EndDialog(IDCANCEL);
     }
     return m_nModalResult;
@@ -128,7 +134,8 @@ void CDialog::ApplyAction(const Automation::DialogAction& action) {
         return;
     }
     if (!control->isEnabled()) {
-        TVK::GetDebugger()->PrintError("Dialog %u: control %d is disabled\n", m_nIDTemplate, action.id);
+        TVK::GetDebugger()->PrintError("Dialog %u: control %d is disabled\n", m_nIDTemplate,
+                                       action.id);
         return;
     }
     switch (action.kind) {
@@ -138,12 +145,13 @@ void CDialog::ApplyAction(const Automation::DialogAction& action) {
         else if (auto* edit = qobject_cast<QPlainTextEdit*>(control))
             edit->setPlainText(text);
         else
-            TVK::GetDebugger()->PrintError("Dialog %u: control %d is not an edit control\n", m_nIDTemplate,
-                                           action.id);
+            TVK::GetDebugger()->PrintError("Dialog %u: control %d is not an edit control\n",
+                                           m_nIDTemplate, action.id);
         return;
     case Automation::DialogAction::Select: {
         if (auto* list = qobject_cast<QListWidget*>(control)) {
-            QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+            QList<QListWidgetItem*> found =
+                list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
             if (!found.isEmpty()) {
                 list->setCurrentItem(found.first());
                 return;
@@ -156,15 +164,16 @@ void CDialog::ApplyAction(const Automation::DialogAction& action) {
                 return;
             }
         }
-        TVK::GetDebugger()->PrintError("Dialog %u: control %d has no entry \"%s\"\n", m_nIDTemplate, action.id,
-                                       action.text.c_str());
+        TVK::GetDebugger()->PrintError("Dialog %u: control %d has no entry \"%s\"\n", m_nIDTemplate,
+                                       action.id, action.text.c_str());
         return;
     }
     case Automation::DialogAction::Click:
         if (auto* button = qobject_cast<QAbstractButton*>(control))
             button->click();
         else
-            TVK::GetDebugger()->PrintError("Dialog %u: control %d is not a button\n", m_nIDTemplate, action.id);
+            TVK::GetDebugger()->PrintError("Dialog %u: control %d is not a button\n", m_nIDTemplate,
+                                           action.id);
         return;
     }
 }
@@ -211,8 +220,10 @@ void CDialog::CreateControl(const DialogItemTemplate& item) {
         auto* edit = new QPlainTextEdit(dialog);
         bool bWrap = !(item.style & (ES_AUTOHSCROLL | WS_HSCROLL));
         edit->setLineWrapMode(bWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-        edit->setVerticalScrollBarPolicy((item.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        edit->setHorizontalScrollBarPolicy((item.style & WS_HSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        edit->setVerticalScrollBarPolicy((item.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
+                                                                   : Qt::ScrollBarAlwaysOff);
+        edit->setHorizontalScrollBarPolicy((item.style & WS_HSCROLL) ? Qt::ScrollBarAlwaysOn
+                                                                     : Qt::ScrollBarAlwaysOff);
         edit->setTabChangesFocus(true);
         QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [notify] { notify(EN_CHANGE); });
         control = edit;
@@ -230,7 +241,8 @@ void CDialog::CreateControl(const DialogItemTemplate& item) {
         // Only a change of the selection counts: Qt moves the current item
         // (without selecting it) when the list gets the focus.
         if (item.style & LBS_NOTIFY)
-            QObject::connect(list, &QListWidget::itemSelectionChanged, list, [notify] { notify(LBN_SELCHANGE); });
+            QObject::connect(list, &QListWidget::itemSelectionChanged, list,
+                             [notify] { notify(LBN_SELCHANGE); });
         control = list;
         pWrapper = std::make_unique<CListBox>();
     } else if (className == "COMBOBOX") {
@@ -257,7 +269,9 @@ void CDialog::CreateControl(const DialogItemTemplate& item) {
 
 // ---------------------------------------------------------------- controls
 
-CWnd* CDialog::GetDlgItem(int nID) const { return FromWidget(DialogControl::Find(GetWidget(), nID)); }
+CWnd* CDialog::GetDlgItem(int nID) const {
+    return FromWidget(DialogControl::Find(GetWidget(), nID));
+}
 
 void CDialog::SetDlgItemText(int nID, LPCSTR lpszString) {
     if (CWnd* pControl = GetDlgItem(nID))
@@ -288,7 +302,8 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
 }
 
 void CDialog::SendCommand(int nID, WORD nCode) {
-    SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(nID), nCode), reinterpret_cast<LPARAM>(GetDlgItem(nID)));
+    SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(nID), nCode),
+                reinterpret_cast<LPARAM>(GetDlgItem(nID)));
 }
 
 void CDialog::PressDefaultButton() {
@@ -317,7 +332,9 @@ void CDialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
@@ -325,18 +342,28 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM) {
     if (HIWORD(wParam) != BN_CLICKED)
         return FALSE;
     switch (LOWORD(wParam)) {
-    case IDOK: OnOK(); return TRUE;
-    case IDCANCEL: OnCancel(); return TRUE;
-    default: return FALSE;
+    case IDOK:
+        OnOK();
+        return TRUE;
+    case IDCANCEL:
+        OnCancel();
+        return TRUE;
+    default:
+        return FALSE;
     }
 }
 
 LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: return OnInitDialog();
-    case WM_CLOSE: SendCommand(IDCANCEL, BN_CLICKED); return 0;
-    case WM_ERASEBKGND: return TRUE;
-    default: return CWnd::DefWindowProc(message, wParam, lParam);
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_CLOSE:
+        SendCommand(IDCANCEL, BN_CLICKED);
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    default:
+        return CWnd::DefWindowProc(message, wParam, lParam);
     }
 }
 

@@ -23,7 +23,7 @@ class CDataExchange;
 // with OK or Cancel. In session mode without an answer it is cancelled
 // without being created.
 class CDialog : public CWnd {
-public:
+  public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     ~CDialog() override;
 
@@ -39,7 +39,7 @@ public:
     void GetDlgItemText(int nID, String& rString) const;
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
-protected:
+  protected:
     // The default runs UpdateData(FALSE) and returns TRUE.
     virtual BOOL OnInitDialog();
     // The default runs UpdateData(TRUE) and ends the dialog with IDOK.
@@ -51,7 +51,7 @@ protected:
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void ReleaseWidgets() override;
 
-private:
+  private:
     friend class DialogWidget;
 
     BOOL CreateFromTemplate(const DialogTemplate& dialogTemplate);

@@ -15,11 +15,17 @@ void Tag(QWidget* control, int nID, DWORD dwStyle) {
     control->setProperty(kStyleProperty, static_cast<uint>(dwStyle));
 }
 
-bool IsControl(const QWidget* widget) { return widget && widget->property(kIdProperty).isValid(); }
+bool IsControl(const QWidget* widget) {
+    return widget && widget->property(kIdProperty).isValid();
+}
 
-int IdOf(const QWidget* control) { return control->property(kIdProperty).toInt(); }
+int IdOf(const QWidget* control) {
+    return control->property(kIdProperty).toInt();
+}
 
-DWORD StyleOf(const QWidget* control) { return control->property(kStyleProperty).toUInt(); }
+DWORD StyleOf(const QWidget* control) {
+    return control->property(kStyleProperty).toUInt();
+}
 
 QWidget* Find(const QWidget* dialog, int nID) {
     if (!dialog)

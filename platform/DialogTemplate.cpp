@@ -21,6 +21,10 @@ const DialogTemplate* FindDialogTemplate(UINT nIDTemplate) {
     return found == Templates().end() ? nullptr : &found->second;
 }
 
-int DialogUnitsToPixelsX(int x) { return x * kBaseUnitX / 4; }
+int DialogUnitsToPixelsX(int x) {
+    return x * kBaseUnitX / 4;
+}
 
-int DialogUnitsToPixelsY(int y) { return y * kBaseUnitY / 8; }
+int DialogUnitsToPixelsY(int y) {
+    return y * kBaseUnitY / 8;
+}

@@ -7,7 +7,9 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-CDialog* DialogWidget::Dialog() const { return dynamic_cast<CDialog*>(CWnd::FromWidget(this)); }
+CDialog* DialogWidget::Dialog() const {
+    return dynamic_cast<CDialog*>(CWnd::FromWidget(this));
+}
 
 void DialogWidget::reject() {
     if (CDialog* pDialog = Dialog())
@@ -36,7 +38,9 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
         event->accept();
         pDialog->SendCommand(IDCANCEL, BN_CLICKED);
         return;
-    default: QDialog::keyPressEvent(event); return;
+    default:
+        QDialog::keyPressEvent(event);
+        return;
     }
 }
 

@@ -8,16 +8,16 @@ class CDialog;
 // dialog's commands and messages, the Windows way: Enter presses the default
 // push button, Esc and closing send IDCANCEL.
 class DialogWidget : public QDialog {
-public:
+  public:
     explicit DialogWidget(QWidget* parent) : QDialog(parent) {}
 
     void reject() override;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     CDialog* Dialog() const;
 };

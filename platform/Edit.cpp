@@ -34,7 +34,8 @@ void CEdit::SetSel(int nStartChar, int nEndChar, BOOL bNoScroll) {
             cursor.clearSelection();
         } else {
             cursor.setPosition(std::min(nStartChar, length));
-            cursor.setPosition(nEndChar < 0 ? length : std::min(nEndChar, length), QTextCursor::KeepAnchor);
+            cursor.setPosition(nEndChar < 0 ? length : std::min(nEndChar, length),
+                               QTextCursor::KeepAnchor);
         }
         text->setTextCursor(cursor);
         if (!bNoScroll)

@@ -6,7 +6,7 @@
 // ES_MULTILINE. Character indexes count a line break as one character, the
 // same in the window text and in the selection.
 class CEdit : public CWnd {
-public:
+  public:
     // nStartChar -1 removes the selection; nEndChar -1 means the end of the
     // text. Unless bNoScroll, the caret is scrolled into view.
     void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);

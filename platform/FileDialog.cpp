@@ -29,14 +29,16 @@ QStringList QtFilters(const QString& filter) {
     return filters;
 }
 
-QString ToLocalPath(const std::string& path) { return QString::fromStdString(path).replace('\\', '/'); }
+QString ToLocalPath(const std::string& path) {
+    return QString::fromStdString(path).replace('\\', '/');
+}
 
 } // namespace
 
-CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName, DWORD dwFlags,
-                         LPCSTR lpszFilter, CWnd* pParentWnd)
-    : m_bOpenFileDialog(bOpenFileDialog), m_strDefExt(lpszDefExt), m_strFileName(lpszFileName), m_dwFlags(dwFlags),
-      m_strFilter(lpszFilter), m_pParentWnd(pParentWnd) {}
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName,
+                         DWORD dwFlags, LPCSTR lpszFilter, CWnd* pParentWnd)
+    : m_bOpenFileDialog(bOpenFileDialog), m_strDefExt(lpszDefExt), m_strFileName(lpszFileName),
+      m_dwFlags(dwFlags), m_strFilter(lpszFilter), m_pParentWnd(pParentWnd) {}
 
 INT_PTR CFileDialog::DoModal() {
     Automation& automation = Automation::Instance();
@@ -66,8 +68,8 @@ INT_PTR CFileDialog::Accept(String path) {
     }
     if (!m_bOpenFileDialog && (m_dwFlags & OFN_OVERWRITEPROMPT) && exists) {
         std::string text = shown + " already exists.\nDo you want to replace it?";
-        if (MessageBoxA(pOwner, text.c_str(), "Confirm Save As", MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) !=
-            IDYES)
+        if (MessageBoxA(pOwner, text.c_str(), "Confirm Save As",
+                        MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
             return IDCANCEL;
     }
     m_strPathName = String(local.toStdString());
@@ -79,8 +81,9 @@ INT_PTR CFileDialog::AskPerson() {
     QWidget* parent = pOwner && pOwner->GetWidget() ? pOwner->GetWidget()->window() : nullptr;
     QFileDialog dialog(parent, m_bOpenFileDialog ? "Open" : "Save As");
     dialog.setAcceptMode(m_bOpenFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(m_bOpenFileDialog && (m_dwFlags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
-                                                                             : QFileDialog::AnyFile);
+    dialog.setFileMode(m_bOpenFileDialog && (m_dwFlags & OFN_FILEMUSTEXIST)
+                           ? QFileDialog::ExistingFile
+                           : QFileDialog::AnyFile);
     dialog.setNameFilters(QtFilters(QString::fromStdString(m_strFilter.str())));
     dialog.setDefaultSuffix(QString::fromStdString(m_strDefExt.str()));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !(m_dwFlags & OFN_OVERWRITEPROMPT));
@@ -88,7 +91,8 @@ INT_PTR CFileDialog::AskPerson() {
         dialog.selectFile(ToLocalPath(m_strFileName.str()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return IDCANCEL;
-    m_strPathName = String(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath().toStdString());
+    m_strPathName =
+        String(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath().toStdString());
     return IDOK;
 }
 

@@ -15,7 +15,7 @@ class CWnd;
 // nothing but those message boxes), is cancelled in session mode without
 // one, and otherwise is a modal Qt file dialog.
 class CFileDialog {
-public:
+  public:
     CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt = nullptr, LPCSTR lpszFileName = nullptr,
                 DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCSTR lpszFilter = nullptr,
                 CWnd* pParentWnd = nullptr);
@@ -29,7 +29,7 @@ public:
     String GetFileName() const;
     String GetFileExt() const;
 
-private:
+  private:
     INT_PTR Accept(String path);
     INT_PTR AskPerson();
 

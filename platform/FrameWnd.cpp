@@ -1,5 +1,9 @@
 #include "platform/FrameWnd.h"
 
-void CFrameWnd::OnClose() { DestroyWindow(); }
+void CFrameWnd::OnClose() {
+    DestroyWindow();
+}
 
-void CFrameWnd::PostNcDestroy() { delete this; }
+void CFrameWnd::PostNcDestroy() {
+    delete this;
+}

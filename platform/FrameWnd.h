@@ -6,7 +6,7 @@
 // window is gone (PostNcDestroy), as every MFC frame does. Frames are made
 // with new and never deleted by their creator.
 class CFrameWnd : public CWnd {
-public:
+  public:
     // nIDResource names the frame's icon group; icons are not shown, so any
     // number is accepted. pContext is not used.
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW,
@@ -16,7 +16,7 @@ public:
     virtual void ActivateFrame(int nCmdShow = -1) = 0;
     void SetTitle(LPCSTR lpszTitle) { SetWindowText(lpszTitle); }
 
-protected:
+  protected:
     void OnClose() override;
     void PostNcDestroy() override;
 };

@@ -26,30 +26,47 @@ void Note(const QInputEvent* event) {
         // A modifier key's own event may or may not carry its modifier.
         bool down = event->type() == QEvent::KeyPress;
         switch (static_cast<const QKeyEvent*>(event)->key()) {
-        case Qt::Key_Shift: s_modifiers.setFlag(Qt::ShiftModifier, down); break;
-        case Qt::Key_Control: s_modifiers.setFlag(Qt::ControlModifier, down); break;
-        case Qt::Key_Alt: s_modifiers.setFlag(Qt::AltModifier, down); break;
-        default: break;
+        case Qt::Key_Shift:
+            s_modifiers.setFlag(Qt::ShiftModifier, down);
+            break;
+        case Qt::Key_Control:
+            s_modifiers.setFlag(Qt::ControlModifier, down);
+            break;
+        case Qt::Key_Alt:
+            s_modifiers.setFlag(Qt::AltModifier, down);
+            break;
+        default:
+            break;
         }
         break;
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove: s_buttons = static_cast<const QMouseEvent*>(event)->buttons(); break;
-    default: break;
+    case QEvent::MouseMove:
+        s_buttons = static_cast<const QMouseEvent*>(event)->buttons();
+        break;
+    default:
+        break;
     }
 }
 
 bool IsDown(int vKey) {
     switch (vKey) {
-    case VK_SHIFT: return s_modifiers.testFlag(Qt::ShiftModifier);
-    case VK_CONTROL: return s_modifiers.testFlag(Qt::ControlModifier);
-    case VK_MENU: return s_modifiers.testFlag(Qt::AltModifier);
-    case VK_LBUTTON: return s_buttons.testFlag(Qt::LeftButton);
-    case VK_RBUTTON: return s_buttons.testFlag(Qt::RightButton);
-    case VK_MBUTTON: return s_buttons.testFlag(Qt::MiddleButton);
-    default: return false;
+    case VK_SHIFT:
+        return s_modifiers.testFlag(Qt::ShiftModifier);
+    case VK_CONTROL:
+        return s_modifiers.testFlag(Qt::ControlModifier);
+    case VK_MENU:
+        return s_modifiers.testFlag(Qt::AltModifier);
+    case VK_LBUTTON:
+        return s_buttons.testFlag(Qt::LeftButton);
+    case VK_RBUTTON:
+        return s_buttons.testFlag(Qt::RightButton);
+    case VK_MBUTTON:
+        return s_buttons.testFlag(Qt::MiddleButton);
+    default:
+        return false;
     }
 }
 
@@ -90,9 +107,13 @@ LPARAM KeyLParam(const QKeyEvent* event, bool down) {
     return static_cast<LPARAM>(value);
 }
 
-void SetMouseWindow(QWidget* widget) { s_pMouseWindow = widget; }
+void SetMouseWindow(QWidget* widget) {
+    s_pMouseWindow = widget;
+}
 
-QWidget* GetMouseWindow() { return s_pMouseWindow; }
+QWidget* GetMouseWindow() {
+    return s_pMouseWindow;
+}
 
 void EnsureFilter() {
     if (s_pFilter || !QCoreApplication::instance())

@@ -33,8 +33,8 @@ CWnd* FocusWindowFor(QObject* receiver) {
 // What Windows' TranslateMDISysAccel does after the application's own
 // accelerators: Ctrl+F4 closes the active MDI child.
 bool KeyMessageFilter::TranslateMDISysAccel(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || msg.wParam != static_cast<WPARAM>(VK_F4) || !InputState::IsDown(VK_CONTROL) ||
-        InputState::IsDown(VK_SHIFT))
+    if (msg.message != WM_KEYDOWN || msg.wParam != static_cast<WPARAM>(VK_F4) ||
+        !InputState::IsDown(VK_CONTROL) || InputState::IsDown(VK_SHIFT))
         return false;
     for (CWnd* pWnd = msg.hwnd; pWnd; pWnd = pWnd->GetParent())
         if (auto* pFrame = dynamic_cast<CMDIChildWnd*>(pWnd)) {
@@ -44,7 +44,9 @@ bool KeyMessageFilter::TranslateMDISysAccel(const MSG& msg) {
     return false;
 }
 
-void KeyMessageFilter::SetHook(std::function<bool(MSG&)> hook) { Hook() = std::move(hook); }
+void KeyMessageFilter::SetHook(std::function<bool(MSG&)> hook) {
+    Hook() = std::move(hook);
+}
 
 bool KeyMessageFilter::eventFilter(QObject* receiver, QEvent* event) {
     switch (event->type()) {
@@ -52,7 +54,9 @@ bool KeyMessageFilter::eventFilter(QObject* receiver, QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-    case QEvent::Wheel: InputState::Note(static_cast<QInputEvent*>(event)); return false;
+    case QEvent::Wheel:
+        InputState::Note(static_cast<QInputEvent*>(event));
+        return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
@@ -61,7 +65,8 @@ bool KeyMessageFilter::eventFilter(QObject* receiver, QEvent* event) {
             return false;
         return OfferKey(receiver, keyEvent);
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -13,15 +13,15 @@ class QKeyEvent;
 // key message hook before any widget sees it; then, as a Windows message loop
 // does, Ctrl+F4 closes the MDI child frame that has the focus.
 class KeyMessageFilter : public QObject {
-public:
+  public:
     explicit KeyMessageFilter(QObject* parent) : QObject(parent) {}
 
     static void SetHook(std::function<bool(MSG&)> hook);
 
-protected:
+  protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
 
-private:
+  private:
     bool OfferKey(QObject* receiver, QKeyEvent* event);
     static bool TranslateMDISysAccel(const MSG& msg);
 

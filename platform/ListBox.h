@@ -6,7 +6,7 @@
 // LBS_SORT, entries are kept in case-insensitive order. A selection change by
 // the user sends LBN_SELCHANGE (with LBS_NOTIFY); one made here does not.
 class CListBox : public CWnd {
-public:
+  public:
     // The index of the new entry; LB_ERR without a list.
     int AddString(LPCSTR lpszItem);
     int GetCount() const;

@@ -5,8 +5,8 @@
 
 #include <QAction>
 #include <QMdiArea>
-#include <QMenu>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 #include <algorithm>
 
@@ -42,7 +42,9 @@ BOOL CMDIChildWnd::LoadFrame(UINT, DWORD dwDefaultStyle, CWnd* pParentWnd, void*
     return FinishCreate(nullptr, nullptr, pMain, pContext);
 }
 
-QMdiSubWindow* CMDIChildWnd::GetSubWindow() const { return qobject_cast<QMdiSubWindow*>(GetOuterWidget()); }
+QMdiSubWindow* CMDIChildWnd::GetSubWindow() const {
+    return qobject_cast<QMdiSubWindow*>(GetOuterWidget());
+}
 
 void CMDIChildWnd::ActivateFrame(int nCmdShow) {
     QMdiSubWindow* sub = GetSubWindow();

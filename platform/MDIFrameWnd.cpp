@@ -38,7 +38,9 @@ void CMDIFrameWnd::ActivateFrame(int nCmdShow) {
     if (!window)
         return;
     if (nCmdShow == -1)
-        nCmdShow = !window->isVisible() ? SW_SHOWNORMAL : window->isMinimized() ? SW_RESTORE : SW_SHOW;
+        nCmdShow = !window->isVisible()    ? SW_SHOWNORMAL
+                   : window->isMinimized() ? SW_RESTORE
+                                           : SW_SHOW;
     ShowWindow(nCmdShow);
     window->raise();
     window->activateWindow();
@@ -56,7 +58,9 @@ void CMDIFrameWnd::SetMessageText(LPCSTR lpszText) {
         bar->showMessage(QString::fromUtf8(lpszText ? lpszText : ""));
 }
 
-QMainWindow* CMDIFrameWnd::GetMainWindow() const { return qobject_cast<QMainWindow*>(GetWidget()); }
+QMainWindow* CMDIFrameWnd::GetMainWindow() const {
+    return qobject_cast<QMainWindow*>(GetWidget());
+}
 
 QStatusBar* CMDIFrameWnd::GetStatusBar() const {
     QMainWindow* window = GetMainWindow();

@@ -13,9 +13,9 @@ class QStatusBar;
 // becomes the main window (AfxGetMainWnd) until it is destroyed; destroying
 // it ends the application's event loop.
 class CMDIFrameWnd : public CFrameWnd {
-public:
-    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW, CWnd* pParentWnd = nullptr,
-                   void* pContext = nullptr) override;
+  public:
+    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW,
+                   CWnd* pParentWnd = nullptr, void* pContext = nullptr) override;
     void ActivateFrame(int nCmdShow = -1) override;
 
     // The active MDI child frame, or null.
@@ -28,11 +28,11 @@ public:
     QStatusBar* GetStatusBar() const;
     HMENU GetMenuHandle() const { return m_hMenu; }
 
-protected:
+  protected:
     void ReleaseWidgets() override;
     void PostNcDestroy() override;
 
-private:
+  private:
     QMdiArea* m_pArea = nullptr;
     HMENU m_hMenu = nullptr;
     bool m_bMainWindow = false;

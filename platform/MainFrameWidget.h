@@ -5,10 +5,10 @@
 // The Qt main window of the application's main frame: closing it is the
 // frame's WM_CLOSE, and its size changes are the frame's WM_SIZE.
 class MainFrameWidget : public QMainWindow {
-public:
+  public:
     MainFrameWidget() = default;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 };

@@ -24,7 +24,8 @@ void ConnectItem(QAction* action, QWidget* container) {
         if (action->isCheckable())
             action->setChecked(!checked);
         if (MenuHandle* handle = MenuHandle::FromWidget(menu))
-            handle->Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(MenuItems::CommandId(action)), 0), 0);
+            handle->Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(MenuItems::CommandId(action)), 0),
+                         0);
     });
     QObject::connect(action, &QAction::hovered, action, [action, menu] {
         MenuHandle* handle = MenuHandle::FromWidget(menu);
@@ -69,9 +70,13 @@ BOOL DrawMenuBar(HWND hWnd) {
     return TRUE;
 }
 
-HMENU CreateMenu() { return MenuHandle::Create(new QMenu, nullptr); }
+HMENU CreateMenu() {
+    return MenuHandle::Create(new QMenu, nullptr);
+}
 
-HMENU CreatePopupMenu() { return CreateMenu(); }
+HMENU CreatePopupMenu() {
+    return CreateMenu();
+}
 
 BOOL DestroyMenu(HMENU hMenu) {
     MenuHandle* handle = MenuHandle::Valid(hMenu);
@@ -105,14 +110,16 @@ int GetMenuStringA(HMENU hMenu, UINT uIDItem, LPSTR lpString, int nMaxCount, UIN
 HMENU GetSubMenu(HMENU hMenu, int nPos) {
     if (nPos < 0)
         return nullptr;
-    QAction* action = MenuItems::Find(MenuHandle::Valid(hMenu), static_cast<UINT>(nPos), MF_BYPOSITION);
+    QAction* action =
+        MenuItems::Find(MenuHandle::Valid(hMenu), static_cast<UINT>(nPos), MF_BYPOSITION);
     return action ? MenuHandle::FromWidget(MenuItems::Popup(action)) : nullptr;
 }
 
 UINT GetMenuItemID(HMENU hMenu, int nPos) {
     if (nPos < 0)
         return static_cast<UINT>(-1);
-    QAction* action = MenuItems::Find(MenuHandle::Valid(hMenu), static_cast<UINT>(nPos), MF_BYPOSITION);
+    QAction* action =
+        MenuItems::Find(MenuHandle::Valid(hMenu), static_cast<UINT>(nPos), MF_BYPOSITION);
     return action ? MenuItems::CommandId(action) : static_cast<UINT>(-1);
 }
 
@@ -180,7 +187,8 @@ BOOL AppendMenuA(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCSTR lpNewItem
 }
 
 int EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable) {
-    QAction* action = MenuItems::Find(MenuHandle::Valid(hMenu), uIDEnableItem, uEnable & MF_BYPOSITION);
+    QAction* action =
+        MenuItems::Find(MenuHandle::Valid(hMenu), uIDEnableItem, uEnable & MF_BYPOSITION);
     if (!action)
         return -1;
     int previous = action->isEnabled() ? MF_ENABLED : MF_GRAYED;
@@ -189,7 +197,8 @@ int EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable) {
 }
 
 DWORD CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck) {
-    QAction* action = MenuItems::Find(MenuHandle::Valid(hMenu), uIDCheckItem, uCheck & MF_BYPOSITION);
+    QAction* action =
+        MenuItems::Find(MenuHandle::Valid(hMenu), uIDCheckItem, uCheck & MF_BYPOSITION);
     if (!action)
         return static_cast<DWORD>(-1);
     DWORD previous = action->isChecked() ? MF_CHECKED : MF_UNCHECKED;

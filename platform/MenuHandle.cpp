@@ -49,7 +49,9 @@ MenuHandle* MenuHandle::Valid(HMENU hMenu) {
     return hMenu && Handles().count(hMenu) && hMenu->pWidget ? hMenu : nullptr;
 }
 
-QList<QAction*> MenuHandle::Items() const { return pWidget ? pWidget->actions() : QList<QAction*>(); }
+QList<QAction*> MenuHandle::Items() const {
+    return pWidget ? pWidget->actions() : QList<QAction*>();
+}
 
 CWnd* MenuHandle::Owner() const {
     const MenuHandle* root = this;
@@ -81,7 +83,9 @@ UINT CommandId(const QAction* action) {
     return action->data().toUInt();
 }
 
-QMenu* Popup(const QAction* action) { return QMenu::menuInAction(action); }
+QMenu* Popup(const QAction* action) {
+    return QMenu::menuInAction(action);
+}
 
 QAction* Find(MenuHandle* pMenu, UINT uItem, UINT uFlags, MenuHandle** pContainer) {
     if (!pMenu)

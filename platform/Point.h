@@ -4,7 +4,7 @@
 
 // MFC's point: a POINT with constructors and arithmetic.
 class CPoint : public tagPOINT {
-public:
+  public:
     CPoint() : tagPOINT{0, 0} {}
     CPoint(int initX, int initY) : tagPOINT{initX, initY} {}
     CPoint(POINT initPt) : tagPOINT(initPt) {}

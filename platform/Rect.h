@@ -5,12 +5,14 @@
 
 // MFC's rectangle: a RECT whose right and bottom edges lie outside it.
 class CRect : public tagRECT {
-public:
+  public:
     CRect() : tagRECT{0, 0, 0, 0} {}
     CRect(int l, int t, int r, int b) : tagRECT{l, t, r, b} {}
     CRect(const RECT& srcRect) : tagRECT(srcRect) {}
-    CRect(POINT point, SIZE size) : tagRECT{point.x, point.y, point.x + size.cx, point.y + size.cy} {}
-    CRect(POINT topLeft, POINT bottomRight) : tagRECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
+    CRect(POINT point, SIZE size)
+        : tagRECT{point.x, point.y, point.x + size.cx, point.y + size.cy} {}
+    CRect(POINT topLeft, POINT bottomRight)
+        : tagRECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }

@@ -4,7 +4,7 @@
 
 // MFC's size: a SIZE with constructors and comparison.
 class CSize : public tagSIZE {
-public:
+  public:
     CSize() : tagSIZE{0, 0} {}
     CSize(int initCX, int initCY) : tagSIZE{initCX, initCY} {}
     CSize(SIZE initSize) : tagSIZE(initSize) {}

@@ -14,7 +14,8 @@ StandardScrollBar::StandardScrollBar(CWnd* pWnd, QWidget* parent, int nBar)
     m_pBar->setFocusPolicy(Qt::NoFocus);
     m_pBar->setSingleStep(1);
     m_pBar->installEventFilter(this);
-    connect(m_pBar, &QAbstractSlider::actionTriggered, this, [this](int action) { OnAction(action); });
+    connect(m_pBar, &QAbstractSlider::actionTriggered, this,
+            [this](int action) { OnAction(action); });
     // A released thumb goes back to the position the window set.
     connect(m_pBar, &QAbstractSlider::sliderReleased, this, [this] { Apply(); });
     Apply();
@@ -107,17 +108,30 @@ void StandardScrollBar::OnAction(int action) {
         return;
     int nCode = -1;
     switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd: nCode = SB_LINEDOWN; break;
-    case QAbstractSlider::SliderSingleStepSub: nCode = SB_LINEUP; break;
-    case QAbstractSlider::SliderPageStepAdd: nCode = SB_PAGEDOWN; break;
-    case QAbstractSlider::SliderPageStepSub: nCode = SB_PAGEUP; break;
-    case QAbstractSlider::SliderToMinimum: nCode = SB_TOP; break;
-    case QAbstractSlider::SliderToMaximum: nCode = SB_BOTTOM; break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        nCode = SB_LINEDOWN;
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+        nCode = SB_LINEUP;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        nCode = SB_PAGEDOWN;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        nCode = SB_PAGEUP;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        nCode = SB_TOP;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        nCode = SB_BOTTOM;
+        break;
     case QAbstractSlider::SliderMove:
         if (m_pBar->isSliderDown())
             nCode = SB_THUMBTRACK;
         break;
-    default: break;
+    default:
+        break;
     }
     if (nCode == SB_THUMBTRACK) {
         // The thumb follows the mouse while it is dragged.

@@ -17,7 +17,7 @@ class QWidget;
 // (SB_THUMBTRACK with the thumb position); on release it returns to the set
 // position after SB_THUMBPOSITION and SB_ENDSCROLL.
 class StandardScrollBar : public QObject {
-public:
+  public:
     // The width of a vertical bar, the height of a horizontal one.
     static constexpr int kThickness = 16;
 
@@ -35,10 +35,10 @@ public:
     void SetInfo(const SCROLLINFO& info);
     void GetInfo(SCROLLINFO& info, UINT nMask) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     int ClampPos(int nPos) const;
     void Apply();
     void OnAction(int action);

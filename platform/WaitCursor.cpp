@@ -2,6 +2,10 @@
 
 #include <QApplication>
 
-CWaitCursor::CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+CWaitCursor::CWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-CWaitCursor::~CWaitCursor() { QApplication::restoreOverrideCursor(); }
+CWaitCursor::~CWaitCursor() {
+    QApplication::restoreOverrideCursor();
+}

@@ -2,7 +2,7 @@
 
 // The wait cursor over the whole application while the object lives.
 class CWaitCursor {
-public:
+  public:
     CWaitCursor();
     ~CWaitCursor();
     CWaitCursor(const CWaitCursor&) = delete;

@@ -10,7 +10,8 @@ namespace {
 constexpr const char* kWndProperty = "corvaneWnd";
 }
 
-WidgetLink::WidgetLink(CWnd* pWnd, QWidget* widget, QWidget* outer) : m_pWnd(pWnd), m_pWidget(widget) {
+WidgetLink::WidgetLink(CWnd* pWnd, QWidget* widget, QWidget* outer)
+    : m_pWnd(pWnd), m_pWidget(widget) {
     outer->installEventFilter(this);
     widget->setProperty(kWndProperty, QVariant::fromValue(reinterpret_cast<quintptr>(pWnd)));
     connect(widget, &QObject::destroyed, this, [this] {

@@ -9,16 +9,16 @@ class QWidget;
 // window forgets the widget when Qt destroys it, and a change of the outer
 // widget's state (minimised, maximised, restored) gives the window a WM_SIZE.
 class WidgetLink : public QObject {
-public:
+  public:
     WidgetLink(CWnd* pWnd, QWidget* widget, QWidget* outer);
     ~WidgetLink() override;
 
     static CWnd* FindWnd(const QWidget* widget);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     CWnd* m_pWnd;
     QWidget* m_pWidget;
 };

@@ -110,18 +110,34 @@ typedef struct tagMSG {
 inline constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-inline constexpr int GetRValue(COLORREF c) { return c & 0xFF; }
-inline constexpr int GetGValue(COLORREF c) { return (c >> 8) & 0xFF; }
-inline constexpr int GetBValue(COLORREF c) { return (c >> 16) & 0xFF; }
-inline constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
-inline constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
-inline constexpr WPARAM MAKEWPARAM(WORD low, WORD high) { return static_cast<WPARAM>(low) | (static_cast<WPARAM>(high) << 16); }
+inline constexpr int GetRValue(COLORREF c) {
+    return c & 0xFF;
+}
+inline constexpr int GetGValue(COLORREF c) {
+    return (c >> 8) & 0xFF;
+}
+inline constexpr int GetBValue(COLORREF c) {
+    return (c >> 16) & 0xFF;
+}
+inline constexpr WORD LOWORD(std::uintptr_t v) {
+    return static_cast<WORD>(v & 0xFFFF);
+}
+inline constexpr WORD HIWORD(std::uintptr_t v) {
+    return static_cast<WORD>((v >> 16) & 0xFFFF);
+}
+inline constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
+    return static_cast<WPARAM>(low) | (static_cast<WPARAM>(high) << 16);
+}
 inline constexpr LPARAM MAKELPARAM(WORD low, WORD high) {
     return static_cast<LPARAM>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
 }
 // Signed coordinates packed into a mouse message's LPARAM.
-inline constexpr int GET_X_LPARAM(LPARAM l) { return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(l))); }
-inline constexpr int GET_Y_LPARAM(LPARAM l) { return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(l))); }
+inline constexpr int GET_X_LPARAM(LPARAM l) {
+    return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(l)));
+}
+inline constexpr int GET_Y_LPARAM(LPARAM l) {
+    return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(l)));
+}
 
 // Accelerator flags.
 inline constexpr BYTE FVIRTKEY = 0x01;

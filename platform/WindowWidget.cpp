@@ -21,7 +21,9 @@ UINT MouseMessage(Qt::MouseButton button, int kind, bool bDoubleClicks) {
         return WM_MOUSEMOVE;
     if (kind == kDoubleClick && !bDoubleClicks)
         kind = kDown;
-    UINT base = button == Qt::RightButton ? WM_RBUTTONDOWN : button == Qt::MiddleButton ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+    UINT base = button == Qt::RightButton    ? WM_RBUTTONDOWN
+                : button == Qt::MiddleButton ? WM_MBUTTONDOWN
+                                             : WM_LBUTTONDOWN;
     return base + static_cast<UINT>(kind);
 }
 
@@ -35,7 +37,9 @@ WindowWidget::WindowWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-CWnd* WindowWidget::Wnd() const { return CWnd::FromWidget(this); }
+CWnd* WindowWidget::Wnd() const {
+    return CWnd::FromWidget(this);
+}
 
 void WindowWidget::paintEvent(QPaintEvent* event) {
     if (CWnd* pWnd = Wnd())
@@ -49,10 +53,18 @@ void WindowWidget::resizeEvent(QResizeEvent*) {
     }
 }
 
-void WindowWidget::mousePressEvent(QMouseEvent* event) { RouteMouse(event, kDown); }
-void WindowWidget::mouseReleaseEvent(QMouseEvent* event) { RouteMouse(event, kUp); }
-void WindowWidget::mouseDoubleClickEvent(QMouseEvent* event) { RouteMouse(event, kDoubleClick); }
-void WindowWidget::mouseMoveEvent(QMouseEvent* event) { RouteMouse(event, kMove); }
+void WindowWidget::mousePressEvent(QMouseEvent* event) {
+    RouteMouse(event, kDown);
+}
+void WindowWidget::mouseReleaseEvent(QMouseEvent* event) {
+    RouteMouse(event, kUp);
+}
+void WindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    RouteMouse(event, kDoubleClick);
+}
+void WindowWidget::mouseMoveEvent(QMouseEvent* event) {
+    RouteMouse(event, kMove);
+}
 
 // A mouse message goes to the window under the mouse, or to the window that
 // holds the capture, in that window's client coordinates.
@@ -64,7 +76,8 @@ void WindowWidget::RouteMouse(QMouseEvent* event, int kind) {
     if (!pTarget)
         return;
     QPointF global = event->globalPosition();
-    POINT point{static_cast<LONG>(std::floor(global.x())), static_cast<LONG>(std::floor(global.y()))};
+    POINT point{static_cast<LONG>(std::floor(global.x())),
+                static_cast<LONG>(std::floor(global.y()))};
     pTarget->ScreenToClient(&point);
     bool bDoubleClicks = (pTarget->m_nClassStyle & CS_DBLCLKS) != 0;
     UINT message = MouseMessage(event->button(), kind, bDoubleClicks);
@@ -73,8 +86,12 @@ void WindowWidget::RouteMouse(QMouseEvent* event, int kind) {
                          MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
 }
 
-void WindowWidget::keyPressEvent(QKeyEvent* event) { RouteKey(event, true); }
-void WindowWidget::keyReleaseEvent(QKeyEvent* event) { RouteKey(event, false); }
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+    RouteKey(event, true);
+}
+void WindowWidget::keyReleaseEvent(QKeyEvent* event) {
+    RouteKey(event, false);
+}
 
 void WindowWidget::RouteKey(QKeyEvent* event, bool down) {
     CWnd* pWnd = Wnd();

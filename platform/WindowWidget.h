@@ -9,12 +9,12 @@ class CWnd;
 // the border is the client area; scroll bars and the border are drawn around
 // it.
 class WindowWidget : public QWidget {
-public:
+  public:
     explicit WindowWidget(QWidget* parent);
 
     QSize sizeHint() const override { return size(); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -29,7 +29,7 @@ protected:
     // Tab is a key like any other for a window.
     bool focusNextPrevChild(bool) override { return false; }
 
-private:
+  private:
     CWnd* Wnd() const;
     void RouteMouse(QMouseEvent* event, int kind);
     void RouteKey(QKeyEvent* event, bool down);

@@ -138,7 +138,8 @@ void CWnd::AttachWidget(QWidget* widget, QWidget* outer) {
     m_bInPaint = false;
 }
 
-BOOL CWnd::FinishCreate(LPCSTR lpszClassName, LPCSTR lpszWindowName, CWnd* pParentWnd, LPVOID lpParam) {
+BOOL CWnd::FinishCreate(LPCSTR lpszClassName, LPCSTR lpszWindowName, CWnd* pParentWnd,
+                        LPVOID lpParam) {
     m_nClassStyle = WindowClass::StyleOf(lpszClassName);
     m_pParent = pParentWnd;
     if (lpszWindowName)
@@ -147,18 +148,10 @@ BOOL CWnd::FinishCreate(LPCSTR lpszClassName, LPCSTR lpszWindowName, CWnd* pPare
         m_pOuter->setEnabled(false);
 
     QRect geometry = m_pOuter->geometry();
-    CREATESTRUCT cs{lpParam,
-                    nullptr,
-                    nullptr,
-                    pParentWnd,
-                    geometry.height(),
-                    geometry.width(),
-                    geometry.y(),
-                    geometry.x(),
-                    static_cast<LONG>(m_dwStyle),
-                    lpszWindowName,
-                    lpszClassName,
-                    m_dwExStyle};
+    CREATESTRUCT cs{lpParam,        nullptr,           nullptr,
+                    pParentWnd,     geometry.height(), geometry.width(),
+                    geometry.y(),   geometry.x(),      static_cast<LONG>(m_dwStyle),
+                    lpszWindowName, lpszClassName,     m_dwExStyle};
     if (SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         // As CreateWindowEx does: the window is destroyed again, and a frame
         // deletes itself on the way (PostNcDestroy).
@@ -184,8 +177,9 @@ BOOL CWnd::DestroyWindow() {
     std::set<const CWnd*> done{this};
     for (;;) {
         CWnd* pChild = nullptr;
-        QList<QWidget*> pending = m_pOuter ? m_pOuter->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)
-                                           : QList<QWidget*>();
+        QList<QWidget*> pending = m_pOuter
+                                      ? m_pOuter->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)
+                                      : QList<QWidget*>();
         while (!pending.isEmpty() && !pChild) {
             QWidget* widget = pending.takeFirst();
             CWnd* pWnd = FromWidget(widget);
@@ -236,10 +230,13 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {
     return TRUE;
 }
 
-CWnd* CWnd::FromWidget(const QWidget* widget) { return WidgetLink::FindWnd(widget); }
+CWnd* CWnd::FromWidget(const QWidget* widget) {
+    return WidgetLink::FindWnd(widget);
+}
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-    QWidget* control = pParent ? DialogControl::Find(pParent->m_pWidget, static_cast<int>(nID)) : nullptr;
+    QWidget* control =
+        pParent ? DialogControl::Find(pParent->m_pWidget, static_cast<int>(nID)) : nullptr;
     if (!control || m_pWidget)
         return FALSE;
     if (CWnd* pPrevious = FromWidget(control)) {
@@ -255,9 +252,13 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
     return TRUE;
 }
 
-void CWnd::SetMainWindow(CWnd* pWnd) { s_pMainWnd = pWnd; }
+void CWnd::SetMainWindow(CWnd* pWnd) {
+    s_pMainWnd = pWnd;
+}
 
-CWnd* AfxGetMainWnd() { return s_pMainWnd; }
+CWnd* AfxGetMainWnd() {
+    return s_pMainWnd;
+}
 
 // ---------------------------------------------------------------- messages
 
@@ -281,45 +282,98 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     UINT nRepCnt = LOWORD(static_cast<std::uintptr_t>(lParam));
     UINT nKeyFlags = HIWORD(static_cast<std::uintptr_t>(lParam));
     switch (message) {
-    case WM_CREATE: return OnCreate(reinterpret_cast<LPCREATESTRUCT>(lParam));
-    case WM_DESTROY: OnDestroy(); return 0;
-    case WM_NCDESTROY: OnNcDestroy(); return 0;
-    case WM_CLOSE: OnClose(); return 0;
+    case WM_CREATE:
+        return OnCreate(reinterpret_cast<LPCREATESTRUCT>(lParam));
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    case WM_NCDESTROY:
+        OnNcDestroy();
+        return 0;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
     case WM_SIZE:
         OnSize(static_cast<UINT>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
                HIWORD(static_cast<std::uintptr_t>(lParam)));
         return 0;
-    case WM_PAINT: OnPaint(); return 0;
-    case WM_ERASEBKGND: return OnEraseBkgnd(reinterpret_cast<CDC*>(wParam));
-    case WM_SETFOCUS: OnSetFocus(reinterpret_cast<CWnd*>(wParam)); return 0;
-    case WM_KILLFOCUS: OnKillFocus(reinterpret_cast<CWnd*>(wParam)); return 0;
-    case WM_MOUSEMOVE: OnMouseMove(nFlags, point); return 0;
-    case WM_LBUTTONDOWN: OnLButtonDown(nFlags, point); return 0;
-    case WM_LBUTTONUP: OnLButtonUp(nFlags, point); return 0;
-    case WM_LBUTTONDBLCLK: OnLButtonDblClk(nFlags, point); return 0;
-    case WM_RBUTTONDOWN: OnRButtonDown(nFlags, point); return 0;
-    case WM_RBUTTONUP: OnRButtonUp(nFlags, point); return 0;
-    case WM_RBUTTONDBLCLK: OnRButtonDblClk(nFlags, point); return 0;
-    case WM_MBUTTONDOWN: OnMButtonDown(nFlags, point); return 0;
-    case WM_MBUTTONUP: OnMButtonUp(nFlags, point); return 0;
-    case WM_MBUTTONDBLCLK: OnMButtonDblClk(nFlags, point); return 0;
-    case WM_KEYDOWN: OnKeyDown(static_cast<UINT>(wParam), nRepCnt, nKeyFlags); return 0;
-    case WM_KEYUP: OnKeyUp(static_cast<UINT>(wParam), nRepCnt, nKeyFlags); return 0;
-    case WM_SYSKEYDOWN: OnSysKeyDown(static_cast<UINT>(wParam), nRepCnt, nKeyFlags); return 0;
-    case WM_SYSKEYUP: OnSysKeyUp(static_cast<UINT>(wParam), nRepCnt, nKeyFlags); return 0;
-    case WM_HSCROLL: OnHScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CScrollBar*>(lParam)); return 0;
-    case WM_VSCROLL: OnVScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CScrollBar*>(lParam)); return 0;
-    case WM_COMMAND: return OnCommand(wParam, lParam) ? 0 : DefWindowProc(message, wParam, lParam);
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_ERASEBKGND:
+        return OnEraseBkgnd(reinterpret_cast<CDC*>(wParam));
+    case WM_SETFOCUS:
+        OnSetFocus(reinterpret_cast<CWnd*>(wParam));
+        return 0;
+    case WM_KILLFOCUS:
+        OnKillFocus(reinterpret_cast<CWnd*>(wParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(nFlags, point);
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(nFlags, point);
+        return 0;
+    case WM_LBUTTONUP:
+        OnLButtonUp(nFlags, point);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        OnLButtonDblClk(nFlags, point);
+        return 0;
+    case WM_RBUTTONDOWN:
+        OnRButtonDown(nFlags, point);
+        return 0;
+    case WM_RBUTTONUP:
+        OnRButtonUp(nFlags, point);
+        return 0;
+    case WM_RBUTTONDBLCLK:
+        OnRButtonDblClk(nFlags, point);
+        return 0;
+    case WM_MBUTTONDOWN:
+        OnMButtonDown(nFlags, point);
+        return 0;
+    case WM_MBUTTONUP:
+        OnMButtonUp(nFlags, point);
+        return 0;
+    case WM_MBUTTONDBLCLK:
+        OnMButtonDblClk(nFlags, point);
+        return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(static_cast<UINT>(wParam), nRepCnt, nKeyFlags);
+        return 0;
+    case WM_KEYUP:
+        OnKeyUp(static_cast<UINT>(wParam), nRepCnt, nKeyFlags);
+        return 0;
+    case WM_SYSKEYDOWN:
+        OnSysKeyDown(static_cast<UINT>(wParam), nRepCnt, nKeyFlags);
+        return 0;
+    case WM_SYSKEYUP:
+        OnSysKeyUp(static_cast<UINT>(wParam), nRepCnt, nKeyFlags);
+        return 0;
+    case WM_HSCROLL:
+        OnHScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CScrollBar*>(lParam));
+        return 0;
+    case WM_VSCROLL:
+        OnVScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CScrollBar*>(lParam));
+        return 0;
+    case WM_COMMAND:
+        return OnCommand(wParam, lParam) ? 0 : DefWindowProc(message, wParam, lParam);
     case WM_INITMENUPOPUP:
-        OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
+        OnInitMenuPopup(reinterpret_cast<HMENU>(wParam),
+                        LOWORD(static_cast<std::uintptr_t>(lParam)),
                         HIWORD(static_cast<std::uintptr_t>(lParam)));
         return 0;
-    case WM_MENUSELECT: OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam)); return 0;
-    default: return DefWindowProc(message, wParam, lParam);
+    case WM_MENUSELECT:
+        OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        return 0;
+    default:
+        return DefWindowProc(message, wParam, lParam);
     }
 }
 
-LRESULT CWnd::Default() { return DefWindowProc(s_current.message, s_current.wParam, s_current.lParam); }
+LRESULT CWnd::Default() {
+    return DefWindowProc(s_current.message, s_current.wParam, s_current.lParam);
+}
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM, LPARAM) {
     switch (message) {
@@ -327,38 +381,95 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM, LPARAM) {
         // The class background of every window is white.
         GetSurface().fill(Qt::white);
         return TRUE;
-    case WM_CLOSE: DestroyWindow(); return 0;
-    default: return 0;
+    case WM_CLOSE:
+        DestroyWindow();
+        return 0;
+    default:
+        return 0;
     }
 }
 
-BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
-int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }
-void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
-void CWnd::OnInitMenuPopup(HMENU, UINT, BOOL) { Default(); }
-void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
+BOOL CWnd::OnCommand(WPARAM, LPARAM) {
+    return FALSE;
+}
+int CWnd::OnCreate(LPCREATESTRUCT) {
+    return static_cast<int>(Default());
+}
+void CWnd::OnDestroy() {
+    Default();
+}
+void CWnd::OnClose() {
+    Default();
+}
+void CWnd::OnSize(UINT, int, int) {
+    Default();
+}
+void CWnd::OnPaint() {
+    Default();
+}
+BOOL CWnd::OnEraseBkgnd(CDC*) {
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnSetFocus(CWnd*) {
+    Default();
+}
+void CWnd::OnKillFocus(CWnd*) {
+    Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnLButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnRButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnRButtonUp(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnRButtonDblClk(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnMButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnMButtonUp(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnMButtonDblClk(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnKeyUp(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnSysKeyDown(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnSysKeyUp(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnHScroll(UINT, UINT, CScrollBar*) {
+    Default();
+}
+void CWnd::OnVScroll(UINT, UINT, CScrollBar*) {
+    Default();
+}
+void CWnd::OnInitMenuPopup(HMENU, UINT, BOOL) {
+    Default();
+}
+void CWnd::OnMenuSelect(UINT, UINT, HMENU) {
+    Default();
+}
 void CWnd::PostNcDestroy() {}
 
 void CWnd::OnNcDestroy() {
@@ -372,7 +483,9 @@ void CWnd::OnNcDestroy() {
 
 // ---------------------------------------------------------------- geometry
 
-CPoint CWnd::GetClientOrigin() const { return CPoint(m_nBorder, m_nBorder); }
+CPoint CWnd::GetClientOrigin() const {
+    return CPoint(m_nBorder, m_nBorder);
+}
 
 void CWnd::GetClientRect(LPRECT lpRect) const {
     *lpRect = CRect(0, 0, std::max<LONG>(m_sizeClient.cx, 0), std::max<LONG>(m_sizeClient.cy, 0));
@@ -386,8 +499,10 @@ void CWnd::GetWindowRect(LPRECT lpRect) const {
     // A top-level window's rectangle leaves out what the window manager draws
     // around it.
     QRect frame = m_pOuter->geometry();
-    QPoint topLeft = m_pOuter->isWindow() ? frame.topLeft() : m_pOuter->parentWidget()->mapToGlobal(frame.topLeft());
-    *lpRect = CRect(topLeft.x(), topLeft.y(), topLeft.x() + frame.width(), topLeft.y() + frame.height());
+    QPoint topLeft = m_pOuter->isWindow() ? frame.topLeft()
+                                          : m_pOuter->parentWidget()->mapToGlobal(frame.topLeft());
+    *lpRect =
+        CRect(topLeft.x(), topLeft.y(), topLeft.x() + frame.width(), topLeft.y() + frame.height());
 }
 
 void CWnd::ClientToScreen(LPPOINT lpPoint) const {
@@ -441,7 +556,8 @@ void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
 }
 
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
-    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+               lpRect->bottom - lpRect->top, bRepaint);
 }
 
 BOOL CWnd::ShowWindow(int nCmdShow) {
@@ -449,19 +565,31 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
         return FALSE;
     BOOL bWasVisible = m_pOuter->isVisible();
     switch (nCmdShow) {
-    case SW_HIDE: m_pOuter->hide(); break;
+    case SW_HIDE:
+        m_pOuter->hide();
+        break;
     case SW_SHOWMINIMIZED:
-    case SW_MINIMIZE: m_pOuter->showMinimized(); break;
-    case SW_SHOWMAXIMIZED: m_pOuter->showMaximized(); break;
+    case SW_MINIMIZE:
+        m_pOuter->showMinimized();
+        break;
+    case SW_SHOWMAXIMIZED:
+        m_pOuter->showMaximized();
+        break;
     case SW_SHOWNORMAL:
-    case SW_RESTORE: m_pOuter->showNormal(); break;
-    default: m_pOuter->show(); break;
+    case SW_RESTORE:
+        m_pOuter->showNormal();
+        break;
+    default:
+        m_pOuter->show();
+        break;
     }
     SyncClientSize();
     return bWasVisible;
 }
 
-BOOL CWnd::IsWindowVisible() const { return m_pOuter && m_pOuter->isVisible(); }
+BOOL CWnd::IsWindowVisible() const {
+    return m_pOuter && m_pOuter->isVisible();
+}
 
 BOOL CWnd::EnableWindow(BOOL bEnable) {
     if (!m_pOuter)
@@ -471,7 +599,9 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
     return bWasDisabled;
 }
 
-BOOL CWnd::IsWindowEnabled() const { return m_pOuter && m_pOuter->isEnabled(); }
+BOOL CWnd::IsWindowEnabled() const {
+    return m_pOuter && m_pOuter->isEnabled();
+}
 
 // Sends WM_SIZE when the client size changed: after creation, moves, shown
 // or hidden scroll bars and every resize by the user.
@@ -481,8 +611,10 @@ void CWnd::SyncClientSize() {
     int cx = m_pWidget->width();
     int cy = m_pWidget->height();
     if (dynamic_cast<WindowWidget*>(m_pWidget)) {
-        cx -= 2 * m_nBorder + (m_pVertBar && m_pVertBar->IsShown() ? StandardScrollBar::kThickness : 0);
-        cy -= 2 * m_nBorder + (m_pHorzBar && m_pHorzBar->IsShown() ? StandardScrollBar::kThickness : 0);
+        cx -= 2 * m_nBorder +
+              (m_pVertBar && m_pVertBar->IsShown() ? StandardScrollBar::kThickness : 0);
+        cy -= 2 * m_nBorder +
+              (m_pHorzBar && m_pHorzBar->IsShown() ? StandardScrollBar::kThickness : 0);
     }
     UINT nType = SIZE_RESTORED;
     if (m_pOuter->isMinimized()) {
@@ -578,7 +710,8 @@ void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) {
     if (!m_pWidget)
         return;
     QRect client(0, 0, m_sizeClient.cx, m_sizeClient.cy);
-    QRect area = lpRect ? QRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top)
+    QRect area = lpRect ? QRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+                                lpRect->bottom - lpRect->top)
                               .intersected(client)
                         : client;
     if (area.isEmpty())
@@ -637,7 +770,8 @@ void CWnd::Paint(const QRegion&) {
     if (m_nBorder > 0) {
         // The raised double edge of a dialog frame.
         QRect outer = widget->rect();
-        const QColor colors[] = {QColor(192, 192, 192), QColor(255, 255, 255), QColor(192, 192, 192)};
+        const QColor colors[] = {QColor(192, 192, 192), QColor(255, 255, 255),
+                                 QColor(192, 192, 192)};
         const QColor shadows[] = {QColor(64, 64, 64), QColor(128, 128, 128), QColor(192, 192, 192)};
         for (int ring = 0; ring < m_nBorder && ring < 3; ++ring) {
             QRect r = outer.adjusted(ring, ring, -ring - 1, -ring - 1);
@@ -651,8 +785,9 @@ void CWnd::Paint(const QRegion&) {
     }
     if (m_pHorzBar && m_pVertBar && m_pHorzBar->IsShown() && m_pVertBar->IsShown()) {
         int thickness = StandardScrollBar::kThickness;
-        painter.fillRect(widget->width() - m_nBorder - thickness, widget->height() - m_nBorder - thickness,
-                         thickness, thickness, QColor(192, 192, 192));
+        painter.fillRect(widget->width() - m_nBorder - thickness,
+                         widget->height() - m_nBorder - thickness, thickness, thickness,
+                         QColor(192, 192, 192));
     }
     CPoint origin = GetClientOrigin();
     painter.drawImage(origin.x, origin.y, GetSurface());
@@ -669,7 +804,9 @@ CWnd* CWnd::SetCapture() {
     return pOld;
 }
 
-CWnd* CWnd::GetCapture() { return s_pCapture; }
+CWnd* CWnd::GetCapture() {
+    return s_pCapture;
+}
 
 BOOL ReleaseCapture() {
     s_pCapture = nullptr;
@@ -677,7 +814,8 @@ BOOL ReleaseCapture() {
 }
 
 HWND WindowFromPoint(POINT point) {
-    for (QWidget* widget = QApplication::widgetAt(point.x, point.y); widget; widget = widget->parentWidget()) {
+    for (QWidget* widget = QApplication::widgetAt(point.x, point.y); widget;
+         widget = widget->parentWidget()) {
         if (CWnd* pWnd = CWnd::FromWidget(widget))
             return pWnd;
         // A frame's caption and border belong to the frame.
@@ -736,6 +874,10 @@ BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask) const 
 
 // ---------------------------------------------------------------- cursors
 
-void CWnd::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void CWnd::BeginWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-void CWnd::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
+void CWnd::EndWaitCursor() {
+    QApplication::restoreOverrideCursor();
+}

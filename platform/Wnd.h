@@ -29,7 +29,7 @@ class WidgetLink;
 // PresentSurface. OnEraseBkgnd receives no device context: the erase step
 // draws into GetSurface() (the default fills it with white).
 class CWnd {
-public:
+  public:
     CWnd();
     virtual ~CWnd();
     CWnd(const CWnd&) = delete;
@@ -41,8 +41,8 @@ public:
     // AfxRegisterWndClass; null or unknown means the default class (double
     // clicks on). Sends WM_CREATE, then WM_SIZE; a WM_CREATE result of -1
     // destroys the window again and Create returns FALSE.
-    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                        CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
+    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                        const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
     BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                   const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     // Sends WM_DESTROY to the window, destroys its child windows, then sends
@@ -133,7 +133,7 @@ public:
 
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
-protected:
+  protected:
     // The Windows default processing of the message being handled.
     LRESULT Default();
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -173,7 +173,8 @@ protected:
     // For the window kinds built on other widgets (frames, dialogs, controls):
     // binds the window to its widgets and runs the creation messages.
     void AttachWidget(QWidget* widget, QWidget* outer);
-    BOOL FinishCreate(LPCSTR lpszClassName, LPCSTR lpszWindowName, CWnd* pParentWnd, LPVOID lpParam);
+    BOOL FinishCreate(LPCSTR lpszClassName, LPCSTR lpszWindowName, CWnd* pParentWnd,
+                      LPVOID lpParam);
     // The widget that carries the window's decoration (a frame's sub-window),
     // the client widget for other windows.
     QWidget* GetOuterWidget() const { return m_pOuter; }
@@ -187,7 +188,7 @@ protected:
 
     static void SetMainWindow(CWnd* pWnd);
 
-private:
+  private:
     friend class WindowWidget;
     friend class MainFrameWidget;
     friend class DialogWidget;
@@ -229,8 +230,8 @@ CWnd* AfxGetMainWnd();
 // CS_HREDRAW, CS_VREDRAW) and returns its name for Create. The cursor, brush
 // and icon are accepted and not used: windows erase to white and keep the
 // cursor their handlers set.
-LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, const void* hbrBackground = nullptr,
-                           const void* hIcon = nullptr);
+LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
+                           const void* hbrBackground = nullptr, const void* hIcon = nullptr);
 
 BOOL ReleaseCapture();
 // The window at a screen point: the innermost window of ours there (a frame's

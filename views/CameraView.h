@@ -7,7 +7,7 @@
 // The scene through the project's own camera, in perspective. It has no pan
 // or zoom of its own: its transformation reads as zeros and cannot be set.
 class CameraView : public SceneViewWnd {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     void* FindInterface(const char* name) override;
@@ -19,7 +19,7 @@ public:
     void SetRotation(Float3) override {}
     void SetScale(Float3) override {}
 
-protected:
+  protected:
     void ResizeScene(int cx, int cy) override { SetPerspective(cx, cy); }
     void ApplyViewTransformation(Player* player) override;
 };

@@ -6,7 +6,7 @@
 
 // Looks along -z: screen right is +x, screen up +y. Pans along x and y.
 class FrontView : public OrthographicView {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     void* FindInterface(const char* name) override;
@@ -18,6 +18,6 @@ public:
         m_fPanB = translation[1];
     }
 
-protected:
+  protected:
     void ApplyOrientation() override;
 };

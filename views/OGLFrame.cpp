@@ -76,7 +76,9 @@ void OGLFrame::OnDestroy() {
 }
 
 // All painting is done in OnPaint.
-BOOL OGLFrame::OnEraseBkgnd(CDC*) { return TRUE; }
+BOOL OGLFrame::OnEraseBkgnd(CDC*) {
+    return TRUE;
+}
 
 void OGLFrame::OnSetFocus(CWnd* pOldWnd) {
     MDIChildWnd::OnSetFocus(pOldWnd);
@@ -97,7 +99,8 @@ void OGLFrame::OnPaint() {
     // Black is the letter-box around the camera picture.
     dc.FillSolidRect(&rect, m_pView && IsCameraView() ? RGB(0, 0, 0) : GetSysColor(COLOR_WINDOW));
     if (!m_pView)
-        dc.DrawText("OpenGL services unavailable", -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+        dc.DrawText("OpenGL services unavailable", -1, &rect,
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
 }
 
 bool OGLFrame::IsCameraView() const {

@@ -12,7 +12,7 @@ class OGLWnd;
 // what the view does not cover and hands the focus on to it. Exported, so
 // that other modules can open frames of their own views.
 class QUENDA_EXPORT OGLFrame : public MDIChildWnd {
-public:
+  public:
     // ppSelf: the creator's variable that points at this frame; emptied when
     // the frame is destroyed, so that the creator knows it is closed.
     explicit OGLFrame(OGLFrame** ppSelf);
@@ -30,7 +30,7 @@ public:
     // Null when there is none.
     OGLWnd* GetView() const { return m_pView; }
 
-protected:
+  protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;
     BOOL OnEraseBkgnd(CDC* pDC) override;
@@ -38,7 +38,7 @@ protected:
     void OnSize(UINT nType, int cx, int cy) override;
     void OnPaint() override;
 
-private:
+  private:
     bool IsCameraView() const;
     void LayOutView(int cx, int cy);
 

@@ -163,8 +163,9 @@ int OGLWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
     // Selected only while the glyph lists are built from it.
     CFont font;
-    font.CreateFont(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Impact");
+    font.CreateFont(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                    "Impact");
     CFont* pOldFont = m_hDC->SelectObject(&font);
 
     SetDCPixelFormat(m_hDC);
@@ -218,7 +219,9 @@ void OGLWnd::OnSize(UINT nType, int cx, int cy) {
     ReleaseRC();
 }
 
-BOOL OGLWnd::OnEraseBkgnd(CDC*) { return TRUE; }
+BOOL OGLWnd::OnEraseBkgnd(CDC*) {
+    return TRUE;
+}
 
 void OGLWnd::OnMouseMove(UINT nFlags, CPoint point) {
     CWnd::OnMouseMove(nFlags, point);

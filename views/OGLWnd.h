@@ -16,7 +16,7 @@ class OGLFrame;
 // the process makes sure that exactly one context is current at a time.
 // Exported with its members, so that other modules can derive views.
 class QUENDA_EXPORT OGLWnd : public CWnd, public virtual BaseObject {
-public:
+  public:
     // Values of m_nProjection.
     enum Projection { kNone = 0, kPerspective = 1, kOrthographic = 2 };
 
@@ -51,7 +51,7 @@ public:
     static Semaphore* m_hRCSema;
     static int m_nWndCount;
 
-protected:
+  protected:
     // Each is called with the window's context current and the semaphore held.
     virtual void InitializeScene() = 0;
     // Draws the whole scene into the current buffer, for painting and picking.

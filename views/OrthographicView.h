@@ -6,12 +6,12 @@
 // translated by the pan, rotated to face the view, then scaled by the zoom.
 // At zoom 1 one scene unit covers 25 pixels.
 class OrthographicView : public SceneViewWnd {
-public:
+  public:
     Float3 GetScale() override { return {m_fZoom, m_fZoom, m_fZoom}; }
     void SetRotation(Float3) override {}
     void SetScale(Float3 scale) override { m_fZoom = scale[0]; }
 
-protected:
+  protected:
     void ResizeScene(int cx, int cy) override { SetOrtho(cx, cy); }
     void ApplyViewTransformation(Player* player) override;
     // The rotation that faces the view's axis, then the translation by the pan.

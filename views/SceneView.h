@@ -10,7 +10,7 @@ class Instance;
 // picking, and its own view transformation. The setters only store; the caller
 // redraws.
 class SceneView : public virtual BaseObject {
-public:
+  public:
     // The instance drawn nearest to the viewer under a client point, or empty.
     virtual Pointer<Instance> Pick(CPoint point) = 0;
     virtual Float3 GetTranslation() = 0;

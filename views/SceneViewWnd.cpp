@@ -9,7 +9,9 @@
 namespace {
 
 // Without a published player there is nothing to draw or to pick.
-Pointer<Player> GetPlayer() { return GetSharedObjects()->GetObjectA("Player").As<Player>("Player"); }
+Pointer<Player> GetPlayer() {
+    return GetSharedObjects()->GetObjectA("Player").As<Player>("Player");
+}
 
 bool IsInputMessage(UINT message) {
     switch (message) {
@@ -33,7 +35,9 @@ bool IsInputMessage(UINT message) {
 
 } // namespace
 
-SceneViewWnd::SceneViewWnd() { AddRef(); }
+SceneViewWnd::SceneViewWnd() {
+    AddRef();
+}
 
 void* SceneViewWnd::FindSceneViewWndInterface(const char* name) {
     return InterfaceQuery(name)

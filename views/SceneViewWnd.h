@@ -13,12 +13,12 @@ class Player;
 // passing of their twelve mouse and key messages to the handlers attached to
 // them. The views draw nothing themselves.
 class SceneViewWnd : public OGLWnd, public SceneView, public InputEventDispatcher {
-public:
+  public:
     Pointer<Instance> Pick(CPoint point) override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-protected:
+  protected:
     // Handles given out through SceneView and InputEventSource must never
     // destroy the view: its frame deletes it.
     SceneViewWnd();

@@ -1,6 +1,7 @@
 #include "views/Semaphore.h"
 
-Semaphore::Semaphore(int initialCount, int maximumCount) : m_nCount(initialCount), m_nMaximum(maximumCount) {}
+Semaphore::Semaphore(int initialCount, int maximumCount)
+    : m_nCount(initialCount), m_nMaximum(maximumCount) {}
 
 void Semaphore::Wait() {
     std::unique_lock<std::mutex> lock(m_mutex);

@@ -6,7 +6,7 @@
 // A counting semaphore with a maximum count, as the window system's: Release
 // never lets the count pass the maximum, it fails instead.
 class Semaphore {
-public:
+  public:
     Semaphore(int initialCount, int maximumCount);
     Semaphore(const Semaphore&) = delete;
     Semaphore& operator=(const Semaphore&) = delete;
@@ -17,7 +17,7 @@ public:
     bool Release();
     int GetCount() const;
 
-private:
+  private:
     mutable std::mutex m_mutex;
     std::condition_variable m_available;
     int m_nCount;

@@ -6,7 +6,7 @@
 
 // Looks along -x: screen right is -z, screen up +y. Pans along y and z.
 class SideView : public OrthographicView {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     void* FindInterface(const char* name) override;
@@ -18,6 +18,6 @@ public:
         m_fPanB = translation[2];
     }
 
-protected:
+  protected:
     void ApplyOrientation() override;
 };

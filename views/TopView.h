@@ -6,7 +6,7 @@
 
 // Looks along -y: screen right is +x, screen up -z. Pans along x and z.
 class TopView : public OrthographicView {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     void* FindInterface(const char* name) override;
@@ -18,6 +18,6 @@ public:
         m_fPanB = translation[2];
     }
 
-protected:
+  protected:
     void ApplyOrientation() override;
 };

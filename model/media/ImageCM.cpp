@@ -42,7 +42,8 @@ bool ImageCM::Load() {
         return FailLoad("it is not a readable image (" + reader.errorString().toStdString() + ")");
 
     QImage shown = image.width() > kPictureSize || image.height() > kPictureSize
-                       ? image.scaled(kPictureSize, kPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                       ? image.scaled(kPictureSize, kPictureSize, Qt::KeepAspectRatio,
+                                      Qt::SmoothTransformation)
                        : image;
     QImage picture(shown.size(), QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -50,8 +51,9 @@ bool ImageCM::Load() {
     painter.drawImage(0, 0, shown);
     painter.end();
     m_picture = picture;
-    m_texture = image.scaled(kTextureSize, kTextureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                    .convertToFormat(QImage::Format_RGBA8888);
+    m_texture =
+        image.scaled(kTextureSize, kTextureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGBA8888);
     m_dAspect = static_cast<double>(image.width()) / image.height();
     return true;
 }
@@ -68,8 +70,9 @@ void ImageCM::DrawThumbnail(CDC* target, CDC* scratch, const tagRECT& area) {
     if (!bitmap.CreateBitmap(fitted.width(), fitted.height(), 1, 32, fitted.constBits()))
         return;
     CBitmap* old = scratch->SelectObject(&bitmap);
-    target->BitBlt(area.left + (width - fitted.width()) / 2, area.top + (height - fitted.height()) / 2,
-                   fitted.width(), fitted.height(), scratch, 0, 0, SRCCOPY);
+    target->BitBlt(area.left + (width - fitted.width()) / 2,
+                   area.top + (height - fitted.height()) / 2, fitted.width(), fitted.height(),
+                   scratch, 0, 0, SRCCOPY);
     scratch->SelectObject(old);
 }
 
@@ -86,8 +89,8 @@ void ImageCM::DrawModel() {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, m_texture.width(), m_texture.height(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 m_texture.constBits());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, m_texture.width(), m_texture.height(), 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, m_texture.constBits());
     double halfWidth = m_dAspect;
     // Row 0 of the picture is its top, at texture coordinate 0.
     glBegin(GL_QUADS);

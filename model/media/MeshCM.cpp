@@ -17,7 +17,9 @@ void* MeshCM::FindInterface(const char* name) {
         .Result();
 }
 
-StringList MeshCM::GetFileTypes() { return {"Wavefront Mesh (*.obj)\n*.obj"}; }
+StringList MeshCM::GetFileTypes() {
+    return {"Wavefront Mesh (*.obj)\n*.obj"};
+}
 
 bool MeshCM::Load() {
     std::string path = GetPath();
@@ -45,13 +47,17 @@ bool MeshCM::Load() {
             bool allNormals = true;
             for (size_t corner = face; corner < face + 3; ++corner) {
                 const auto& index = indices[corner];
-                if (index.vertex_index < 0 || static_cast<size_t>(index.vertex_index) >= vertexCount)
+                if (index.vertex_index < 0 ||
+                    static_cast<size_t>(index.vertex_index) >= vertexCount)
                     return FailLoad("a face refers to a vertex the file does not have");
-                bool hasNormal = index.normal_index >= 0 && static_cast<size_t>(index.normal_index) < normalCount;
+                bool hasNormal = index.normal_index >= 0 &&
+                                 static_cast<size_t>(index.normal_index) < normalCount;
                 allNormals = allNormals && hasNormal;
                 const float none[3] = {0, 0, 0};
-                mesh.AddCorner(&attributes.vertices[3 * static_cast<size_t>(index.vertex_index)],
-                               hasNormal ? &attributes.normals[3 * static_cast<size_t>(index.normal_index)] : none);
+                mesh.AddCorner(
+                    &attributes.vertices[3 * static_cast<size_t>(index.vertex_index)],
+                    hasNormal ? &attributes.normals[3 * static_cast<size_t>(index.normal_index)]
+                              : none);
             }
             if (!allNormals)
                 mesh.UseFaceNormal();
@@ -63,6 +69,10 @@ bool MeshCM::Load() {
     return true;
 }
 
-void MeshCM::DrawThumbnail(CDC* target, CDC*, const tagRECT& area) { m_mesh.DrawWireframe(target, area); }
+void MeshCM::DrawThumbnail(CDC* target, CDC*, const tagRECT& area) {
+    m_mesh.DrawWireframe(target, area);
+}
 
-void MeshCM::DrawModel() { m_mesh.Draw(); }
+void MeshCM::DrawModel() {
+    m_mesh.Draw();
+}

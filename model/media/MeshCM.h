@@ -11,7 +11,7 @@
 // triangles; corners without normals take their face's normal; materials are
 // left to the instance's colour).
 class MeshCM : public CastMemberBase, public SceneCastMember {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     void* FindInterface(const char* name) override;
@@ -21,6 +21,6 @@ public:
     void DrawThumbnail(CDC* target, CDC* scratch, const tagRECT& area) override;
     void DrawModel() override;
 
-private:
+  private:
     TriangleMesh m_mesh;
 };

@@ -44,7 +44,8 @@ std::vector<std::string> ToGlyphLines(const std::string& text) {
             length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
             code = byte & (0x3F >> (length - 1));
             for (size_t k = 1; k < length; ++k) {
-                unsigned char next = i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
+                unsigned char next =
+                    i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
                 if ((next & 0xC0) != 0x80) {
                     length = k;
                     code = '?';
@@ -80,7 +81,9 @@ void* TextCM::FindInterface(const char* name) {
         .Result();
 }
 
-StringList TextCM::GetFileTypes() { return {"3D Text (*.txt)\n*.txt"}; }
+StringList TextCM::GetFileTypes() {
+    return {"3D Text (*.txt)\n*.txt"};
+}
 
 bool TextCM::Load() {
     std::string path = GetPath();
@@ -120,7 +123,8 @@ void TextCM::DrawModel() {
     for (size_t line = 0; line < m_lines.size(); ++line) {
         glPushMatrix();
         glTranslated(0, -kLineSpacing * static_cast<double>(line), 0);
-        glCallLists(static_cast<GLsizei>(m_lines[line].size()), GL_UNSIGNED_BYTE, m_lines[line].data());
+        glCallLists(static_cast<GLsizei>(m_lines[line].size()), GL_UNSIGNED_BYTE,
+                    m_lines[line].data());
         glPopMatrix();
     }
     glPopAttrib();

@@ -13,7 +13,7 @@
 // tool builds (one list per Windows-1252 code 0 to 254). The first line's
 // baseline starts at the origin; a line is one unit high.
 class TextCM : public CastMemberBase, public SceneCastMember {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     void* FindInterface(const char* name) override;
@@ -23,7 +23,7 @@ public:
     void DrawThumbnail(CDC* target, CDC* scratch, const tagRECT& area) override;
     void DrawModel() override;
 
-private:
-    std::string m_strText;               // as read, for the thumbnail
-    std::vector<std::string> m_lines;    // Windows-1252 codes 0 to 254, one per byte
+  private:
+    std::string m_strText;            // as read, for the thumbnail
+    std::vector<std::string> m_lines; // Windows-1252 codes 0 to 254, one per byte
 };

@@ -62,7 +62,8 @@ void TriangleMesh::DrawWireframe(CDC* target, const RECT& area) const {
         bottom = std::max(bottom, -y);
     }
     double width = area.right - area.left - 4, height = area.bottom - area.top - 4;
-    double scale = std::min(width / std::max(right - left, 1e-9), height / std::max(bottom - top, 1e-9));
+    double scale =
+        std::min(width / std::max(right - left, 1e-9), height / std::max(bottom - top, 1e-9));
     double offsetX = area.left + 2 + (width - (right - left) * scale) / 2 - left * scale;
     double offsetY = area.top + 2 + (height - (bottom - top) * scale) / 2 - top * scale;
     auto pixel = [&](size_t i) {

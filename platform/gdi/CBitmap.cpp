@@ -6,14 +6,12 @@
 
 #include <cstring>
 
-CBitmap::~CBitmap()
-{
+CBitmap::~CBitmap() {
     if (m_pSelectedInto)
         m_pSelectedInto->ForgetBitmap(this);
 }
 
-BOOL CBitmap::Allocate(int nWidth, int nHeight, int nBitsPixel)
-{
+BOOL CBitmap::Allocate(int nWidth, int nHeight, int nBitsPixel) {
     if (!BeginCreate() || nWidth < 0 || nHeight < 0)
         return FALSE;
     auto pImage = std::make_shared<QImage>(nWidth, nHeight, QImage::Format_RGB32);
@@ -26,8 +24,7 @@ BOOL CBitmap::Allocate(int nWidth, int nHeight, int nBitsPixel)
     return TRUE;
 }
 
-BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
-{
+BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight) {
     if (!pDC || !pDC->GetSafeHdc())
         return FALSE;
     if (nWidth == 0 || nHeight == 0)
@@ -35,8 +32,8 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
     return Allocate(nWidth, nHeight, 32);
 }
 
-BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
-{
+BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount,
+                           const void* lpBits) {
     if (nPlanes != 1 || (nBitcount != 1 && nBitcount != 32) || nWidth <= 0 || nHeight <= 0)
         return FALSE;
     if (!Allocate(nWidth, nHeight, static_cast<int>(nBitcount)))
@@ -47,7 +44,8 @@ BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount
     if (nBitcount == 32) {
         for (int y = 0; y < nHeight; ++y) {
             auto* pRow = reinterpret_cast<QRgb*>(m_pImage->scanLine(y));
-            std::memcpy(pRow, pBytes + static_cast<size_t>(y) * nWidth * 4, static_cast<size_t>(nWidth) * 4);
+            std::memcpy(pRow, pBytes + static_cast<size_t>(y) * nWidth * 4,
+                        static_cast<size_t>(nWidth) * 4);
             for (int x = 0; x < nWidth; ++x)
                 pRow[x] |= 0xFF000000;
         }
@@ -64,22 +62,21 @@ BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount
     return TRUE;
 }
 
-int CBitmap::GetBitmap(BITMAP* pBitMap)
-{
+int CBitmap::GetBitmap(BITMAP* pBitMap) {
     if (!m_bCreated || !pBitMap)
         return 0;
     pBitMap->bmType = 0;
     pBitMap->bmWidth = m_pImage->width();
     pBitMap->bmHeight = m_pImage->height();
-    pBitMap->bmWidthBytes = m_nBitsPixel == 1 ? (m_pImage->width() + 15) / 16 * 2 : m_pImage->width() * 4;
+    pBitMap->bmWidthBytes =
+        m_nBitsPixel == 1 ? (m_pImage->width() + 15) / 16 * 2 : m_pImage->width() * 4;
     pBitMap->bmPlanes = 1;
     pBitMap->bmBitsPixel = static_cast<WORD>(m_nBitsPixel);
     pBitMap->bmBits = nullptr;
     return static_cast<int>(sizeof(BITMAP));
 }
 
-void CBitmap::Release()
-{
+void CBitmap::Release() {
     m_pImage.reset();
     m_nBitsPixel = 0;
 }

@@ -11,7 +11,7 @@ class QImage;
 // while the bitmap is selected into it. Pixels are kept as 32-bit RGB in
 // either depth (a monochrome bitmap holds only black and white).
 class CBitmap : public CGdiObject {
-public:
+  public:
     CBitmap() = default;
     ~CBitmap() override;
 
@@ -24,14 +24,14 @@ public:
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
     int GetBitmap(BITMAP* pBitMap);
 
-private:
+  private:
     bool CanDelete() const override { return m_pSelectedInto == nullptr; }
     void Release() override;
     BOOL Allocate(int nWidth, int nHeight, int nBitsPixel);
 
     std::shared_ptr<QImage> m_pImage;
     int m_nBitsPixel = 0;
-    CDC* m_pSelectedInto = nullptr;  // a bitmap is selected into one DC at most
+    CDC* m_pSelectedInto = nullptr; // a bitmap is selected into one DC at most
 
     friend class CDC;
 };

@@ -1,18 +1,15 @@
 #include "platform/gdi/CBrush.h"
 
-CBrush::CBrush(COLORREF crColor)
-{
+CBrush::CBrush(COLORREF crColor) {
     CreateSolidBrush(crColor);
 }
 
-BOOL CBrush::CreateSolidBrush(COLORREF crColor)
-{
+BOOL CBrush::CreateSolidBrush(COLORREF crColor) {
     const LOGBRUSH logBrush{BS_SOLID, crColor, 0};
     return CreateBrushIndirect(&logBrush);
 }
 
-BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* pLogBrush)
-{
+BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* pLogBrush) {
     if (!pLogBrush || !BeginCreate())
         return FALSE;
     if (pLogBrush->lbStyle != BS_SOLID && pLogBrush->lbStyle != BS_NULL)
@@ -22,8 +19,7 @@ BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* pLogBrush)
     return TRUE;
 }
 
-int CBrush::GetLogBrush(LOGBRUSH* pLogBrush)
-{
+int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) {
     if (!m_bCreated || !pLogBrush)
         return 0;
     *pLogBrush = m_logBrush;

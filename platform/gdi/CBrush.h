@@ -4,7 +4,7 @@
 
 // A solid brush (the stock NULL_BRUSH paints nothing).
 class CBrush : public CGdiObject {
-public:
+  public:
     CBrush() = default;
     explicit CBrush(COLORREF crColor);
 
@@ -13,6 +13,6 @@ public:
     BOOL CreateBrushIndirect(const LOGBRUSH* pLogBrush);
     int GetLogBrush(LOGBRUSH* pLogBrush);
 
-private:
+  private:
     LOGBRUSH m_logBrush{};
 };

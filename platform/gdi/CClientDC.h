@@ -17,24 +17,23 @@ int ReleaseDC(HWND hWnd, HDC hDC);
 // surface and shows it when the DC goes away. A DC on a window that is not
 // (or no longer) created draws nothing.
 class CClientDC : public CDC {
-public:
+  public:
     explicit CClientDC(CWnd* pWnd);
     ~CClientDC() override;
 
     CWnd* GetWindow() const override;
 
-protected:
+  protected:
     QImage* GetTarget() override;
     bool IsCreated() const override;
 
     bool m_bPresentWhenDone = true;
 
-private:
+  private:
     friend HDC GetDC(HWND hWnd);
     friend int ReleaseDC(HWND hWnd, HDC hDC);
 
     CWnd* m_pWnd;
-    QPointer<QWidget> m_pWidget;  // guards against drawing into a destroyed window
+    QPointer<QWidget> m_pWidget; // guards against drawing into a destroyed window
     bool m_bFromGetDC = false;
 };
-

@@ -20,34 +20,29 @@
 
 namespace {
 
-QRgb ToRgb(COLORREF crColor)
-{
+QRgb ToRgb(COLORREF crColor) {
     return qRgb(GetRValue(crColor), GetGValue(crColor), GetBValue(crColor));
 }
 
-COLORREF ToColorRef(QRgb rgb)
-{
+COLORREF ToColorRef(QRgb rgb) {
     return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
 // GDI keeps coordinates to 28 bits; clamping there keeps every sum and
 // difference below within int.
-int Coord(long long value)
-{
+int Coord(long long value) {
     constexpr long long kLimit = 1 << 27;
     return static_cast<int>(std::clamp(value, -kLimit, kLimit));
 }
 
-std::shared_ptr<QImage> NewDefaultImage()
-{
+std::shared_ptr<QImage> NewDefaultImage() {
     auto pImage = std::make_shared<QImage>(1, 1, QImage::Format_RGB32);
     pImage->fill(0xFF000000);
     return pImage;
 }
 
 // Text with its mnemonic prefixes taken out: "&x" underlines x, "&&" is "&".
-std::pair<QString, int> WithoutPrefixes(const QString& text)
-{
+std::pair<QString, int> WithoutPrefixes(const QString& text) {
     QString shown;
     int nUnderlined = -1;
     for (int i = 0; i < text.size(); ++i) {
@@ -61,38 +56,34 @@ std::pair<QString, int> WithoutPrefixes(const QString& text)
     return {shown, nUnderlined};
 }
 
-QStringList LinesOf(const QString& text, UINT nFormat)
-{
+QStringList LinesOf(const QString& text, UINT nFormat) {
     if (nFormat & DT_SINGLELINE)
         return {text};
     QString unified = text;
-    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return unified.split(QLatin1Char('\n'));
 }
 
-}  // namespace
+} // namespace
 
-CDC::CDC()
-{
+CDC::CDC() {
     SelectStockObject(BLACK_PEN);
     SelectStockObject(WHITE_BRUSH);
     SelectStockObject(SYSTEM_FONT);
 }
 
-CDC::~CDC()
-{
+CDC::~CDC() {
     ReleaseGLSurface();
     if (m_pBitmap && m_pBitmap->m_pSelectedInto == this)
         m_pBitmap->m_pSelectedInto = nullptr;
 }
 
-void CDC::ReleaseGLSurface()
-{
+void CDC::ReleaseGLSurface() {
     m_pGLSurface.reset();
 }
 
-BOOL CDC::CreateCompatibleDC(CDC*)
-{
+BOOL CDC::CreateCompatibleDC(CDC*) {
     if (IsCreated())
         return FALSE;
     m_bMemoryDC = true;
@@ -101,8 +92,7 @@ BOOL CDC::CreateCompatibleDC(CDC*)
     return TRUE;
 }
 
-BOOL CDC::DeleteDC()
-{
+BOOL CDC::DeleteDC() {
     if (!m_bMemoryDC)
         return FALSE;
     ReleaseGLSurface();
@@ -114,28 +104,24 @@ BOOL CDC::DeleteDC()
     return TRUE;
 }
 
-QImage* CDC::GetTarget()
-{
+QImage* CDC::GetTarget() {
     return m_bMemoryDC ? m_pBitmapImage.get() : nullptr;
 }
 
-QImage* CDC::BeginDrawing()
-{
+QImage* CDC::BeginDrawing() {
     QImage* pImage = GetTarget();
     if (pImage && m_pGLSurface)
         m_pGLSurface->FinishRendering();
     return pImage;
 }
 
-GLSurface& CDC::GetGLSurface()
-{
+GLSurface& CDC::GetGLSurface() {
     if (!m_pGLSurface)
         m_pGLSurface = std::make_unique<GLSurface>(*this);
     return *m_pGLSurface;
 }
 
-CPen* CDC::SelectObject(CPen* pPen)
-{
+CPen* CDC::SelectObject(CPen* pPen) {
     LOGPEN logPen{};
     if (!pPen || !pPen->GetLogPen(&logPen))
         return nullptr;
@@ -146,8 +132,7 @@ CPen* CDC::SelectObject(CPen* pPen)
     return std::exchange(m_pPen, pPen);
 }
 
-CBrush* CDC::SelectObject(CBrush* pBrush)
-{
+CBrush* CDC::SelectObject(CBrush* pBrush) {
     LOGBRUSH logBrush{};
     if (!pBrush || !pBrush->GetLogBrush(&logBrush))
         return nullptr;
@@ -156,8 +141,7 @@ CBrush* CDC::SelectObject(CBrush* pBrush)
     return std::exchange(m_pBrush, pBrush);
 }
 
-CFont* CDC::SelectObject(CFont* pFont)
-{
+CFont* CDC::SelectObject(CFont* pFont) {
     LOGFONT logFont{};
     if (!pFont || !pFont->GetLogFont(&logFont))
         return nullptr;
@@ -168,8 +152,7 @@ CFont* CDC::SelectObject(CFont* pFont)
     return std::exchange(m_pFont, pFont);
 }
 
-CBitmap* CDC::SelectObject(CBitmap* pBitmap)
-{
+CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
     if (!m_bMemoryDC || !pBitmap || !pBitmap->GetSafeHandle())
         return nullptr;
     CBitmap* pDefault = StockObjects::GetDefaultBitmap();
@@ -189,15 +172,13 @@ CBitmap* CDC::SelectObject(CBitmap* pBitmap)
     return pOld;
 }
 
-void CDC::ForgetBitmap(CBitmap* pBitmap)
-{
+void CDC::ForgetBitmap(CBitmap* pBitmap) {
     // The pixels stay this DC's target until another bitmap is selected.
     if (m_pBitmap == pBitmap)
         m_pBitmap = nullptr;
 }
 
-CGdiObject* CDC::SelectStockObject(int nIndex)
-{
+CGdiObject* CDC::SelectStockObject(int nIndex) {
     CGdiObject* pObject = StockObjects::Get(nIndex);
     if (auto* pPen = dynamic_cast<CPen*>(pObject))
         return SelectObject(pPen);
@@ -208,42 +189,37 @@ CGdiObject* CDC::SelectStockObject(int nIndex)
     return nullptr;
 }
 
-COLORREF CDC::SetTextColor(COLORREF crColor)
-{
+COLORREF CDC::SetTextColor(COLORREF crColor) {
     return std::exchange(m_crText, crColor & 0xFFFFFF);
 }
 
-COLORREF CDC::SetBkColor(COLORREF crColor)
-{
+COLORREF CDC::SetBkColor(COLORREF crColor) {
     return std::exchange(m_crBk, crColor & 0xFFFFFF);
 }
 
-int CDC::SetBkMode(int nBkMode)
-{
+int CDC::SetBkMode(int nBkMode) {
     if (nBkMode != TRANSPARENT && nBkMode != OPAQUE)
         return 0;
     return std::exchange(m_nBkMode, nBkMode);
 }
 
-POINT CDC::MoveTo(int x, int y)
-{
+POINT CDC::MoveTo(int x, int y) {
     m_nStylePos = 0;
     return std::exchange(m_ptCurrent, POINT{x, y});
 }
 
-BOOL CDC::LineTo(int x, int y)
-{
+BOOL CDC::LineTo(int x, int y) {
     QImage* pImage = BeginDrawing();
     if (!pImage)
         return FALSE;
     const POINT ptTo{x, y};
-    GdiLine::Draw(*pImage, m_ptCurrent, ptTo, m_pen, m_nBkMode == OPAQUE, ToRgb(m_crBk), m_nStylePos);
+    GdiLine::Draw(*pImage, m_ptCurrent, ptTo, m_pen, m_nBkMode == OPAQUE, ToRgb(m_crBk),
+                  m_nStylePos);
     m_ptCurrent = ptTo;
     return TRUE;
 }
 
-BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
-{
+BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) {
     QImage* pImage = BeginDrawing();
     if (!pImage)
         return FALSE;
@@ -251,23 +227,27 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
     const int top = Coord(std::min(y1, y2)), bottom = Coord(std::max(y1, y2));
     const bool bNullPen = m_pen.nStyle == PS_NULL;
     if (!m_bNullBrush)
-        FillPixels(*pImage, left, top, right - (bNullPen ? 1 : 0), bottom - (bNullPen ? 1 : 0), m_crBrush);
+        FillPixels(*pImage, left, top, right - (bNullPen ? 1 : 0), bottom - (bNullPen ? 1 : 0),
+                   m_crBrush);
     if (!bNullPen) {
-        const POINT corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
+        const POINT corners[] = {{left, top},
+                                 {right - 1, top},
+                                 {right - 1, bottom - 1},
+                                 {left, bottom - 1},
+                                 {left, top}};
         int nStylePos = 0;
         for (int i = 0; i + 1 < 5; ++i)
-            GdiLine::Draw(*pImage, corners[i], corners[i + 1], m_pen, m_nBkMode == OPAQUE, ToRgb(m_crBk), nStylePos);
+            GdiLine::Draw(*pImage, corners[i], corners[i + 1], m_pen, m_nBkMode == OPAQUE,
+                          ToRgb(m_crBk), nStylePos);
     }
     return TRUE;
 }
 
-BOOL CDC::Rectangle(const RECT* lpRect)
-{
+BOOL CDC::Rectangle(const RECT* lpRect) {
     return lpRect ? Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom) : FALSE;
 }
 
-void CDC::FillPixels(QImage& image, int left, int top, int right, int bottom, COLORREF crColor)
-{
+void CDC::FillPixels(QImage& image, int left, int top, int right, int bottom, COLORREF crColor) {
     left = std::max(left, 0);
     top = std::max(top, 0);
     right = std::min(right, image.width());
@@ -284,34 +264,32 @@ void CDC::FillPixels(QImage& image, int left, int top, int right, int bottom, CO
         std::memcpy(pFirst + (y - top) * nStride, pFirst, nBytes);
 }
 
-void CDC::FillRect(const RECT* lpRect, CBrush* pBrush)
-{
+void CDC::FillRect(const RECT* lpRect, CBrush* pBrush) {
     LOGBRUSH logBrush{};
     QImage* pImage = BeginDrawing();
-    if (!pImage || !lpRect || !pBrush || !pBrush->GetLogBrush(&logBrush) || logBrush.lbStyle == BS_NULL)
+    if (!pImage || !lpRect || !pBrush || !pBrush->GetLogBrush(&logBrush) ||
+        logBrush.lbStyle == BS_NULL)
         return;
-    FillPixels(*pImage, Coord(lpRect->left), Coord(lpRect->top), Coord(lpRect->right), Coord(lpRect->bottom),
-               logBrush.lbColor);
+    FillPixels(*pImage, Coord(lpRect->left), Coord(lpRect->top), Coord(lpRect->right),
+               Coord(lpRect->bottom), logBrush.lbColor);
 }
 
-void CDC::FillSolidRect(const RECT* lpRect, COLORREF crColor)
-{
+void CDC::FillSolidRect(const RECT* lpRect, COLORREF crColor) {
     if (!lpRect)
         return;
     SetBkColor(crColor);
     if (QImage* pImage = BeginDrawing())
-        FillPixels(*pImage, Coord(lpRect->left), Coord(lpRect->top), Coord(lpRect->right), Coord(lpRect->bottom),
-                   crColor);
+        FillPixels(*pImage, Coord(lpRect->left), Coord(lpRect->top), Coord(lpRect->right),
+                   Coord(lpRect->bottom), crColor);
 }
 
-void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor)
-{
-    const RECT rect{Coord(x), Coord(y), Coord(static_cast<long long>(x) + cx), Coord(static_cast<long long>(y) + cy)};
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor) {
+    const RECT rect{Coord(x), Coord(y), Coord(static_cast<long long>(x) + cx),
+                    Coord(static_cast<long long>(y) + cy)};
     FillSolidRect(&rect, crColor);
 }
 
-COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
-{
+COLORREF CDC::SetPixel(int x, int y, COLORREF crColor) {
     QImage* pImage = BeginDrawing();
     if (!pImage || !pImage->rect().contains(x, y))
         return CLR_INVALID;
@@ -319,27 +297,26 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
     return crColor & 0xFFFFFF;
 }
 
-COLORREF CDC::GetPixel(int x, int y)
-{
+COLORREF CDC::GetPixel(int x, int y) {
     QImage* pImage = BeginDrawing();
     if (!pImage || !pImage->rect().contains(x, y))
         return CLR_INVALID;
     return ToColorRef(reinterpret_cast<const QRgb*>(pImage->constScanLine(y))[x]);
 }
 
-const GdiFont* CDC::GetFont()
-{
+const GdiFont* CDC::GetFont() {
     if (!m_pGdiFont && qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         m_pGdiFont = std::make_unique<GdiFont>(m_logFont);
     return m_pGdiFont.get();
 }
 
-void CDC::DrawTextLine(QImage& image, int x, int y, const QString& text, int nUnderlined, const RECT* pClip)
-{
+void CDC::DrawTextLine(QImage& image, int x, int y, const QString& text, int nUnderlined,
+                       const RECT* pClip) {
     const GdiFont& font = *m_pGdiFont;
     QPainter painter(&image);
     if (pClip)
-        painter.setClipRect(QRect(QPoint(pClip->left, pClip->top), QPoint(pClip->right - 1, pClip->bottom - 1)));
+        painter.setClipRect(
+            QRect(QPoint(pClip->left, pClip->top), QPoint(pClip->right - 1, pClip->bottom - 1)));
     if (m_nBkMode == OPAQUE)
         painter.fillRect(x, y, font.GetWidth(text), font.GetHeight(), QColor(ToRgb(m_crBk)));
     const QColor textColor(ToRgb(m_crText));
@@ -355,8 +332,7 @@ void CDC::DrawTextLine(QImage& image, int x, int y, const QString& text, int nUn
     }
 }
 
-BOOL CDC::TextOut(int x, int y, const char* lpszString, int nCount)
-{
+BOOL CDC::TextOut(int x, int y, const char* lpszString, int nCount) {
     QImage* pImage = BeginDrawing();
     if (!pImage || !lpszString || !GetFont())
         return FALSE;
@@ -364,19 +340,18 @@ BOOL CDC::TextOut(int x, int y, const char* lpszString, int nCount)
     return TRUE;
 }
 
-int CDC::DrawText(const char* lpszString, RECT* lpRect, UINT nFormat)
-{
+int CDC::DrawText(const char* lpszString, RECT* lpRect, UINT nFormat) {
     return DrawText(lpszString, -1, lpRect, nFormat);
 }
 
-int CDC::DrawText(const char* lpszString, int nCount, RECT* lpRect, UINT nFormat)
-{
+int CDC::DrawText(const char* lpszString, int nCount, RECT* lpRect, UINT nFormat) {
     QImage* pImage = BeginDrawing();
     const GdiFont* pFont = pImage && lpszString && lpRect ? GetFont() : nullptr;
     if (!pFont)
         return 0;
     const QStringList lines = LinesOf(QString::fromUtf8(lpszString, nCount), nFormat);
-    const RECT rect{Coord(lpRect->left), Coord(lpRect->top), Coord(lpRect->right), Coord(lpRect->bottom)};
+    const RECT rect{Coord(lpRect->left), Coord(lpRect->top), Coord(lpRect->right),
+                    Coord(lpRect->bottom)};
     const int nLineHeight = pFont->GetHeight();
     const int nTextHeight = nLineHeight * static_cast<int>(lines.size());
 
@@ -407,22 +382,20 @@ int CDC::DrawText(const char* lpszString, int nCount, RECT* lpRect, UINT nFormat
     return nTextHeight;
 }
 
-SIZE CDC::GetTextExtent(const char* lpszString, int nCount)
-{
+SIZE CDC::GetTextExtent(const char* lpszString, int nCount) {
     const GdiFont* pFont = IsCreated() && lpszString ? GetFont() : nullptr;
     if (!pFont)
         return SIZE{0, 0};
     return SIZE{pFont->GetWidth(QString::fromUtf8(lpszString, nCount)), pFont->GetHeight()};
 }
 
-BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
-{
+BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                 DWORD dwRop) {
     return StretchBlt(x, y, nWidth, nHeight, pSrcDC, xSrc, ySrc, nWidth, nHeight, dwRop);
 }
 
 BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-                     int nSrcWidth, int nSrcHeight, DWORD dwRop)
-{
+                     int nSrcWidth, int nSrcHeight, DWORD dwRop) {
     if (dwRop != SRCCOPY || !pSrcDC)
         return FALSE;
     for (int* pValue : {&x, &y, &nWidth, &nHeight, &xSrc, &ySrc, &nSrcWidth, &nSrcHeight})
@@ -438,7 +411,8 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
     const bool bMirrorX = (nWidth < 0) != (nSrcWidth < 0);
     const bool bMirrorY = (nHeight < 0) != (nSrcHeight < 0);
     const int left = std::min(x, x + nWidth), top = std::min(y, y + nHeight);
-    const int srcLeft = std::min(xSrc, xSrc + nSrcWidth), srcTop = std::min(ySrc, ySrc + nSrcHeight);
+    const int srcLeft = std::min(xSrc, xSrc + nSrcWidth),
+              srcTop = std::min(ySrc, ySrc + nSrcHeight);
     const int w = std::abs(nWidth), h = std::abs(nHeight);
     const int sw = std::abs(nSrcWidth), sh = std::abs(nSrcHeight);
 
@@ -449,7 +423,7 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
     if (i0 >= i1 || j0 >= j1)
         return TRUE;
     const int nSpan = i1 - i0;
-    std::vector<QRgb> pixels(static_cast<size_t>(nSpan) * (j1 - j0), 0);  // 0: outside the source
+    std::vector<QRgb> pixels(static_cast<size_t>(nSpan) * (j1 - j0), 0); // 0: outside the source
     for (int j = j0; j < j1; ++j) {
         int sy = static_cast<int>((2LL * j + 1) * sh / (2LL * h));
         sy = srcTop + (bMirrorY ? sh - 1 - sy : sy);

@@ -22,7 +22,7 @@ class QString;
 // pixels of the target, y downwards; everything outside the target is
 // clipped. Text is UTF-8.
 class CDC {
-public:
+  public:
     CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -88,7 +88,8 @@ public:
     SIZE GetTextExtent(const char* lpszString, int nCount = -1);
 
     // Copies a block of pixels; only SRCCOPY. The source may be this DC.
-    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                DWORD dwRop);
     // Copies with scaling, nearest pixel; negative sizes mirror. Only SRCCOPY.
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                     int nSrcWidth, int nSrcHeight, DWORD dwRop);
@@ -98,14 +99,14 @@ public:
     // The OpenGL side of this DC: its pixel format and rendering buffer.
     GLSurface& GetGLSurface();
 
-protected:
+  protected:
     // Where the pixels go; null when this is no device context.
     virtual QImage* GetTarget();
     virtual bool IsCreated() const { return m_bMemoryDC; }
     // Unbinds OpenGL from this DC; window DCs call it before their window goes.
     void ReleaseGLSurface();
 
-private:
+  private:
     friend class CBitmap;
     friend class GLSurface;
 
@@ -119,7 +120,7 @@ private:
                       const RECT* pClip);
 
     bool m_bMemoryDC = false;
-    std::shared_ptr<QImage> m_pBitmapImage;  // a memory DC's target
+    std::shared_ptr<QImage> m_pBitmapImage; // a memory DC's target
 
     CPen* m_pPen = nullptr;
     CBrush* m_pBrush = nullptr;
@@ -130,7 +131,7 @@ private:
     bool m_bNullBrush = false;
     COLORREF m_crBrush = RGB(255, 255, 255);
     LOGFONT m_logFont{};
-    std::unique_ptr<GdiFont> m_pGdiFont;  // made for m_logFont on first use
+    std::unique_ptr<GdiFont> m_pGdiFont; // made for m_logFont on first use
     COLORREF m_crText = RGB(0, 0, 0);
     COLORREF m_crBk = RGB(255, 255, 255);
     int m_nBkMode = OPAQUE;

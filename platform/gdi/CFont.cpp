@@ -5,9 +5,8 @@
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
                        BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                       BYTE nPitchAndFamily, const char* lpszFacename)
-{
+                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
+                       const char* lpszFacename) {
     LOGFONT logFont{};
     logFont.lfHeight = nHeight;
     logFont.lfWidth = nWidth;
@@ -27,8 +26,7 @@ BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientatio
     return CreateFontIndirect(&logFont);
 }
 
-BOOL CFont::CreateFontIndirect(const LOGFONT* pLogFont)
-{
+BOOL CFont::CreateFontIndirect(const LOGFONT* pLogFont) {
     if (!pLogFont || !BeginCreate())
         return FALSE;
     m_logFont = *pLogFont;
@@ -37,16 +35,14 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* pLogFont)
     return TRUE;
 }
 
-BOOL CFont::CreatePointFont(int nPointSize, const char* lpszFaceName, CDC*)
-{
+BOOL CFont::CreatePointFont(int nPointSize, const char* lpszFaceName, CDC*) {
     // Device contexts here all have 96 pixels per inch.
     const int nPixels = std::abs(nPointSize * 96 / 720);
     return CreateFont(-nPixels, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, lpszFaceName);
 }
 
-int CFont::GetLogFont(LOGFONT* pLogFont)
-{
+int CFont::GetLogFont(LOGFONT* pLogFont) {
     if (!m_bCreated || !pLogFont)
         return 0;
     *pLogFont = m_logFont;

@@ -7,20 +7,20 @@ class CDC;
 // A logical font: what a program asks for. The face that draws it is found
 // when it is selected into a device context (FontLookup).
 class CFont : public CGdiObject {
-public:
+  public:
     CFont() = default;
 
     // A positive height is the character cell height, a negative one the em
     // height, both in pixels; 0 asks for the default size.
     BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
                     BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                    BYTE nPitchAndFamily, const char* lpszFacename);
+                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
+                    const char* lpszFacename);
     BOOL CreateFontIndirect(const LOGFONT* pLogFont);
     // nPointSize in tenths of a point, at 96 pixels per inch.
     BOOL CreatePointFont(int nPointSize, const char* lpszFaceName, CDC* pDC = nullptr);
     int GetLogFont(LOGFONT* pLogFont);
 
-private:
+  private:
     LOGFONT m_logFont{};
 };

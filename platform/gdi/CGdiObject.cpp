@@ -1,7 +1,6 @@
 #include "platform/gdi/CGdiObject.h"
 
-BOOL CGdiObject::DeleteObject()
-{
+BOOL CGdiObject::DeleteObject() {
     if (!m_bCreated || m_bStock || !CanDelete())
         return FALSE;
     Release();

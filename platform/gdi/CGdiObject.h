@@ -12,7 +12,7 @@ using HGDIOBJ = CGdiObject*;
 // selected, so deleting a selected pen, brush or font never leaves a device
 // context drawing with freed state.
 class CGdiObject {
-public:
+  public:
     CGdiObject(const CGdiObject&) = delete;
     CGdiObject& operator=(const CGdiObject&) = delete;
     virtual ~CGdiObject() = default;
@@ -24,7 +24,7 @@ public:
     // are not deleted (FALSE), as in Windows.
     BOOL DeleteObject();
 
-protected:
+  protected:
     CGdiObject() = default;
 
     // Called by a successful Create: an object created twice without

@@ -1,6 +1,5 @@
 #include "platform/gdi/CPaintDC.h"
 
-CPaintDC::CPaintDC(CWnd* pWnd) : CClientDC(pWnd)
-{
+CPaintDC::CPaintDC(CWnd* pWnd) : CClientDC(pWnd) {
     m_bPresentWhenDone = false;
 }

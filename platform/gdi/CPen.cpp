@@ -1,12 +1,10 @@
 #include "platform/gdi/CPen.h"
 
-CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor)
-{
+CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor) {
     CreatePen(nPenStyle, nWidth, crColor);
 }
 
-BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
-{
+BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
     if (!BeginCreate())
         return FALSE;
     if (nPenStyle != PS_SOLID && nPenStyle != PS_DOT && nPenStyle != PS_NULL)
@@ -18,8 +16,7 @@ BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
     return TRUE;
 }
 
-int CPen::GetLogPen(LOGPEN* pLogPen)
-{
+int CPen::GetLogPen(LOGPEN* pLogPen) {
     if (!m_bCreated || !pLogPen)
         return 0;
     *pLogPen = m_logPen;

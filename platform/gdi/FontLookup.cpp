@@ -14,15 +14,13 @@
 
 namespace {
 
-std::string Lowered(std::string text)
-{
+std::string Lowered(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
-FcPattern* MakeRequest(const char* szFamily, int nWeight, bool bItalic)
-{
+FcPattern* MakeRequest(const char* szFamily, int nWeight, bool bItalic) {
     FcPattern* pPattern = FcPatternCreate();
     if (szFamily && *szFamily)
         FcPatternAddString(pPattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(szFamily));
@@ -36,28 +34,26 @@ FcPattern* MakeRequest(const char* szFamily, int nWeight, bool bItalic)
 // The families that fontconfig's rules bind strongly to the request: the name
 // itself and its metric-compatible equivalents. Generic fall-backs are bound
 // weakly.
-std::set<std::string> StrongFamilies(FcPattern* pPattern)
-{
+std::set<std::string> StrongFamilies(FcPattern* pPattern) {
     std::set<std::string> families;
     FcValue value;
     FcValueBinding binding;
-    for (int i = 0; FcPatternGetWithBinding(pPattern, FC_FAMILY, i, &value, &binding) == FcResultMatch; ++i) {
+    for (int i = 0;
+         FcPatternGetWithBinding(pPattern, FC_FAMILY, i, &value, &binding) == FcResultMatch; ++i) {
         if (binding != FcValueBindingWeak && value.type == FcTypeString)
             families.insert(Lowered(reinterpret_cast<const char*>(value.u.s)));
     }
     return families;
 }
 
-std::string StringOf(FcPattern* pPattern, const char* szObject)
-{
+std::string StringOf(FcPattern* pPattern, const char* szObject) {
     FcChar8* pValue = nullptr;
     if (FcPatternGetString(pPattern, szObject, 0, &pValue) != FcResultMatch || !pValue)
         return {};
     return reinterpret_cast<const char*>(pValue);
 }
 
-int IntegerOf(FcPattern* pPattern, const char* szObject, int nDefault)
-{
+int IntegerOf(FcPattern* pPattern, const char* szObject, int nDefault) {
     int nValue = nDefault;
     FcPatternGetInteger(pPattern, szObject, 0, &nValue);
     return nValue;
@@ -65,8 +61,7 @@ int IntegerOf(FcPattern* pPattern, const char* szObject, int nDefault)
 
 // Windows measures a font's cell with the OS/2 table's usWinAscent and
 // usWinDescent; fonts without one fall back to the horizontal header.
-void ReadCellMetrics(FontLookup::Face& face)
-{
+void ReadCellMetrics(FontLookup::Face& face) {
     FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) != 0)
         return;
@@ -86,8 +81,7 @@ void ReadCellMetrics(FontLookup::Face& face)
     FT_Done_FreeType(library);
 }
 
-FontLookup::Face FaceOf(FcPattern* pMatch)
-{
+FontLookup::Face FaceOf(FcPattern* pMatch) {
     FontLookup::Face face;
     face.strFile = StringOf(pMatch, FC_FILE);
     face.strFamily = StringOf(pMatch, FC_FAMILY);
@@ -100,8 +94,7 @@ FontLookup::Face FaceOf(FcPattern* pMatch)
     return face;
 }
 
-FontLookup::Face Match(FcPattern* pRequest, const std::set<std::string>* pAccepted)
-{
+FontLookup::Face Match(FcPattern* pRequest, const std::set<std::string>* pAccepted) {
     FcDefaultSubstitute(pRequest);
     FcResult result = FcResultNoMatch;
     FcPattern* pMatch = FcFontMatch(nullptr, pRequest, &result);
@@ -114,8 +107,7 @@ FontLookup::Face Match(FcPattern* pRequest, const std::set<std::string>* pAccept
     return face;
 }
 
-FontLookup::Face Resolve(const std::string& strFamily, int nWeight, bool bItalic)
-{
+FontLookup::Face Resolve(const std::string& strFamily, int nWeight, bool bItalic) {
     FcPattern* pRequest = MakeRequest(strFamily.c_str(), nWeight, bItalic);
     const std::set<std::string> strong = StrongFamilies(pRequest);
     FontLookup::Face face = Match(pRequest, strFamily.empty() ? nullptr : &strong);
@@ -129,10 +121,9 @@ FontLookup::Face Resolve(const std::string& strFamily, int nWeight, bool bItalic
     return face;
 }
 
-}  // namespace
+} // namespace
 
-FontLookup::Face FontLookup::Find(const char* szFaceName, int nWeight, bool bItalic)
-{
+FontLookup::Face FontLookup::Find(const char* szFaceName, int nWeight, bool bItalic) {
     static std::mutex mutex;
     static std::map<std::tuple<std::string, int, bool>, Face> cache;
 

@@ -9,17 +9,17 @@
 // Find: it is drawn with a bold sans face, because the faces this tool names
 // without a local equivalent are heavy display faces.
 class FontLookup {
-public:
+  public:
     struct Face {
         std::string strFile;
-        int nIndex = 0;           // face index inside the file
-        std::string strFamily;    // the family as the font file names it
-        int nWeight = 400;        // FW_* weight of the face found
+        int nIndex = 0;        // face index inside the file
+        std::string strFamily; // the family as the font file names it
+        int nWeight = 400;     // FW_* weight of the face found
         bool bItalic = false;
-        int nUnitsPerEm = 2048;   // design units
-        int nCellAscent = 0;      // Windows cell metrics, design units
+        int nUnitsPerEm = 2048; // design units
+        int nCellAscent = 0;    // Windows cell metrics, design units
         int nCellDescent = 0;
-        bool bFound = false;      // false when fontconfig knows no face at all
+        bool bFound = false; // false when fontconfig knows no face at all
     };
 
     // The face for a LOGFONT-style request: face name (may be empty), FW_*

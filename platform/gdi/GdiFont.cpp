@@ -13,15 +13,13 @@ namespace {
 // The cell height Windows gives a font created with height 0.
 constexpr int kDefaultCellHeight = 16;
 
-int Rounded(double value)
-{
+int Rounded(double value) {
     return static_cast<int>(std::lround(value));
 }
 
-}  // namespace
+} // namespace
 
-GdiFont::GdiFont(const LOGFONT& logFont)
-{
+GdiFont::GdiFont(const LOGFONT& logFont) {
     const FontLookup::Face face =
         FontLookup::Find(logFont.lfFaceName, logFont.lfWeight, logFont.lfItalic != 0);
     const int nCell = face.nCellAscent + face.nCellDescent;
@@ -57,7 +55,6 @@ GdiFont::GdiFont(const LOGFONT& logFont)
     }
 }
 
-int GdiFont::GetWidth(const QString& text) const
-{
+int GdiFont::GetWidth(const QString& text) const {
     return QFontMetrics(m_font).horizontalAdvance(text);
 }

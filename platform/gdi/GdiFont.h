@@ -9,7 +9,7 @@
 // Windows gives it. Text is drawn without antialiasing and without kerning, so
 // that pictures are identical everywhere and widths add up as GDI's do.
 class GdiFont {
-public:
+  public:
     // Needs a running QGuiApplication.
     explicit GdiFont(const LOGFONT& logFont);
 
@@ -18,7 +18,7 @@ public:
     int GetHeight() const { return m_nAscent + m_nDescent; }
     int GetWidth(const QString& text) const;
 
-private:
+  private:
     QFont m_font;
     int m_nAscent = 0;
     int m_nDescent = 0;

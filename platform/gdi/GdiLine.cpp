@@ -15,22 +15,18 @@ constexpr int kDotPeriod = 6;
 // The image's pixels, taken once per line: QImage::scanLine checks for a
 // shared copy on every call, which cost more than the drawing itself.
 class Pixels {
-public:
+  public:
     explicit Pixels(QImage& image)
         : m_pBits(reinterpret_cast<QRgb*>(image.bits())), m_nStride(image.bytesPerLine() / 4),
-          m_nWidth(image.width()), m_nHeight(image.height())
-    {
-    }
+          m_nWidth(image.width()), m_nHeight(image.height()) {}
 
-    void Plot(int x, int y, QRgb color)
-    {
+    void Plot(int x, int y, QRgb color) {
         if (x >= 0 && y >= 0 && x < m_nWidth && y < m_nHeight)
             m_pBits[y * m_nStride + x] = color;
     }
 
     // Sets left..right-1 of row y, clipped to the image.
-    void Span(int left, int right, int y, QRgb color)
-    {
+    void Span(int left, int right, int y, QRgb color) {
         left = std::max(left, 0);
         right = std::min(right, m_nWidth);
         if (y < 0 || y >= m_nHeight || left >= right)
@@ -39,7 +35,7 @@ public:
         std::fill(pRow + left, pRow + right, color);
     }
 
-private:
+  private:
     QRgb* m_pBits;
     qsizetype m_nStride;
     int m_nWidth;
@@ -50,11 +46,10 @@ private:
 // away from zero, for i = nFirst, nFirst + 1, ...: one division to begin
 // with, then a division-free step per pixel.
 class Rounded {
-public:
+  public:
     Rounded(int nStart, int nDelta, int n, int nFirst)
         : m_nStart(nStart), m_nSign(nDelta < 0 ? -1 : 1), m_nTwiceDelta(2LL * std::abs(nDelta)),
-          m_nTwiceSteps(2LL * std::max(n, 1))
-    {
+          m_nTwiceSteps(2LL * std::max(n, 1)) {
         const long long nNumerator = nFirst * m_nTwiceDelta + m_nTwiceSteps / 2;
         m_nQuotient = nNumerator / m_nTwiceSteps;
         m_nRemainder = nNumerator % m_nTwiceSteps;
@@ -64,8 +59,7 @@ public:
 
     // A run never moves faster than its steps, so the remainder carries at
     // most once.
-    void Next()
-    {
+    void Next() {
         m_nRemainder += m_nTwiceDelta;
         if (m_nRemainder >= m_nTwiceSteps) {
             m_nRemainder -= m_nTwiceSteps;
@@ -73,7 +67,7 @@ public:
         }
     }
 
-private:
+  private:
     int m_nStart;
     int m_nSign;
     long long m_nTwiceDelta;
@@ -84,8 +78,8 @@ private:
 
 // The steps [first, last) of a line of nSteps that can touch the image: a
 // line far longer than the image only walks across it.
-std::pair<int, int> VisibleSteps(const QImage& image, POINT ptFrom, int dx, int dy, int nSteps, int nMargin)
-{
+std::pair<int, int> VisibleSteps(const QImage& image, POINT ptFrom, int dx, int dy, int nSteps,
+                                 int nMargin) {
     double first = 0.0, last = nSteps;
     const auto clip = [&](int nStart, int nDelta, int nSize) {
         const double low = -nMargin - 1.0 - nStart, high = nSize + nMargin + 1.0 - nStart;
@@ -107,11 +101,10 @@ std::pair<int, int> VisibleSteps(const QImage& image, POINT ptFrom, int dx, int 
     return {static_cast<int>(std::floor(first)), static_cast<int>(std::ceil(last)) + 1};
 }
 
-}  // namespace
+} // namespace
 
 void GdiLine::Draw(QImage& image, POINT ptFrom, POINT ptTo, const Pen& pen, bool bOpaqueGaps,
-                   QRgb crBk, int& nStylePos)
-{
+                   QRgb crBk, int& nStylePos) {
     if (pen.nStyle == PS_NULL)
         return;
     // GDI keeps coordinates to 28 bits.

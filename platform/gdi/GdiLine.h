@@ -10,7 +10,7 @@ class QImage;
 // lines include their end point or drop the right and bottom one, and its
 // dash patterns restart at every line.
 class GdiLine {
-public:
+  public:
     struct Pen {
         int nStyle = PS_SOLID;
         int nWidth = 1;

@@ -12,14 +12,14 @@ struct StockObjects::Objects {
     CBitmap defaultBitmap;
 };
 
-StockObjects::Objects& StockObjects::All()
-{
+StockObjects::Objects& StockObjects::All() {
     // Built once and never destroyed, so that no device context alive during
     // static destruction is left holding a freed stock object.
     static Objects* pAll = [] {
         auto* pNew = new Objects;
         const COLORREF brushColors[NULL_BRUSH] = {RGB(255, 255, 255), RGB(192, 192, 192),
-                                                  RGB(128, 128, 128), RGB(64, 64, 64), RGB(0, 0, 0)};
+                                                  RGB(128, 128, 128), RGB(64, 64, 64),
+                                                  RGB(0, 0, 0)};
         for (int i = 0; i < NULL_BRUSH; ++i)
             pNew->brushes[i].CreateSolidBrush(brushColors[i]);
         const LOGBRUSH nullBrush{BS_NULL, 0, 0};
@@ -41,8 +41,7 @@ StockObjects::Objects& StockObjects::All()
     return *pAll;
 }
 
-HGDIOBJ StockObjects::Get(int nIndex)
-{
+HGDIOBJ StockObjects::Get(int nIndex) {
     Objects& all = All();
     if (nIndex >= WHITE_BRUSH && nIndex <= NULL_BRUSH)
         return &all.brushes[nIndex];
@@ -53,7 +52,6 @@ HGDIOBJ StockObjects::Get(int nIndex)
     return nullptr;
 }
 
-CBitmap* StockObjects::GetDefaultBitmap()
-{
+CBitmap* StockObjects::GetDefaultBitmap() {
     return &All().defaultBitmap;
 }

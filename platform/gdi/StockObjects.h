@@ -7,14 +7,14 @@ class CBitmap;
 // The process-wide stock objects: they are never deleted and every device
 // context starts with them selected.
 class StockObjects {
-public:
+  public:
     // The stock pen, brush or font of a *_PEN, *_BRUSH or SYSTEM_FONT index;
     // null for any other index.
     static HGDIOBJ Get(int nIndex);
     // The 1 x 1 monochrome bitmap that a new memory device context holds.
     static CBitmap* GetDefaultBitmap();
 
-private:
+  private:
     struct Objects;
     static Objects& All();
 };

@@ -8,10 +8,10 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
-{
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
     LOGFONT logFont{};
-    if (!pFont || !pFont->GetLogFont(&logFont) || !GetWidget() || !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    if (!pFont || !pFont->GetLogFont(&logFont) || !GetWidget() ||
+        !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return;
     GetWidget()->setFont(GdiFont(logFont).GetQFont());
     if (bRedraw)

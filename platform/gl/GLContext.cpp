@@ -10,50 +10,43 @@ namespace {
 
 GLContext* g_pCurrent = nullptr;
 
-std::set<const GLContext*>& AliveContexts()
-{
+std::set<const GLContext*>& AliveContexts() {
     static std::set<const GLContext*> contexts;
     return contexts;
 }
 
-}  // namespace
+} // namespace
 
-GLContext* GLContext::Create(const PIXELFORMATDESCRIPTOR& format, int nPixelFormat)
-{
+GLContext* GLContext::Create(const PIXELFORMATDESCRIPTOR& format, int nPixelFormat) {
     // BGRA bytes are a QImage's 32-bit pixels on this little-endian machine.
-    OSMesaContext context = OSMesaCreateContextExt(OSMESA_BGRA, format.cDepthBits, format.cStencilBits,
-                                                   format.cAccumBits, nullptr);
+    OSMesaContext context = OSMesaCreateContextExt(OSMESA_BGRA, format.cDepthBits,
+                                                   format.cStencilBits, format.cAccumBits, nullptr);
     if (!context)
         return nullptr;
     return new GLContext(context, nPixelFormat);
 }
 
 GLContext::GLContext(OSMesaContext context, int nPixelFormat)
-    : m_context(context), m_nPixelFormat(nPixelFormat)
-{
+    : m_context(context), m_nPixelFormat(nPixelFormat) {
     AliveContexts().insert(this);
 }
 
-GLContext::~GLContext()
-{
+GLContext::~GLContext() {
     if (g_pCurrent == this)
         ReleaseCurrent();
     AliveContexts().erase(this);
     OSMesaDestroyContext(m_context);
 }
 
-bool GLContext::IsAlive(const GLContext* pContext)
-{
+bool GLContext::IsAlive(const GLContext* pContext) {
     return pContext && AliveContexts().count(pContext) != 0;
 }
 
-GLContext* GLContext::GetCurrent()
-{
+GLContext* GLContext::GetCurrent() {
     return g_pCurrent;
 }
 
-void GLContext::ReleaseCurrent()
-{
+void GLContext::ReleaseCurrent() {
     if (!g_pCurrent)
         return;
     glFinish();
@@ -65,8 +58,7 @@ void GLContext::ReleaseCurrent()
     pContext->m_pSurface = nullptr;
 }
 
-bool GLContext::MakeCurrent(GLSurface& surface)
-{
+bool GLContext::MakeCurrent(GLSurface& surface) {
     if (g_pCurrent && (g_pCurrent != this || m_pSurface != &surface))
         ReleaseCurrent();
     if (!surface.Bind(*this, m_context)) {

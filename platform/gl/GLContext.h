@@ -10,7 +10,7 @@ class GLSurface;
 // most one context is current in the process; while current it renders into
 // the pixels of one device context (GLSurface).
 class GLContext {
-public:
+  public:
     // Null when OSMesa gives no context.
     static GLContext* Create(const PIXELFORMATDESCRIPTOR& format, int nPixelFormat);
     GLContext(const GLContext&) = delete;
@@ -30,10 +30,10 @@ public:
     // context is current.
     bool MakeCurrent(GLSurface& surface);
 
-private:
+  private:
     GLContext(OSMesaContext context, int nPixelFormat);
 
     OSMesaContext m_context;
     int m_nPixelFormat;
-    GLSurface* m_pSurface = nullptr;  // set while current
+    GLSurface* m_pSurface = nullptr; // set while current
 };

@@ -9,26 +9,21 @@
 
 #include <algorithm>
 
-GLSurface::GLSurface(CDC& dc) : m_dc(dc)
-{
-}
+GLSurface::GLSurface(CDC& dc) : m_dc(dc) {}
 
-GLSurface::~GLSurface()
-{
+GLSurface::~GLSurface() {
     if (m_pBound)
         GLContext::ReleaseCurrent();
 }
 
-bool GLSurface::SetPixelFormat(int nPixelFormat)
-{
+bool GLSurface::SetPixelFormat(int nPixelFormat) {
     if (m_nPixelFormat != 0)
         return m_nPixelFormat == nPixelFormat;
     m_nPixelFormat = nPixelFormat;
     return true;
 }
 
-bool GLSurface::Bind(GLContext& context, OSMesaContext handle)
-{
+bool GLSurface::Bind(GLContext& context, OSMesaContext handle) {
     if (m_pBound)
         glFinish();
     void* pPixels = nullptr;
@@ -66,33 +61,29 @@ bool GLSurface::Bind(GLContext& context, OSMesaContext handle)
     return true;
 }
 
-void GLSurface::Unbound()
-{
+void GLSurface::Unbound() {
     m_pBound = nullptr;
     m_pBoundImage.reset();
 }
 
-void GLSurface::FinishRendering()
-{
+void GLSurface::FinishRendering() {
     if (m_pBound && !m_dc.GetWindow())
         glFinish();
 }
 
-void GLSurface::TargetChanged()
-{
+void GLSurface::TargetChanged() {
     if (m_pBound && !m_dc.GetWindow())
         m_pBound->MakeCurrent(*this);
 }
 
-bool GLSurface::SwapBuffers()
-{
+bool GLSurface::SwapBuffers() {
     if (m_nPixelFormat == 0)
         return false;
     if (m_pBound)
         glFinish();
     CWnd* pWnd = m_dc.GetWindow();
     if (!pWnd)
-        return true;  // a bitmap has no second buffer
+        return true; // a bitmap has no second buffer
     QImage& surface = pWnd->GetSurface();
     const int nWidth = std::min(m_nWidth, surface.width());
     const int nHeight = std::min(m_nHeight, surface.height());

@@ -22,7 +22,7 @@ class QImage;
 // it finishes new work, so GDI drawing on the bitmap lasts until OpenGL next
 // draws: draw with OpenGL first, then with GDI.
 class GLSurface {
-public:
+  public:
     explicit GLSurface(CDC& dc);
     GLSurface(const GLSurface&) = delete;
     GLSurface& operator=(const GLSurface&) = delete;
@@ -48,12 +48,12 @@ public:
     // Finishes rendering and shows a window DC's buffer in its window.
     bool SwapBuffers();
 
-private:
+  private:
     CDC& m_dc;
     int m_nPixelFormat = 0;
-    GLContext* m_pBound = nullptr;          // the current context, when it renders here
+    GLContext* m_pBound = nullptr;           // the current context, when it renders here
     std::vector<std::uint32_t> m_backBuffer; // a window DC's rendering buffer
     int m_nWidth = 0;
     int m_nHeight = 0;
-    std::shared_ptr<QImage> m_pBoundImage;  // a memory DC's bitmap while bound
+    std::shared_ptr<QImage> m_pBoundImage; // a memory DC's bitmap while bound
 };

@@ -9,47 +9,38 @@
 namespace {
 
 struct Collector {
-    std::deque<std::array<GLdouble, 3>> vertices;  // stable addresses for GLU
+    std::deque<std::array<GLdouble, 3>> vertices; // stable addresses for GLU
     std::vector<GlyphTessellator::Point> triangles;
     bool bFailed = false;
 };
 
-void GLAPIENTRY OnVertex(void* pVertex, void* pData)
-{
+void GLAPIENTRY OnVertex(void* pVertex, void* pData) {
     const auto* pCoords = static_cast<const GLdouble*>(pVertex);
     static_cast<Collector*>(pData)->triangles.push_back({pCoords[0], pCoords[1]});
 }
 
-void GLAPIENTRY OnCombine(GLdouble coords[3], void*[4], GLfloat[4], void** ppOut, void* pData)
-{
+void GLAPIENTRY OnCombine(GLdouble coords[3], void* [4], GLfloat[4], void** ppOut, void* pData) {
     auto& vertices = static_cast<Collector*>(pData)->vertices;
     vertices.push_back({coords[0], coords[1], coords[2]});
     *ppOut = vertices.back().data();
 }
 
-void GLAPIENTRY OnError(GLenum, void* pData)
-{
+void GLAPIENTRY OnError(GLenum, void* pData) {
     static_cast<Collector*>(pData)->bFailed = true;
 }
 
 // Registering an edge-flag callback makes GLU produce separate triangles only
 // (no fans or strips).
-void GLAPIENTRY OnEdgeFlag(GLboolean, void*)
-{
-}
+void GLAPIENTRY OnEdgeFlag(GLboolean, void*) {}
 
-void GLAPIENTRY OnBegin(GLenum, void*)
-{
-}
+void GLAPIENTRY OnBegin(GLenum, void*) {}
 
-void GLAPIENTRY OnEnd(void*)
-{
-}
+void GLAPIENTRY OnEnd(void*) {}
 
-}  // namespace
+} // namespace
 
-std::vector<GlyphTessellator::Point> GlyphTessellator::Triangulate(const std::vector<Contour>& contours)
-{
+std::vector<GlyphTessellator::Point>
+GlyphTessellator::Triangulate(const std::vector<Contour>& contours) {
     Collector collector;
     GLUtesselator* pTess = gluNewTess();
     if (!pTess)
@@ -68,7 +59,8 @@ std::vector<GlyphTessellator::Point> GlyphTessellator::Triangulate(const std::ve
         gluTessBeginContour(pTess);
         for (const Point& point : contour) {
             collector.vertices.push_back({point[0], point[1], 0.0});
-            gluTessVertex(pTess, collector.vertices.back().data(), collector.vertices.back().data());
+            gluTessVertex(pTess, collector.vertices.back().data(),
+                          collector.vertices.back().data());
         }
         gluTessEndContour(pTess);
     }

@@ -6,7 +6,7 @@
 // Cuts the inside of a glyph's closed contours into triangles with the GLU
 // tessellator, by the non-zero winding rule that outline fonts use.
 class GlyphTessellator {
-public:
+  public:
     using Point = std::array<double, 2>;
     using Contour = std::vector<Point>;
 

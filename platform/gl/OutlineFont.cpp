@@ -18,8 +18,7 @@ using Contour = GlyphTessellator::Contour;
 
 // Unicode of the Windows-1252 characters 0x80 to 0x9F; the rest of the code
 // page is Latin-1. Unassigned codes keep their value and find no glyph.
-unsigned UnicodeOf(unsigned nChar)
-{
+unsigned UnicodeOf(unsigned nChar) {
     static const unsigned kHighControls[32] = {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
         0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -34,10 +33,11 @@ struct Flattener {
     Point last{};
     double tolerance = 1.0;
 
-    static Point ToPoint(const FT_Vector* pVector) { return {double(pVector->x), double(pVector->y)}; }
+    static Point ToPoint(const FT_Vector* pVector) {
+        return {double(pVector->x), double(pVector->y)};
+    }
 
-    void Add(const Point& point)
-    {
+    void Add(const Point& point) {
         Contour& contour = contours.back();
         if (contour.empty() || contour.back() != point)
             contour.push_back(point);
@@ -45,28 +45,24 @@ struct Flattener {
     }
 
     // Uniform steps enough for a curve whose second difference is nBend.
-    int Steps(double bend) const
-    {
+    int Steps(double bend) const {
         const double n = std::ceil(std::sqrt(bend / (8.0 * tolerance)));
         return std::clamp(static_cast<int>(n), 1, 256);
     }
 
-    static int MoveTo(const FT_Vector* to, void* pUser)
-    {
+    static int MoveTo(const FT_Vector* to, void* pUser) {
         auto* self = static_cast<Flattener*>(pUser);
         self->contours.emplace_back();
         self->Add(ToPoint(to));
         return 0;
     }
 
-    static int LineTo(const FT_Vector* to, void* pUser)
-    {
+    static int LineTo(const FT_Vector* to, void* pUser) {
         static_cast<Flattener*>(pUser)->Add(ToPoint(to));
         return 0;
     }
 
-    static int ConicTo(const FT_Vector* control, const FT_Vector* to, void* pUser)
-    {
+    static int ConicTo(const FT_Vector* control, const FT_Vector* to, void* pUser) {
         auto* self = static_cast<Flattener*>(pUser);
         const Point p0 = self->last, p1 = ToPoint(control), p2 = ToPoint(to);
         const double bend = std::hypot(p0[0] - 2 * p1[0] + p2[0], p0[1] - 2 * p1[1] + p2[1]);
@@ -79,17 +75,20 @@ struct Flattener {
         return 0;
     }
 
-    static int CubicTo(const FT_Vector* control1, const FT_Vector* control2, const FT_Vector* to, void* pUser)
-    {
+    static int CubicTo(const FT_Vector* control1, const FT_Vector* control2, const FT_Vector* to,
+                       void* pUser) {
         auto* self = static_cast<Flattener*>(pUser);
-        const Point p0 = self->last, p1 = ToPoint(control1), p2 = ToPoint(control2), p3 = ToPoint(to);
-        const double bend = 6.0 * std::max(std::hypot(p0[0] - 2 * p1[0] + p2[0], p0[1] - 2 * p1[1] + p2[1]),
-                                           std::hypot(p1[0] - 2 * p2[0] + p3[0], p1[1] - 2 * p2[1] + p3[1]));
+        const Point p0 = self->last, p1 = ToPoint(control1), p2 = ToPoint(control2),
+                    p3 = ToPoint(to);
+        const double bend =
+            6.0 * std::max(std::hypot(p0[0] - 2 * p1[0] + p2[0], p0[1] - 2 * p1[1] + p2[1]),
+                           std::hypot(p1[0] - 2 * p2[0] + p3[0], p1[1] - 2 * p2[1] + p3[1]));
         const int n = self->Steps(bend);
         for (int i = 1; i <= n; ++i) {
             const double t = double(i) / n, u = 1.0 - t;
             const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
-            self->Add({a * p0[0] + b * p1[0] + c * p2[0] + d * p3[0], a * p0[1] + b * p1[1] + c * p2[1] + d * p3[1]});
+            self->Add({a * p0[0] + b * p1[0] + c * p2[0] + d * p3[0],
+                       a * p0[1] + b * p1[1] + c * p2[1] + d * p3[1]});
         }
         return 0;
     }
@@ -97,8 +96,7 @@ struct Flattener {
 
 // Closed contours with at least three points, each counter-clockwise around
 // what it fills (TrueType outlines run the other way round), scaled to the em.
-std::vector<Contour> ContoursOf(FT_Outline& outline, double tolerance, double scale)
-{
+std::vector<Contour> ContoursOf(FT_Outline& outline, double tolerance, double scale) {
     Flattener flattener;
     flattener.tolerance = tolerance;
     FT_Outline_Funcs funcs{};
@@ -124,8 +122,8 @@ std::vector<Contour> ContoursOf(FT_Outline& outline, double tolerance, double sc
     return contours;
 }
 
-void EmitPolygons(const std::vector<Contour>& contours, const std::vector<Point>& triangles, float fExtrusion)
-{
+void EmitPolygons(const std::vector<Contour>& contours, const std::vector<Point>& triangles,
+                  float fExtrusion) {
     const double back = -fExtrusion;
     glBegin(GL_TRIANGLES);
     glNormal3f(0.0f, 0.0f, 1.0f);
@@ -160,8 +158,7 @@ void EmitPolygons(const std::vector<Contour>& contours, const std::vector<Point>
     glEnd();
 }
 
-void EmitLines(const std::vector<Contour>& contours)
-{
+void EmitLines(const std::vector<Contour>& contours) {
     for (const Contour& contour : contours) {
         glBegin(GL_LINE_LOOP);
         for (const Point& point : contour)
@@ -170,35 +167,35 @@ void EmitLines(const std::vector<Contour>& contours)
     }
 }
 
-}  // namespace
+} // namespace
 
-OutlineFont::OutlineFont(const LOGFONT& logFont)
-{
-    const FontLookup::Face face = FontLookup::Find(logFont.lfFaceName, logFont.lfWeight, logFont.lfItalic != 0);
+OutlineFont::OutlineFont(const LOGFONT& logFont) {
+    const FontLookup::Face face =
+        FontLookup::Find(logFont.lfFaceName, logFont.lfWeight, logFont.lfItalic != 0);
     if (!face.bFound || FT_Init_FreeType(&m_library) != 0)
         return;
-    if (FT_New_Face(m_library, face.strFile.c_str(), face.nIndex, &m_face) != 0 || m_face->units_per_EM == 0) {
+    if (FT_New_Face(m_library, face.strFile.c_str(), face.nIndex, &m_face) != 0 ||
+        m_face->units_per_EM == 0) {
         if (m_face)
             FT_Done_Face(m_face);
         m_face = nullptr;
     }
 }
 
-OutlineFont::~OutlineFont()
-{
+OutlineFont::~OutlineFont() {
     if (m_face)
         FT_Done_Face(m_face);
     if (m_library)
         FT_Done_FreeType(m_library);
 }
 
-bool OutlineFont::CompileGlyph(unsigned nChar, unsigned nList, float fDeviation, float fExtrusion, int nFormat,
-                               GLYPHMETRICSFLOAT* pMetrics)
-{
+bool OutlineFont::CompileGlyph(unsigned nChar, unsigned nList, float fDeviation, float fExtrusion,
+                               int nFormat, GLYPHMETRICSFLOAT* pMetrics) {
     if (!m_face)
         return false;
     const FT_UInt nGlyph = FT_Get_Char_Index(m_face, UnicodeOf(nChar));
-    if (FT_Load_Glyph(m_face, nGlyph, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0)
+    if (FT_Load_Glyph(m_face, nGlyph, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) !=
+        0)
         return false;
     FT_GlyphSlot pSlot = m_face->glyph;
     const double scale = 1.0 / m_face->units_per_EM;
@@ -229,7 +226,8 @@ bool OutlineFont::CompileGlyph(unsigned nChar, unsigned nList, float fDeviation,
             FT_Outline_Get_CBox(&pSlot->outline, &box);
         pMetrics->gmfBlackBoxX = static_cast<FLOAT>((box.xMax - box.xMin) * scale);
         pMetrics->gmfBlackBoxY = static_cast<FLOAT>((box.yMax - box.yMin) * scale);
-        pMetrics->gmfptGlyphOrigin = POINTFLOAT{static_cast<FLOAT>(box.xMin * scale), static_cast<FLOAT>(box.yMax * scale)};
+        pMetrics->gmfptGlyphOrigin =
+            POINTFLOAT{static_cast<FLOAT>(box.xMin * scale), static_cast<FLOAT>(box.yMax * scale)};
         pMetrics->gmfCellIncX = static_cast<FLOAT>(advance);
         pMetrics->gmfCellIncY = 0.0f;
     }

@@ -9,7 +9,7 @@ typedef struct FT_FaceRec_* FT_Face;
 // The outlines of the face that stands in for a LOGFONT (FontLookup), turned
 // into OpenGL display lists one glyph at a time.
 class OutlineFont {
-public:
+  public:
     explicit OutlineFont(const LOGFONT& logFont);
     OutlineFont(const OutlineFont&) = delete;
     OutlineFont& operator=(const OutlineFont&) = delete;
@@ -19,10 +19,10 @@ public:
     // Compiles list nList in the current context with the glyph of the
     // Windows-1252 character nChar (see wglUseFontOutlines); fills pMetrics
     // when given. False when the glyph cannot be read or tessellated.
-    bool CompileGlyph(unsigned nChar, unsigned nList, float fDeviation, float fExtrusion, int nFormat,
-                      GLYPHMETRICSFLOAT* pMetrics);
+    bool CompileGlyph(unsigned nChar, unsigned nList, float fDeviation, float fExtrusion,
+                      int nFormat, GLYPHMETRICSFLOAT* pMetrics);
 
-private:
+  private:
     FT_Library m_library = nullptr;
     FT_Face m_face = nullptr;
 };

@@ -9,8 +9,7 @@
 
 namespace {
 
-constexpr PIXELFORMATDESCRIPTOR MakeFormat(DWORD dwFlags)
-{
+constexpr PIXELFORMATDESCRIPTOR MakeFormat(DWORD dwFlags) {
     PIXELFORMATDESCRIPTOR pfd{};
     pfd.nSize = sizeof(PIXELFORMATDESCRIPTOR);
     pfd.nVersion = 1;
@@ -38,41 +37,35 @@ constexpr std::array<PIXELFORMATDESCRIPTOR, 2> kFormats = {
 };
 constexpr int kBitmapFormat = 2;
 
-bool IsFormat(int iPixelFormat)
-{
+bool IsFormat(int iPixelFormat) {
     return iPixelFormat >= 1 && iPixelFormat <= static_cast<int>(kFormats.size());
 }
 
-GLSurface* SurfaceOf(HDC hdc)
-{
+GLSurface* SurfaceOf(HDC hdc) {
     return hdc && hdc->GetSafeHdc() ? &hdc->GetGLSurface() : nullptr;
 }
 
-}  // namespace
+} // namespace
 
-int ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd)
-{
+int ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd) {
     if (!SurfaceOf(hdc) || !ppfd)
         return 0;
     return (ppfd->dwFlags & PFD_DRAW_TO_BITMAP) ? kBitmapFormat : 1;
 }
 
-BOOL SetPixelFormat(HDC hdc, int iPixelFormat, const PIXELFORMATDESCRIPTOR*)
-{
+BOOL SetPixelFormat(HDC hdc, int iPixelFormat, const PIXELFORMATDESCRIPTOR*) {
     GLSurface* pSurface = SurfaceOf(hdc);
     if (!pSurface || !IsFormat(iPixelFormat))
         return FALSE;
     return pSurface->SetPixelFormat(iPixelFormat) ? TRUE : FALSE;
 }
 
-int GetPixelFormat(HDC hdc)
-{
+int GetPixelFormat(HDC hdc) {
     GLSurface* pSurface = SurfaceOf(hdc);
     return pSurface ? pSurface->GetPixelFormat() : 0;
 }
 
-int DescribePixelFormat(HDC hdc, int iPixelFormat, UINT nBytes, LPPIXELFORMATDESCRIPTOR ppfd)
-{
+int DescribePixelFormat(HDC hdc, int iPixelFormat, UINT nBytes, LPPIXELFORMATDESCRIPTOR ppfd) {
     if (!SurfaceOf(hdc))
         return 0;
     if (ppfd) {
@@ -83,8 +76,7 @@ int DescribePixelFormat(HDC hdc, int iPixelFormat, UINT nBytes, LPPIXELFORMATDES
     return static_cast<int>(kFormats.size());
 }
 
-HGLRC wglCreateContext(HDC hdc)
-{
+HGLRC wglCreateContext(HDC hdc) {
     GLSurface* pSurface = SurfaceOf(hdc);
     if (!pSurface || !IsFormat(pSurface->GetPixelFormat()))
         return nullptr;
@@ -92,48 +84,43 @@ HGLRC wglCreateContext(HDC hdc)
     return GLContext::Create(kFormats[static_cast<size_t>(iPixelFormat - 1)], iPixelFormat);
 }
 
-BOOL wglDeleteContext(HGLRC hglrc)
-{
+BOOL wglDeleteContext(HGLRC hglrc) {
     if (!GLContext::IsAlive(hglrc))
         return FALSE;
     delete hglrc;
     return TRUE;
 }
 
-BOOL wglMakeCurrent(HDC hdc, HGLRC hglrc)
-{
+BOOL wglMakeCurrent(HDC hdc, HGLRC hglrc) {
     if (!hglrc) {
         GLContext::ReleaseCurrent();
         return TRUE;
     }
     GLSurface* pSurface = SurfaceOf(hdc);
-    if (!pSurface || !GLContext::IsAlive(hglrc) || pSurface->GetPixelFormat() != hglrc->GetPixelFormat()) {
+    if (!pSurface || !GLContext::IsAlive(hglrc) ||
+        pSurface->GetPixelFormat() != hglrc->GetPixelFormat()) {
         GLContext::ReleaseCurrent();
         return FALSE;
     }
     return hglrc->MakeCurrent(*pSurface) ? TRUE : FALSE;
 }
 
-HGLRC wglGetCurrentContext()
-{
+HGLRC wglGetCurrentContext() {
     return GLContext::GetCurrent();
 }
 
-HDC wglGetCurrentDC()
-{
+HDC wglGetCurrentDC() {
     GLContext* pContext = GLContext::GetCurrent();
     return pContext && pContext->GetSurface() ? &pContext->GetSurface()->GetDC() : nullptr;
 }
 
-BOOL SwapBuffers(HDC hdc)
-{
+BOOL SwapBuffers(HDC hdc) {
     GLSurface* pSurface = SurfaceOf(hdc);
     return pSurface && pSurface->SwapBuffers() ? TRUE : FALSE;
 }
 
 BOOL wglUseFontOutlines(HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
-                        FLOAT extrusion, int format, LPGLYPHMETRICSFLOAT lpgmf)
-{
+                        FLOAT extrusion, int format, LPGLYPHMETRICSFLOAT lpgmf) {
     if (!hdc || !hdc->GetSafeHdc() || !GLContext::GetCurrent())
         return FALSE;
     if ((format != WGL_FONT_LINES && format != WGL_FONT_POLYGONS) || !(deviation >= 0.0f) ||

@@ -39,7 +39,8 @@ typedef struct tagPIXELFORMATDESCRIPTOR {
     DWORD dwVisibleMask;
     DWORD dwDamageMask;
 } PIXELFORMATDESCRIPTOR, *LPPIXELFORMATDESCRIPTOR;
-static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40, "PIXELFORMATDESCRIPTOR keeps its Windows layout");
+static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40,
+              "PIXELFORMATDESCRIPTOR keeps its Windows layout");
 
 // Pixel format flags.
 inline constexpr DWORD PFD_DOUBLEBUFFER = 0x00000001;

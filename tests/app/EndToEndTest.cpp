@@ -27,7 +27,9 @@ SessionRun RunSession(const QString& script) {
             process.readAllStandardError().toStdString()};
 }
 
-void Write(const QString& path, const std::string& text) { std::ofstream(path.toStdString()) << text; }
+void Write(const QString& path, const std::string& text) {
+    std::ofstream(path.toStdString()) << text;
+}
 
 nlohmann::json ReadJson(const QString& path) {
     std::ifstream file(path.toStdString());
@@ -47,8 +49,11 @@ TEST(EndToEnd, ASessionDumpsTheStateAndTakesAScreenshot) {
     QString script = folder.filePath("tour.script");
     Write(script, "# a short session: two ticks, then what it looks like\n"
                   "tick 2\n"
-                  "dump \"" + folder.filePath("state.json").toStdString() + "\"\n"
-                  "screenshot \"" + folder.filePath("main.png").toStdString() + "\"\n");
+                  "dump \"" +
+                      folder.filePath("state.json").toStdString() +
+                      "\"\n"
+                      "screenshot \"" +
+                      folder.filePath("main.png").toStdString() + "\"\n");
 
     SessionRun run = RunSession(script);
     ASSERT_EQ(run.exitCode, 0) << run.errors;

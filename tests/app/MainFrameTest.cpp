@@ -25,9 +25,10 @@ namespace {
 
 // Stands for the plug-ins' menu manager: records what the host routes to it.
 class FakeMenuManager : public MenuManager, public SharedObject {
-public:
+  public:
     String GetSharedName() override { return "Menu Manager"; }
-    int AddMenuItem(int, const String&, const String&, Pointer<MenuHandler>, bool, bool, const String&) override {
+    int AddMenuItem(int, const String&, const String&, Pointer<MenuHandler>, bool, bool,
+                    const String&) override {
         return -1;
     }
     void ExecuteCommand(int id) override { executed.push_back(id); }
@@ -56,7 +57,7 @@ public:
 
 // Stands for the accelerator manager: sees every key message, takes 'Q'.
 class FakeAcceleratorManager : public AcceleratorManager, public SharedObject {
-public:
+  public:
     String GetSharedName() override { return "KBAccel Manager"; }
     void AddAcceleratorTable(const ACCEL*, int) override {}
     bool TranslateAccelerator(MSG* message) override {
@@ -75,15 +76,15 @@ public:
 
 // A window that records the keys it receives.
 class KeyRecordingWnd : public CWnd {
-public:
+  public:
     std::vector<int> keys;
 
-protected:
+  protected:
     void OnKeyDown(UINT nChar, UINT, UINT) override { keys.push_back(static_cast<int>(nChar)); }
 };
 
 class MainFrameTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_pFrame = new MainFrame;
         ASSERT_TRUE(m_pFrame->CreateMainWindow());
@@ -102,9 +103,12 @@ protected:
         return object;
     }
     HMENU FileMenu() const { return GetSubMenu(m_hBar, 0); }
-    void SendCommand(UINT id) { m_pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0); }
+    void SendCommand(UINT id) {
+        m_pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0);
+    }
     void OpenPopup(HMENU hPopup, int position) {
-        m_pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(position, 0));
+        m_pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup),
+                              MAKELPARAM(position, 0));
     }
     std::vector<std::string> Texts(HMENU hMenu) {
         std::vector<std::string> texts;
@@ -178,7 +182,8 @@ TEST_F(MainFrameTest, AHighlightedItemShowsItsPromptInTheStatusBarAndAsToolTip) 
     HMENU hFile = FileMenu();
     InsertMenuA(hFile, 0, MF_BYPOSITION | MF_STRING, 101, "&Play\tEnter");
     m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(101, 0), reinterpret_cast<LPARAM>(hFile));
-    EXPECT_EQ(m_pFrame->GetStatusBar()->currentMessage().toStdString(), "Start playing the project");
+    EXPECT_EQ(m_pFrame->GetStatusBar()->currentMessage().toStdString(),
+              "Start playing the project");
     EXPECT_EQ(GetMenuItemAction(hFile, 0)->toolTip().toStdString(), "Play (Enter)");
 
     m_pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
@@ -196,9 +201,10 @@ TEST_F(MainFrameTest, KeysAreOfferedToTheAcceleratorManagerBeforeTheFocusedWindo
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
         QApplication::sendEvent(window->GetWidget(), &release);
     }
-    EXPECT_THAT(accelerators->messages,
-                ElementsAre(std::pair<UINT, int>(WM_KEYDOWN, 'A'), std::pair<UINT, int>(WM_KEYUP, 'A'),
-                            std::pair<UINT, int>(WM_KEYDOWN, 'Q'), std::pair<UINT, int>(WM_KEYUP, 'Q')));
+    EXPECT_THAT(accelerators->messages, ElementsAre(std::pair<UINT, int>(WM_KEYDOWN, 'A'),
+                                                    std::pair<UINT, int>(WM_KEYUP, 'A'),
+                                                    std::pair<UINT, int>(WM_KEYDOWN, 'Q'),
+                                                    std::pair<UINT, int>(WM_KEYUP, 'Q')));
     // 'Q' was taken by the accelerator manager: the window never saw it.
     EXPECT_THAT(window->keys, ElementsAre('A'));
     window->DestroyWindow();

@@ -26,13 +26,14 @@ std::vector<std::string>& Events() {
 
 bool DebuggerMentions(const std::string& text) {
     const auto& lines = TVK::GetDebugger()->GetLines();
-    return std::any_of(lines.begin(), lines.end(),
-                       [&](const std::string& line) { return line.find(text) != std::string::npos; });
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+        return line.find(text) != std::string::npos;
+    });
 }
 
 // A single-instance plug-in that records its life and answers its class name.
 class RecordingPlugin : public StaticInstancePlugin {
-public:
+  public:
     void Initialize() override { Events().push_back("init " + GetClass()->GetName().str()); }
     void Shutdown() override { Events().push_back("shutdown " + GetClass()->GetName().str()); }
     void* FindInterface(const char* name) override {
@@ -45,7 +46,7 @@ public:
 
 // A service that other plug-ins require; published under "Host Test Service".
 class HostTestService : public RecordingPlugin, public SharedObject {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     String GetSharedName() override { return "Host Test Service"; }
     StringList GetRequiredInterfaces() override { return {}; }
@@ -61,15 +62,17 @@ CORVANE_REGISTER_CLASS(HostTestService)
 
 // Requires the service above and a service that the model publishes.
 class HostTestConsumer : public RecordingPlugin {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
-    StringList GetRequiredInterfaces() override { return {"HostTestInterface", "HostTestModelInterface"}; }
+    StringList GetRequiredInterfaces() override {
+        return {"HostTestInterface", "HostTestModelInterface"};
+    }
 };
 CORVANE_REGISTER_CLASS(HostTestConsumer)
 
 // Requires an interface that nothing provides.
 class HostTestOrphan : public RecordingPlugin {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     StringList GetRequiredInterfaces() override { return {"NoSuchInterface"}; }
 };
@@ -77,14 +80,14 @@ CORVANE_REGISTER_CLASS(HostTestOrphan)
 
 // Two plug-ins that require each other.
 class HostTestCycleA : public RecordingPlugin {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     StringList GetRequiredInterfaces() override { return {"HostTestCycleB"}; }
 };
 CORVANE_REGISTER_CLASS(HostTestCycleA)
 
 class HostTestCycleB : public RecordingPlugin {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     StringList GetRequiredInterfaces() override { return {"HostTestCycleA"}; }
 };
@@ -92,7 +95,7 @@ CORVANE_REGISTER_CLASS(HostTestCycleB)
 
 // Collects the class records the host hands out.
 class HostTestRedirect : public BasePlugin, public RedirectInterfaces {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     static std::vector<const RTTIClass*>& Records() {
         static std::vector<const RTTIClass*> records;
@@ -110,10 +113,11 @@ public:
 CORVANE_REGISTER_CLASS(HostTestRedirect)
 
 class HostTestFrameListener : public BasePlugin, public NotifyFrameChange {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     void OnFrameChange(int newFrame, int oldFrame) override {
-        Events().push_back("frame " + std::to_string(newFrame) + " from " + std::to_string(oldFrame));
+        Events().push_back("frame " + std::to_string(newFrame) + " from " +
+                           std::to_string(oldFrame));
     }
     void* FindInterface(const char* name) override {
         return InterfaceQuery(name)
@@ -127,7 +131,7 @@ CORVANE_REGISTER_CLASS(HostTestFrameListener)
 
 // Stands for one of the model's published objects.
 class HostTestModelObject : public SharedObject {
-public:
+  public:
     String GetSharedName() override { return "Host Test Model"; }
     void* FindInterface(const char* name) override {
         return InterfaceQuery(name)
@@ -139,14 +143,16 @@ public:
 
 // A registered class that is no plug-in: it does not answer "BasePlugin".
 class HostTestNotAPlugin : public virtual BaseObject {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
-    void* FindInterface(const char* name) override { return InterfaceQuery(name).Answer("HostTestNotAPlugin", this).Result(); }
+    void* FindInterface(const char* name) override {
+        return InterfaceQuery(name).Answer("HostTestNotAPlugin", this).Result();
+    }
 };
 CORVANE_REGISTER_CLASS(HostTestNotAPlugin)
 
 class PluginHostTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Events().clear();
         HostTestRedirect::Records().clear();
@@ -165,7 +171,8 @@ protected:
 };
 
 TEST_F(PluginHostTest, UnknownClassesGoToTheDebuggerAndStartUpGoesOn) {
-    m_host.CreatePlugins("HostTestService\nNoSuchPluginClass\nHostTestNotAPlugin\nHostTestConsumer\n");
+    m_host.CreatePlugins(
+        "HostTestService\nNoSuchPluginClass\nHostTestNotAPlugin\nHostTestConsumer\n");
     EXPECT_EQ(m_host.GetPlugins().size(), 2u);
     EXPECT_TRUE(DebuggerMentions("NoSuchPluginClass"));
     EXPECT_TRUE(DebuggerMentions("HostTestNotAPlugin"));

@@ -1,7 +1,7 @@
+#include "app/SessionRunner.h"
 #include "app/HostApplication.h"
 #include "app/MainFrame.h"
 #include "app/SessionError.h"
-#include "app/SessionRunner.h"
 #include "app/SessionScript.h"
 
 #include "platform/Automation.h"
@@ -16,13 +16,13 @@ namespace {
 
 // A view that writes down every mouse and key message it receives.
 class RecordingView : public CWnd {
-public:
+  public:
     std::vector<std::string> messages;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         static const std::pair<UINT, const char*> names[] = {
-            {WM_LBUTTONDOWN, "ldown"}, {WM_LBUTTONUP, "lup"},         {WM_LBUTTONDBLCLK, "ldbl"},
-            {WM_RBUTTONDOWN, "rdown"}, {WM_RBUTTONUP, "rup"},         {WM_MOUSEMOVE, "move"},
+            {WM_LBUTTONDOWN, "ldown"}, {WM_LBUTTONUP, "lup"}, {WM_LBUTTONDBLCLK, "ldbl"},
+            {WM_RBUTTONDOWN, "rdown"}, {WM_RBUTTONUP, "rup"}, {WM_MOUSEMOVE, "move"},
             {WM_KEYDOWN, "keydown"},   {WM_KEYUP, "keyup"}};
         for (auto [code, name] : names) {
             if (code != message)
@@ -30,15 +30,16 @@ public:
             if (message == WM_KEYDOWN || message == WM_KEYUP)
                 messages.push_back(std::string(name) + " " + std::to_string(wParam));
             else
-                messages.push_back(std::string(name) + " " + std::to_string(GET_X_LPARAM(lParam)) + "," +
-                                   std::to_string(GET_Y_LPARAM(lParam)) + " flags " + std::to_string(wParam));
+                messages.push_back(std::string(name) + " " + std::to_string(GET_X_LPARAM(lParam)) +
+                                   "," + std::to_string(GET_Y_LPARAM(lParam)) + " flags " +
+                                   std::to_string(wParam));
         }
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
 
 class SessionRunnerTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Automation::Instance().Clear();
         m_host.Start("/nonexistent/Plugins/", true);
@@ -88,7 +89,8 @@ TEST_F(SessionRunnerTest, MouseAndKeyCommandsArriveAsAPersonMakesThemInClientCoo
          {"move 10,20 flags 0", "ldown 10,20 flags 1", "lup 10,20 flags 4", "move 30,5 flags 8",
           "rdown 30,5 flags 10", "rup 30,5 flags 0"}},
         {"mouse dblclk left 7 8 @ Recorder\n",
-         {"move 7,8 flags 0", "ldown 7,8 flags 1", "lup 7,8 flags 0", "ldbl 7,8 flags 1", "lup 7,8 flags 0"}},
+         {"move 7,8 flags 0", "ldown 7,8 flags 1", "lup 7,8 flags 0", "ldbl 7,8 flags 1",
+          "lup 7,8 flags 0"}},
         {"drag left 0 0 40 20 @ Recorder steps 2\n",
          {"move 0,0 flags 0", "ldown 0,0 flags 1", "move 20,10 flags 1", "move 40,20 flags 1",
           "lup 40,20 flags 0"}},
@@ -112,8 +114,10 @@ TEST_F(SessionRunnerTest, ResizeSetsTheClientSize) {
 TEST_F(SessionRunnerTest, MenuCommandsUpdateStateAndRunTheHostsItems) {
     RunScript("menu \"&View\" \"&Status Bar\"\n");
     EXPECT_FALSE(m_host.GetMainFrame()->GetStatusBar()->isVisible());
-    EXPECT_EQ(ErrorOf("menu \"&View\"\n"), "test.script:1: menu item \"&View\" is a submenu, not a command");
-    EXPECT_EQ(ErrorOf("tick\nmenu \"&File\" \"Exit\"\n"), "test.script:2: no menu item \"Exit\" in \"&File\"");
+    EXPECT_EQ(ErrorOf("menu \"&View\"\n"),
+              "test.script:1: menu item \"&View\" is a submenu, not a command");
+    EXPECT_EQ(ErrorOf("tick\nmenu \"&File\" \"Exit\"\n"),
+              "test.script:2: no menu item \"Exit\" in \"&File\"");
 }
 
 TEST_F(SessionRunnerTest, AnswersAreQueuedForTheNextDialogs) {
@@ -123,12 +127,15 @@ TEST_F(SessionRunnerTest, AnswersAreQueuedForTheNextDialogs) {
 }
 
 TEST_F(SessionRunnerTest, CommandsOnWindowsThatAreNotOpenFailNamingTheWindow) {
-    EXPECT_EQ(ErrorOf("mouse move 1 1 @ Camera\n"), "test.script:1: no window titled \"Camera\" is open");
-    EXPECT_EQ(ErrorOf("\n\nkey A @ \"Time Line\"\n"), "test.script:3: no window titled \"Time Line\" is open");
+    EXPECT_EQ(ErrorOf("mouse move 1 1 @ Camera\n"),
+              "test.script:1: no window titled \"Camera\" is open");
+    EXPECT_EQ(ErrorOf("\n\nkey A @ \"Time Line\"\n"),
+              "test.script:3: no window titled \"Time Line\" is open");
 }
 
 TEST_F(SessionRunnerTest, OpenWithoutAFileMenuLoadsThroughTheProjectAndRejectsMissingFiles) {
-    EXPECT_EQ(ErrorOf("open /nonexistent/x.qmx\n"), "test.script:1: no project file /nonexistent/x.qmx");
+    EXPECT_EQ(ErrorOf("open /nonexistent/x.qmx\n"),
+              "test.script:1: no project file /nonexistent/x.qmx");
 }
 
 TEST_F(SessionRunnerTest, ExitEndsTheSession) {

@@ -1,5 +1,5 @@
-#include "app/SessionError.h"
 #include "app/SessionScript.h"
+#include "app/SessionError.h"
 #include "platform/WinTypes.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +26,8 @@ TEST(SessionScriptSplitLine, SeparatesWordsByBlanksKeepsQuotedTextAndDropsCommen
     } cases[] = {
         {"  menu\t&View   Camera  ", {"menu", "&View", "Camera"}},
         // Quoted words keep blanks and decode escapes.
-        {R"(menu "&View" "Front\tCtrl+E" "a \"b\" \\ c\n")", {"menu", "&View", "Front\tCtrl+E", "a \"b\" \\ c\n"}},
+        {R"(menu "&View" "Front\tCtrl+E" "a \"b\" \\ c\n")",
+         {"menu", "&View", "Front\tCtrl+E", "a \"b\" \\ c\n"}},
         // Empty quotes give an empty word, and pieces join.
         {R"(open "" pre"fix "post)", {"open", "", "prefix post"}},
         // A hash starts a comment outside quotes only.
@@ -62,11 +63,13 @@ TEST(SessionScriptParse, KeepsLineNumbersAcrossCommentsAndBlankLines) {
 TEST(SessionScriptParse, MenuTakesItsTextsTopLevelFirst) {
     auto commands = SessionScript::Parse(R"(menu "&View" "Orthographic" "Front\tCtrl+E")", "s");
     ASSERT_EQ(commands.size(), 1u);
-    EXPECT_EQ(commands[0].menuTexts, (std::vector<std::string>{"&View", "Orthographic", "Front\tCtrl+E"}));
+    EXPECT_EQ(commands[0].menuTexts,
+              (std::vector<std::string>{"&View", "Orthographic", "Front\tCtrl+E"}));
 }
 
 TEST(SessionScriptParse, KeyReadsModifiersNamesAndTargetWindow) {
-    auto commands = SessionScript::Parse("key Ctrl+Shift+S\nkey Enter @ \"Time Line\"\nkey f12\nkey 7\n", "s");
+    auto commands =
+        SessionScript::Parse("key Ctrl+Shift+S\nkey Enter @ \"Time Line\"\nkey f12\nkey 7\n", "s");
     ASSERT_EQ(commands.size(), 4u);
     EXPECT_EQ(commands[0].nKey, Qt::Key_S);
     EXPECT_EQ(commands[0].modifiers, Qt::ControlModifier | Qt::ShiftModifier);
@@ -101,12 +104,13 @@ TEST(SessionScriptParse, MouseAndDragReadButtonsPointsAndOptions) {
 }
 
 TEST(SessionScriptParse, AnswersForFilesMessagesAndDialogs) {
-    auto commands = SessionScript::Parse("answer file \"/tmp/a b.qmx\"\n"
-                                         "answer file cancel\n"
-                                         "answer message no\n"
-                                         "answer dialog ok type 1000 \"x = 1\" select 1001 Light click 1\n"
-                                         "answer dialog cancel\n",
-                                         "s");
+    auto commands =
+        SessionScript::Parse("answer file \"/tmp/a b.qmx\"\n"
+                             "answer file cancel\n"
+                             "answer message no\n"
+                             "answer dialog ok type 1000 \"x = 1\" select 1001 Light click 1\n"
+                             "answer dialog cancel\n",
+                             "s");
     ASSERT_EQ(commands.size(), 5u);
     EXPECT_EQ(commands[0].kind, Kind::AnswerFile);
     EXPECT_EQ(*commands[0].path, "/tmp/a b.qmx");
@@ -140,20 +144,25 @@ TEST(SessionScriptParse, ResizeScreenshotAndTickArguments) {
 
 TEST(SessionScriptParse, BadLinesNameTheFileTheLineAndTheProblem) {
     EXPECT_EQ(ErrorOf("quit\n\nfly away\n"), "tour.script:3: unknown command \"fly\"");
-    EXPECT_EQ(ErrorOf("tick x\n"), "tour.script:1: tick count must be a whole number of at least 0, not \"x\"");
+    EXPECT_EQ(ErrorOf("tick x\n"),
+              "tour.script:1: tick count must be a whole number of at least 0, not \"x\"");
     EXPECT_EQ(ErrorOf("open\n"), "tour.script:1: missing path");
     EXPECT_EQ(ErrorOf("# c\nquit now\n"), "tour.script:2: unexpected argument \"now\"");
-    EXPECT_EQ(ErrorOf("key Ctrl+Hyper\n"),
-              "tour.script:1: unknown key \"Hyper\" (Enter, Esc, Backspace, Delete, A..Z, 0..9, F1..F12 ...)");
-    EXPECT_EQ(ErrorOf("key Meta+A\n"), "tour.script:1: unknown modifier \"Meta\" in \"Meta+A\" (Ctrl, Shift or Alt)");
+    EXPECT_EQ(ErrorOf("key Ctrl+Hyper\n"), "tour.script:1: unknown key \"Hyper\" (Enter, Esc, "
+                                           "Backspace, Delete, A..Z, 0..9, F1..F12 ...)");
+    EXPECT_EQ(ErrorOf("key Meta+A\n"),
+              "tour.script:1: unknown modifier \"Meta\" in \"Meta+A\" (Ctrl, Shift or Alt)");
     EXPECT_EQ(ErrorOf("mouse press left 1 2\n"),
               "tour.script:1: mouse action must be down|up|dblclk|move, not \"press\"");
-    EXPECT_EQ(ErrorOf("resize Front 0 10\n"), "tour.script:1: width must be a whole number of at least 1, not \"0\"");
+    EXPECT_EQ(ErrorOf("resize Front 0 10\n"),
+              "tour.script:1: width must be a whole number of at least 1, not \"0\"");
     EXPECT_EQ(ErrorOf("drag left 1 2 3\n"), "tour.script:1: missing Y");
-    EXPECT_EQ(ErrorOf("tick 99999999999\n"),
-              "tour.script:1: tick count must be a whole number of at least 0, not \"99999999999\"");
+    EXPECT_EQ(
+        ErrorOf("tick 99999999999\n"),
+        "tour.script:1: tick count must be a whole number of at least 0, not \"99999999999\"");
     EXPECT_EQ(ErrorOf("menu\n"), "tour.script:1: missing menu text");
-    EXPECT_EQ(ErrorOf("quit\nopen \"x\n"), "tour.script:2: unterminated quote starting at column 6");
+    EXPECT_EQ(ErrorOf("quit\nopen \"x\n"),
+              "tour.script:2: unterminated quote starting at column 6");
     EXPECT_EQ(ErrorOf("answer dialog ok click\n"), "tour.script:1: missing control id");
     EXPECT_EQ(ErrorOf("screenshot a.png Front\n"),
               "tour.script:1: unexpected argument \"Front\" (expected @ TITLE)");
@@ -164,7 +173,8 @@ TEST(SessionScriptLoad, AMissingFileIsAnErrorNamingIt) {
         SessionScript::Load("/nonexistent/x.script");
         FAIL() << "no error";
     } catch (const SessionError& error) {
-        EXPECT_EQ(std::string(error.what()), "/nonexistent/x.script:0: cannot read the script file");
+        EXPECT_EQ(std::string(error.what()),
+                  "/nonexistent/x.script:0: cannot read the script file");
     }
 }
 

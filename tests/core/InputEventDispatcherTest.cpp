@@ -15,12 +15,13 @@ std::vector<std::string> s_events;
 int s_nLiveHandlers = 0;
 
 LPARAM PointParam(int x, int y) {
-    return static_cast<LPARAM>((static_cast<std::uint16_t>(y) << 16) | static_cast<std::uint16_t>(x));
+    return static_cast<LPARAM>((static_cast<std::uint16_t>(y) << 16) |
+                               static_cast<std::uint16_t>(x));
 }
 
 // Takes left-button presses; records everything it sees.
 class TakesLeftDown : public BasePlugin, public InputEventHandler {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     TakesLeftDown() { ++s_nLiveHandlers; }
     ~TakesLeftDown() override { --s_nLiveHandlers; }
@@ -49,7 +50,7 @@ public:
 CORVANE_REGISTER_CLASS(TakesLeftDown)
 
 class SeesEverything : public BasePlugin, public InputEventHandler {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     SeesEverything() { ++s_nLiveHandlers; }
     ~SeesEverything() override { --s_nLiveHandlers; }
@@ -62,9 +63,11 @@ public:
     bool AcceptsSource(InputEventSource*) override { return true; }
     bool OnLButtonDown(POINT, InputEventSource*) override { return Saw("second down"); }
     bool OnMouseMove(POINT, InputEventSource*) override { return Saw("second move"); }
-    bool OnKeyDown(UINT key, InputEventSource*) override { return Saw("second key " + std::to_string(key)); }
+    bool OnKeyDown(UINT key, InputEventSource*) override {
+        return Saw("second key " + std::to_string(key));
+    }
 
-private:
+  private:
     bool Saw(const std::string& what) {
         s_events.push_back(what);
         return true;
@@ -73,7 +76,7 @@ private:
 CORVANE_REGISTER_CLASS(SeesEverything)
 
 class RefusesEverySource : public BasePlugin, public InputEventHandler {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     RefusesEverySource() { ++s_nLiveHandlers; }
     ~RefusesEverySource() override { --s_nLiveHandlers; }
@@ -87,7 +90,7 @@ public:
 CORVANE_REGISTER_CLASS(RefusesEverySource)
 
 class InputEventDispatcherTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         s_events.clear();
         m_interfaces.AddClass(TakesLeftDown::s_classRecord.Get());
@@ -106,7 +109,7 @@ TEST_F(InputEventDispatcherTest, AttachesAcceptingHandlersInCatalogueOrderAndDro
         source.AttachHandlers();
         ASSERT_EQ(source.GetHandlers().GetCount(), 2);
         EXPECT_EQ(s_nLiveHandlers, 2); // the refused one was destroyed again
-        source.AttachHandlers();        // attaching again starts from an empty list
+        source.AttachHandlers();       // attaching again starts from an empty list
         EXPECT_EQ(source.GetHandlers().GetCount(), 2);
         EXPECT_EQ(s_nLiveHandlers, 2);
     }
@@ -119,7 +122,8 @@ TEST_F(InputEventDispatcherTest, TheFirstHandlerThatTakesAnEventHidesItFromTheRe
     source.PassEvent(WM_MOUSEMOVE, MK_SHIFT, PointParam(3, 4));
     source.PassEvent(WM_KEYDOWN, VK_DELETE, 0);
     source.PassEvent(WM_RBUTTONDOWN, MK_RBUTTON, PointParam(1, 1)); // nobody reacts: dropped
-    EXPECT_EQ(s_events, (std::vector<std::string>{"first move 3,4", "second move", "second key 46"}));
+    EXPECT_EQ(s_events,
+              (std::vector<std::string>{"first move 3,4", "second move", "second key 46"}));
 }
 
 TEST_F(InputEventDispatcherTest, CaptureSendsEveryEventToTheCapturingHandlerAlone) {
@@ -127,13 +131,14 @@ TEST_F(InputEventDispatcherTest, CaptureSendsEveryEventToTheCapturingHandlerAlon
     source.AttachHandlers();
     source.PassEvent(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(10, 20));
     ASSERT_TRUE(source.GetCapturedHandler());
-    source.PassEvent(WM_MOUSEMOVE, MK_LBUTTON, PointParam(-5, 30)); // false result, still not passed on
-    source.PassEvent(WM_KEYDOWN, VK_DELETE, 0);                    // the captor ignores keys: dropped
-    source.PassEvent(WM_LBUTTONUP, 0, PointParam(0, 0));           // releases the capture
+    source.PassEvent(WM_MOUSEMOVE, MK_LBUTTON,
+                     PointParam(-5, 30));                // false result, still not passed on
+    source.PassEvent(WM_KEYDOWN, VK_DELETE, 0);          // the captor ignores keys: dropped
+    source.PassEvent(WM_LBUTTONUP, 0, PointParam(0, 0)); // releases the capture
     EXPECT_FALSE(source.GetCapturedHandler());
     source.PassEvent(WM_MOUSEMOVE, 0, PointParam(1, 2));
-    EXPECT_EQ(s_events, (std::vector<std::string>{"first down 10,20", "first move -5,30", "first up",
-                                                  "first move 1,2", "second move"}));
+    EXPECT_EQ(s_events, (std::vector<std::string>{"first down 10,20", "first move -5,30",
+                                                  "first up", "first move 1,2", "second move"}));
 }
 
 TEST(InputEventDispatcherWithoutModuleTest, NothingIsAttachedWhenTheCataloguesAreNotRunning) {

@@ -23,14 +23,14 @@ std::vector<std::string> s_log;
 // A registered frame as the module builds them: one reference on itself,
 // registered from construction to destruction.
 class LoggingFrame : public MDIChildWnd {
-public:
+  public:
     explicit LoggingFrame(std::string name) : m_strName(std::move(name)) {
         AddRef();
         RegisterMDIChildWindow(this);
     }
     ~LoggingFrame() override { UnregisterMDIChildWindow(this); }
 
-protected:
+  protected:
     void OnPaint() override {
         CMDIChildWnd::OnPaint();
         s_log.push_back("paint " + m_strName);
@@ -39,7 +39,7 @@ protected:
 };
 
 class OffscreenFrame : public LoggingFrame, public VirtualDC {
-public:
+  public:
     using LoggingFrame::LoggingFrame;
     void* FindInterface(const char* name) override {
         return InterfaceQuery(name)
@@ -54,7 +54,7 @@ public:
 };
 
 class MDIChildRegistryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         s_log.clear();
         m_pMain = new CMDIFrameWnd;
@@ -102,15 +102,14 @@ TEST_F(MDIChildRegistryTest, UpdateRepaintsEveryWindowAtOnceInRegistrationOrder)
 TEST_F(MDIChildRegistryTest, AFrameChangeRepaintsEachWindowOncePerNotification) {
     Open<LoggingFrame>("A");
     Open<OffscreenFrame>("B");
-    Pointer<NotifyFrameChange> updater(
-        static_cast<NotifyFrameChange*>(RTTIClass::FindClass("MDIChildUpdater")->GetCreateFunction()(
-            "NotifyFrameChange")));
+    Pointer<NotifyFrameChange> updater(static_cast<NotifyFrameChange*>(
+        RTTIClass::FindClass("MDIChildUpdater")->GetCreateFunction()("NotifyFrameChange")));
     ASSERT_TRUE(updater);
     s_log.clear();
     updater->OnFrameChange(7, -3);
     updater->OnFrameChange(0, 0);
-    EXPECT_EQ(s_log, (std::vector<std::string>{"paint A", "redraw B", "paint B", "paint A", "redraw B",
-                                               "paint B"}));
+    EXPECT_EQ(s_log, (std::vector<std::string>{"paint A", "redraw B", "paint B", "paint A",
+                                               "redraw B", "paint B"}));
 }
 
 TEST_F(MDIChildRegistryTest, AFrameRegisteredTwiceIsGoneAfterOneUnregistration) {
@@ -128,7 +127,8 @@ TEST(MDIChildUpdaterTest, WithNoWindowOpenAFrameChangeDoesNothing) {
     MDIChildUpdater updater;
     updater.OnFrameChange(1, 2);
     EXPECT_EQ(GetMDIChildRegistry().GetCount(), 0);
-    EXPECT_EQ(updater.FindInterface("NotifyFrameChange"), static_cast<NotifyFrameChange*>(&updater));
+    EXPECT_EQ(updater.FindInterface("NotifyFrameChange"),
+              static_cast<NotifyFrameChange*>(&updater));
     EXPECT_EQ(updater.FindInterface("BaseObject"), nullptr);
 }
 

@@ -1,6 +1,6 @@
+#include "core/QuendaInterfaces.h"
 #include "core/InputEventHandler.h"
 #include "core/ModuleExports.h"
-#include "core/QuendaInterfaces.h"
 
 #include "framework/InterfaceQuery.h"
 #include "framework/PluginClass.h"
@@ -14,7 +14,7 @@ namespace {
 // Answers both "InputEventHandler" and "Instance" (by name only: the
 // catalogues look at names, not at the interface's operations).
 class HandlerAndInstance : public BasePlugin, public InputEventHandler {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     void* FindInterface(const char* name) override {
         return InterfaceQuery(name)
@@ -28,7 +28,7 @@ public:
 CORVANE_REGISTER_CLASS(HandlerAndInstance)
 
 class CastMemberOnly : public BasePlugin {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     void* FindInterface(const char* name) override {
         return InterfaceQuery(name).Answer("CastMember", static_cast<BasePlugin*>(this)).Result();

@@ -17,15 +17,17 @@ namespace {
 int s_nDestroyed = 0;
 
 class Service : public SharedObject {
-public:
+  public:
     explicit Service(const char* name) : m_strName(name) {}
     ~Service() override { ++s_nDestroyed; }
     String GetSharedName() override { return m_strName; }
     void* FindInterface(const char* name) override {
-        return InterfaceQuery(name).Answer("SharedObject", static_cast<SharedObject*>(this)).Result();
+        return InterfaceQuery(name)
+            .Answer("SharedObject", static_cast<SharedObject*>(this))
+            .Result();
     }
 
-private:
+  private:
     String m_strName;
 };
 
@@ -81,8 +83,12 @@ TEST(SharedObjectsTest, ALaterPublicationUnderTheSameNameIsAnsweredUntilWithdraw
     EXPECT_EQ(registry.GetObjectA("Time Line Window"), first);
 }
 
-void* CreateNothing(const char*) { return nullptr; }
-bool SupportsNothing(const char*) { return false; }
+void* CreateNothing(const char*) {
+    return nullptr;
+}
+bool SupportsNothing(const char*) {
+    return false;
+}
 
 TEST(RTTIClassTest, RegistryKeepsOrderAcrossUnregistration) {
     auto names = [] {

@@ -1,6 +1,6 @@
+#include "framework/PluginClass.h"
 #include "framework/Exception.h"
 #include "framework/InterfaceQuery.h"
-#include "framework/PluginClass.h"
 #include "framework/PluginManager.h"
 #include "framework/StaticInstancePlugin.h"
 
@@ -9,7 +9,7 @@
 namespace {
 
 class Greeting : public virtual BaseObject {
-public:
+  public:
     virtual const char* Greet() = 0;
 };
 
@@ -17,7 +17,7 @@ int s_nLiveObjects = 0;
 
 // A single-instance plug-in built like the module's menu handlers.
 class SingleTestPlugin : public StaticInstancePlugin, public Greeting {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     SingleTestPlugin() { ++s_nLiveObjects; }
     ~SingleTestPlugin() override { --s_nLiveObjects; }
@@ -37,7 +37,7 @@ public:
 CORVANE_REGISTER_SINGLE_INSTANCE_CLASS(SingleTestPlugin)
 
 class OrdinaryTestPlugin : public BasePlugin, public Greeting {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
     OrdinaryTestPlugin() { ++s_nLiveObjects; }
     ~OrdinaryTestPlugin() override { --s_nLiveObjects; }
@@ -56,7 +56,7 @@ CORVANE_REGISTER_CLASS(OrdinaryTestPlugin)
 using Single = SingleInstancePluginClass<SingleTestPlugin>;
 
 class SingleInstanceTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Forget(); }
     void TearDown() override { Forget(); }
     // The record is never released by the pattern itself; tests clean up.

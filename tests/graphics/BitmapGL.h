@@ -5,8 +5,7 @@
 #include "platform/gl/Wgl.h"
 
 // A request for 32-bit colour, a 32-bit depth and an 8-bit stencil buffer.
-inline PIXELFORMATDESCRIPTOR FormatRequest(DWORD dwFlags)
-{
+inline PIXELFORMATDESCRIPTOR FormatRequest(DWORD dwFlags) {
     PIXELFORMATDESCRIPTOR pfd{};
     pfd.nSize = sizeof(pfd);
     pfd.nVersion = 1;
@@ -19,14 +18,12 @@ inline PIXELFORMATDESCRIPTOR FormatRequest(DWORD dwFlags)
     return pfd;
 }
 
-inline void ClearTo(float r, float g, float b)
-{
+inline void ClearTo(float r, float g, float b) {
     glClearColor(r, g, b, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
 }
 
-inline void Quad(float x0, float y0, float x1, float y1, float z = 0.0f)
-{
+inline void Quad(float x0, float y0, float x1, float y1, float z = 0.0f) {
     glBegin(GL_QUADS);
     glVertex3f(x0, y0, z);
     glVertex3f(x1, y0, z);
@@ -38,18 +35,17 @@ inline void Quad(float x0, float y0, float x1, float y1, float z = 0.0f)
 // A memory DC over a bitmap with the bitmap pixel format set and a rendering
 // context made for it (not yet current).
 class BitmapGL {
-public:
-    BitmapGL(int nWidth, int nHeight)
-    {
+  public:
+    BitmapGL(int nWidth, int nHeight) {
         m_dc.CreateCompatibleDC(nullptr);
         m_bitmap.CreateCompatibleBitmap(&m_dc, nWidth, nHeight);
         m_dc.SelectObject(&m_bitmap);
-        const PIXELFORMATDESCRIPTOR pfd = FormatRequest(PFD_DRAW_TO_BITMAP | PFD_SUPPORT_OPENGL | PFD_SUPPORT_GDI);
+        const PIXELFORMATDESCRIPTOR pfd =
+            FormatRequest(PFD_DRAW_TO_BITMAP | PFD_SUPPORT_OPENGL | PFD_SUPPORT_GDI);
         SetPixelFormat(&m_dc, ChoosePixelFormat(&m_dc, &pfd), &pfd);
         m_hRC = wglCreateContext(&m_dc);
     }
-    ~BitmapGL()
-    {
+    ~BitmapGL() {
         if (wglGetCurrentContext() == m_hRC)
             wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(m_hRC);
@@ -59,7 +55,7 @@ public:
     HGLRC rc() const { return m_hRC; }
     BOOL MakeCurrent() { return wglMakeCurrent(&m_dc, m_hRC); }
 
-private:
+  private:
     CDC m_dc;
     CBitmap m_bitmap;
     HGLRC m_hRC = nullptr;

@@ -12,9 +12,8 @@ constexpr GLuint kListBase = 1000;
 
 // A bitmap context with the font the scene views build their lists from.
 class FontOutlines : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         m_font.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Impact");
         m_gl.dc().SelectObject(&m_font);
         ASSERT_TRUE(m_gl.MakeCurrent());
@@ -23,8 +22,7 @@ protected:
     // Draws list nList seen from the front (or, turned about the vertical
     // axis through the middle of a glyph, from another side) in an
     // orthographic box around it; returns the number of pixels it covers.
-    int CoveredPixels(GLuint nList, float fYaw = 0.0f)
-    {
+    int CoveredPixels(GLuint nList, float fYaw = 0.0f) {
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
         glMatrixMode(GL_PROJECTION);
@@ -47,18 +45,18 @@ protected:
     CFont m_font;
 };
 
-TEST_F(FontOutlines, BuildsAListForEveryCharacter)
-{
-    EXPECT_TRUE(wglUseFontOutlines(wglGetCurrentDC(), 0, 255, kListBase, 0.0f, 0.25f, WGL_FONT_POLYGONS, nullptr));
+TEST_F(FontOutlines, BuildsAListForEveryCharacter) {
+    EXPECT_TRUE(wglUseFontOutlines(wglGetCurrentDC(), 0, 255, kListBase, 0.0f, 0.25f,
+                                   WGL_FONT_POLYGONS, nullptr));
     EXPECT_TRUE(glIsList(kListBase));
     EXPECT_TRUE(glIsList(kListBase + 254));
     EXPECT_FALSE(glIsList(kListBase + 255));
 }
 
-TEST_F(FontOutlines, AGlyphCoversPixelsAndASpaceOnlyAdvances)
-{
+TEST_F(FontOutlines, AGlyphCoversPixelsAndASpaceOnlyAdvances) {
     GLYPHMETRICSFLOAT metrics[256] = {};
-    ASSERT_TRUE(wglUseFontOutlines(&m_gl.dc(), 0, 256, kListBase, 0.0f, 0.25f, WGL_FONT_POLYGONS, metrics));
+    ASSERT_TRUE(
+        wglUseFontOutlines(&m_gl.dc(), 0, 256, kListBase, 0.0f, 0.25f, WGL_FONT_POLYGONS, metrics));
     EXPECT_GT(CoveredPixels(kListBase + 'A'), 50);
     EXPECT_EQ(CoveredPixels(kListBase + ' '), 0);
 
@@ -70,56 +68,62 @@ TEST_F(FontOutlines, AGlyphCoversPixelsAndASpaceOnlyAdvances)
     EXPECT_FLOAT_EQ(matrix[13], -0.3f);
 }
 
-TEST_F(FontOutlines, MetricsAreInEmUnits)
-{
+TEST_F(FontOutlines, MetricsAreInEmUnits) {
     GLYPHMETRICSFLOAT metrics[256] = {};
-    ASSERT_TRUE(wglUseFontOutlines(&m_gl.dc(), 0, 256, kListBase, 0.0f, 0.0f, WGL_FONT_POLYGONS, metrics));
+    ASSERT_TRUE(
+        wglUseFontOutlines(&m_gl.dc(), 0, 256, kListBase, 0.0f, 0.0f, WGL_FONT_POLYGONS, metrics));
     const GLYPHMETRICSFLOAT& m = metrics['M'];
     EXPECT_GT(m.gmfCellIncX, 0.5f);
     EXPECT_LT(m.gmfCellIncX, 1.2f);
     EXPECT_EQ(m.gmfCellIncY, 0.0f);
-    EXPECT_GT(m.gmfBlackBoxY, 0.6f);  // capital height
+    EXPECT_GT(m.gmfBlackBoxY, 0.6f); // capital height
     EXPECT_LT(m.gmfBlackBoxY, 1.0f);
-    EXPECT_NEAR(m.gmfptGlyphOrigin.y, m.gmfBlackBoxY, 0.02f);  // capitals sit on the baseline
+    EXPECT_NEAR(m.gmfptGlyphOrigin.y, m.gmfBlackBoxY, 0.02f); // capitals sit on the baseline
     EXPECT_LE(m.gmfBlackBoxX, m.gmfCellIncX);
     EXPECT_GT(metrics['W'].gmfCellIncX, metrics['i'].gmfCellIncX);
-    EXPECT_LT(metrics['g'].gmfptGlyphOrigin.y - metrics['g'].gmfBlackBoxY, 0.0f);  // a descender
+    EXPECT_LT(metrics['g'].gmfptGlyphOrigin.y - metrics['g'].gmfBlackBoxY, 0.0f); // a descender
     EXPECT_EQ(metrics[' '].gmfBlackBoxX, 0.0f);
 }
 
-TEST_F(FontOutlines, ExtrusionAddsABackFaceAndSideWalls)
-{
-    ASSERT_TRUE(wglUseFontOutlines(&m_gl.dc(), 'H', 1, kListBase, 0.0f, 0.25f, WGL_FONT_POLYGONS, nullptr));
-    ASSERT_TRUE(wglUseFontOutlines(&m_gl.dc(), 'H', 1, kListBase + 1, 0.0f, 0.0f, WGL_FONT_POLYGONS, nullptr));
-    glEnable(GL_CULL_FACE);  // only faces turned towards the viewer draw
+TEST_F(FontOutlines, ExtrusionAddsABackFaceAndSideWalls) {
+    ASSERT_TRUE(
+        wglUseFontOutlines(&m_gl.dc(), 'H', 1, kListBase, 0.0f, 0.25f, WGL_FONT_POLYGONS, nullptr));
+    ASSERT_TRUE(wglUseFontOutlines(&m_gl.dc(), 'H', 1, kListBase + 1, 0.0f, 0.0f, WGL_FONT_POLYGONS,
+                                   nullptr));
+    glEnable(GL_CULL_FACE); // only faces turned towards the viewer draw
 
     const int nFront = CoveredPixels(kListBase);
     EXPECT_GT(nFront, 50);
-    EXPECT_NEAR(CoveredPixels(kListBase, 180.0f), nFront, nFront / 10);  // the back face
-    EXPECT_GT(CoveredPixels(kListBase, 90.0f), 20);                      // the walls, seen edge-on
-    EXPECT_EQ(CoveredPixels(kListBase + 1, 180.0f), 0);                  // flat: no back face
+    EXPECT_NEAR(CoveredPixels(kListBase, 180.0f), nFront, nFront / 10); // the back face
+    EXPECT_GT(CoveredPixels(kListBase, 90.0f), 20);                     // the walls, seen edge-on
+    EXPECT_EQ(CoveredPixels(kListBase + 1, 180.0f), 0);                 // flat: no back face
     glDisable(GL_CULL_FACE);
 }
 
-TEST_F(FontOutlines, LinesFormatDrawsTheContours)
-{
-    ASSERT_TRUE(wglUseFontOutlines(&m_gl.dc(), 'O', 1, kListBase, 0.0f, 0.0f, WGL_FONT_LINES, nullptr));
-    ASSERT_TRUE(wglUseFontOutlines(&m_gl.dc(), 'O', 1, kListBase + 1, 0.0f, 0.0f, WGL_FONT_POLYGONS, nullptr));
+TEST_F(FontOutlines, LinesFormatDrawsTheContours) {
+    ASSERT_TRUE(
+        wglUseFontOutlines(&m_gl.dc(), 'O', 1, kListBase, 0.0f, 0.0f, WGL_FONT_LINES, nullptr));
+    ASSERT_TRUE(wglUseFontOutlines(&m_gl.dc(), 'O', 1, kListBase + 1, 0.0f, 0.0f, WGL_FONT_POLYGONS,
+                                   nullptr));
     const int nOutline = CoveredPixels(kListBase);
     EXPECT_GT(nOutline, 30);
     EXPECT_LT(nOutline, CoveredPixels(kListBase + 1));
 }
 
-TEST_F(FontOutlines, RefusesBadArguments)
-{
-    EXPECT_FALSE(wglUseFontOutlines(nullptr, 0, 1, kListBase, 0.0f, 0.0f, WGL_FONT_POLYGONS, nullptr));
+TEST_F(FontOutlines, RefusesBadArguments) {
+    EXPECT_FALSE(
+        wglUseFontOutlines(nullptr, 0, 1, kListBase, 0.0f, 0.0f, WGL_FONT_POLYGONS, nullptr));
     EXPECT_FALSE(wglUseFontOutlines(&m_gl.dc(), 0, 1, kListBase, 0.0f, 0.0f, 7, nullptr));
-    EXPECT_FALSE(wglUseFontOutlines(&m_gl.dc(), 0, 1, kListBase, -1.0f, 0.0f, WGL_FONT_POLYGONS, nullptr));
-    EXPECT_FALSE(wglUseFontOutlines(&m_gl.dc(), 0, 1, kListBase, 0.0f, -1.0f, WGL_FONT_POLYGONS, nullptr));
-    EXPECT_FALSE(wglUseFontOutlines(&m_gl.dc(), 200, 100, kListBase, 0.0f, 0.0f, WGL_FONT_POLYGONS, nullptr));
+    EXPECT_FALSE(
+        wglUseFontOutlines(&m_gl.dc(), 0, 1, kListBase, -1.0f, 0.0f, WGL_FONT_POLYGONS, nullptr));
+    EXPECT_FALSE(
+        wglUseFontOutlines(&m_gl.dc(), 0, 1, kListBase, 0.0f, -1.0f, WGL_FONT_POLYGONS, nullptr));
+    EXPECT_FALSE(wglUseFontOutlines(&m_gl.dc(), 200, 100, kListBase, 0.0f, 0.0f, WGL_FONT_POLYGONS,
+                                    nullptr));
     EXPECT_FALSE(glIsList(kListBase));
     wglMakeCurrent(nullptr, nullptr);
-    EXPECT_FALSE(wglUseFontOutlines(&m_gl.dc(), 0, 1, kListBase, 0.0f, 0.0f, WGL_FONT_POLYGONS, nullptr));
+    EXPECT_FALSE(
+        wglUseFontOutlines(&m_gl.dc(), 0, 1, kListBase, 0.0f, 0.0f, WGL_FONT_POLYGONS, nullptr));
 }
 
-}  // namespace
+} // namespace

@@ -20,41 +20,97 @@ struct Figures {
     int nStyle;
     int nWidth;
     int nBkMode;
-    std::vector<std::vector<POINT>> figures;  // MoveTo the first point, LineTo the others
+    std::vector<std::vector<POINT>> figures; // MoveTo the first point, LineTo the others
     RECT view;
     const char* picture;
 };
 
 const Figures kFigures[] = {
-    {"rightwards, without the end point", PS_SOLID, 1, OPAQUE, {{{2, 5}, {6, 5}}}, {1, 5, 8, 6}, ".rrrr.."},
+    {"rightwards, without the end point",
+     PS_SOLID,
+     1,
+     OPAQUE,
+     {{{2, 5}, {6, 5}}},
+     {1, 5, 8, 6},
+     ".rrrr.."},
     {"leftwards", PS_SOLID, 1, OPAQUE, {{{6, 5}, {2, 5}}}, {1, 5, 8, 6}, "..rrrr."},
     {"downwards", PS_SOLID, 1, OPAQUE, {{{4, 2}, {4, 5}}}, {4, 1, 5, 7}, ". r r r . ."},
     {"upwards", PS_SOLID, 1, OPAQUE, {{{4, 5}, {4, 2}}}, {4, 1, 5, 7}, ". . r r r ."},
     {"diagonal", PS_SOLID, 1, OPAQUE, {{{1, 1}, {4, 4}}}, {1, 1, 5, 5}, "r... .r.. ..r. ...."},
-    {"half steps round away from the start", PS_SOLID, 1, OPAQUE, {{{1, 1}, {5, 3}}}, {1, 1, 6, 4},
+    {"half steps round away from the start",
+     PS_SOLID,
+     1,
+     OPAQUE,
+     {{{1, 1}, {5, 3}}},
+     {1, 1, 6, 4},
      "r.... .rr.. ...r."},
-    {"half steps backwards", PS_SOLID, 1, OPAQUE, {{{5, 3}, {1, 1}}}, {1, 1, 6, 4}, ".r... ..rr. ....r"},
+    {"half steps backwards",
+     PS_SOLID,
+     1,
+     OPAQUE,
+     {{{5, 3}, {1, 1}}},
+     {1, 1, 6, 4},
+     ".r... ..rr. ....r"},
     {"to its own start: nothing", PS_SOLID, 1, OPAQUE, {{{6, 6}, {6, 6}}}, {6, 6, 7, 7}, "."},
-    {"a closed figure", PS_SOLID, 1, OPAQUE, {{{1, 1}, {4, 1}, {4, 4}, {1, 4}, {1, 1}}}, {0, 0, 6, 6},
+    {"a closed figure",
+     PS_SOLID,
+     1,
+     OPAQUE,
+     {{{1, 1}, {4, 1}, {4, 4}, {1, 4}, {1, 1}}},
+     {0, 0, 6, 6},
      "...... .rrrr. .r..r. .r..r. .rrrr. ......"},
-    {"dots: 3 on, 3 off, on across LineTo, anew after MoveTo", PS_DOT, 1, TRANSPARENT,
-     {{{0, 1}, {4, 1}, {14, 1}}, {{0, 3}, {8, 3}}}, {0, 1, 15, 4},
+    {"dots: 3 on, 3 off, on across LineTo, anew after MoveTo",
+     PS_DOT,
+     1,
+     TRANSPARENT,
+     {{{0, 1}, {4, 1}, {14, 1}}, {{0, 3}, {8, 3}}},
+     {0, 1, 15, 4},
      "rrr...rrr...rr. ............... rrr...rr......."},
-    {"dots turn corners", PS_DOT, 1, TRANSPARENT, {{{1, 1}, {5, 1}, {5, 5}}}, {1, 1, 6, 6},
+    {"dots turn corners",
+     PS_DOT,
+     1,
+     TRANSPARENT,
+     {{{1, 1}, {5, 1}, {5, 5}}},
+     {1, 1, 6, 6},
      "rrr.. ..... ....r ....r ....."},
-    {"dots with an opaque background", PS_DOT, 1, OPAQUE, {{{0, 1}, {7, 1}}}, {0, 1, 8, 2}, "rrrbbbr."},
-    {"width 2: both ends, and the row and column before", PS_SOLID, 2, OPAQUE, {{{3, 5}, {7, 5}}},
-     {1, 3, 9, 7}, "........ .rrrrrr. .rrrrrr. ........"},
-    {"width 2 upwards", PS_SOLID, 2, OPAQUE, {{{5, 7}, {5, 4}}}, {3, 2, 7, 9},
+    {"dots with an opaque background",
+     PS_DOT,
+     1,
+     OPAQUE,
+     {{{0, 1}, {7, 1}}},
+     {0, 1, 8, 2},
+     "rrrbbbr."},
+    {"width 2: both ends, and the row and column before",
+     PS_SOLID,
+     2,
+     OPAQUE,
+     {{{3, 5}, {7, 5}}},
+     {1, 3, 9, 7},
+     "........ .rrrrrr. .rrrrrr. ........"},
+    {"width 2 upwards",
+     PS_SOLID,
+     2,
+     OPAQUE,
+     {{{5, 7}, {5, 4}}},
+     {3, 2, 7, 9},
      ".... .rr. .rr. .rr. .rr. .rr. ...."},
-    {"width 2 dotted: solid", PS_DOT, 2, OPAQUE, {{{1, 2}, {9, 2}}}, {0, 1, 11, 3},
+    {"width 2 dotted: solid",
+     PS_DOT,
+     2,
+     OPAQUE,
+     {{{1, 2}, {9, 2}}},
+     {0, 1, 11, 3},
      "rrrrrrrrrr. rrrrrrrrrr."},
-    {"far outside: clipped", PS_SOLID, 1, OPAQUE,
-     {{{-2000000000, 5}, {2000000000, 5}}, {{-50, -50}, {-10, 60}}}, {0, 5, 16, 6}, "rrrrrrrrrrrrrrrr"},
+    {"far outside: clipped",
+     PS_SOLID,
+     1,
+     OPAQUE,
+     {{{-2000000000, 5}, {2000000000, 5}}, {{-50, -50}, {-10, 60}}},
+     {0, 5, 16, 6},
+     "rrrrrrrrrrrrrrrr"},
 };
 
-TEST(GdiLine, DrawsThePixelsOfEveryFigure)
-{
+TEST(GdiLine, DrawsThePixelsOfEveryFigure) {
     for (const Figures& drawing : kFigures) {
         SCOPED_TRACE(drawing.name);
         MemoryDC memory(16, 16);
@@ -72,19 +128,26 @@ TEST(GdiLine, DrawsThePixelsOfEveryFigure)
     }
 }
 
-TEST(GdiRectangle, OutlinesWithThePenAndFillsWithTheBrush)
-{
+TEST(GdiRectangle, OutlinesWithThePenAndFillsWithTheBrush) {
     const struct {
         const char* name;
-        bool bNullPen;  // else red
-        bool bNullBrush;  // else blue
+        bool bNullPen;   // else red
+        bool bNullBrush; // else blue
         RECT rect;
         RECT view;
         const char* picture;
     } kRectangles[] = {
-        {"pen and brush", false, false, {1, 1, 6, 5}, {0, 0, 7, 6},
+        {"pen and brush",
+         false,
+         false,
+         {1, 1, 6, 5},
+         {0, 0, 7, 6},
          "....... .rrrrr. .rbbbr. .rbbbr. .rrrrr. ......."},
-        {"null pen: one pixel less right and bottom", true, false, {1, 1, 5, 4}, {0, 0, 6, 5},
+        {"null pen: one pixel less right and bottom",
+         true,
+         false,
+         {1, 1, 5, 4},
+         {0, 0, 6, 5},
          "...... .bbb.. .bbb.. ...... ......"},
         {"null brush", false, true, {1, 1, 4, 4}, {0, 0, 5, 5}, "..... .rrr. .r.r. .rrr. ....."},
     };
@@ -105,4 +168,4 @@ TEST(GdiRectangle, OutlinesWithThePenAndFillsWithTheBrush)
     }
 }
 
-}  // namespace
+} // namespace

@@ -14,8 +14,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-TEST(GdiBlit, BitBltCopiesExactlyTheBlock)
-{
+TEST(GdiBlit, BitBltCopiesExactlyTheBlock) {
     MemoryDC source(8, 8);
     source.dc().SetPixel(2, 2, kRed);
     source.dc().SetPixel(3, 2, kGreen);
@@ -26,16 +25,14 @@ TEST(GdiBlit, BitBltCopiesExactlyTheBlock)
     EXPECT_TRUE(target.InkedOnlyWithin({4, 5, 6, 7}));
 }
 
-TEST(GdiBlit, OnlySourceCopyIsSupported)
-{
+TEST(GdiBlit, OnlySourceCopyIsSupported) {
     MemoryDC source(4, 4);
     MemoryDC target(4, 4);
     EXPECT_FALSE(target.dc().BitBlt(0, 0, 4, 4, &source.dc(), 0, 0, 0x00EE0086));
     EXPECT_FALSE(target.dc().BitBlt(0, 0, 4, 4, nullptr, 0, 0, SRCCOPY));
 }
 
-TEST(GdiBlit, CopyWithinOneBitmapMayOverlap)
-{
+TEST(GdiBlit, CopyWithinOneBitmapMayOverlap) {
     MemoryDC memory(6, 1);
     for (int x = 0; x < 6; ++x)
         memory.dc().SetPixel(x, 0, RGB(x * 10, 0, 0));
@@ -44,8 +41,7 @@ TEST(GdiBlit, CopyWithinOneBitmapMayOverlap)
         EXPECT_EQ(memory.At(x, 0), RGB((x - 1) * 10, 0, 0));
 }
 
-TEST(GdiBlit, PixelsOutsideTheSourceLeaveTheTargetAlone)
-{
+TEST(GdiBlit, PixelsOutsideTheSourceLeaveTheTargetAlone) {
     MemoryDC source(4, 4);
     source.dc().FillSolidRect(0, 0, 4, 4, kRed);
     MemoryDC target(8, 8);
@@ -54,8 +50,7 @@ TEST(GdiBlit, PixelsOutsideTheSourceLeaveTheTargetAlone)
     EXPECT_TRUE(target.dc().BitBlt(-100000, -100000, 200000, 200000, &source.dc(), 0, 0, SRCCOPY));
 }
 
-TEST(GdiBlit, StretchBltScalesByNearestPixelAndMirrorsOnNegativeSizes)
-{
+TEST(GdiBlit, StretchBltScalesByNearestPixelAndMirrorsOnNegativeSizes) {
     MemoryDC source(2, 1);
     source.dc().SetPixel(0, 0, kRed);
     source.dc().SetPixel(1, 0, kBlue);
@@ -68,8 +63,7 @@ TEST(GdiBlit, StretchBltScalesByNearestPixelAndMirrorsOnNegativeSizes)
     EXPECT_EQ(mirrored.Picture({0, 0, 4, 1}), "br..");
 }
 
-TEST(GdiPixel, SetAndGetInsideOnly)
-{
+TEST(GdiPixel, SetAndGetInsideOnly) {
     MemoryDC memory(3, 3);
     EXPECT_EQ(memory.dc().SetPixel(1, 1, kGreen), kGreen);
     EXPECT_EQ(memory.dc().GetPixel(1, 1), kGreen);
@@ -77,8 +71,7 @@ TEST(GdiPixel, SetAndGetInsideOnly)
     EXPECT_EQ(memory.dc().GetPixel(-1, 0), CLR_INVALID);
 }
 
-TEST(GdiSysColor, AnswersTheClassicPalette)
-{
+TEST(GdiSysColor, AnswersTheClassicPalette) {
     EXPECT_EQ(GetSysColor(COLOR_3DFACE), RGB(192, 192, 192));
     EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), RGB(128, 128, 128));
     EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), RGB(255, 255, 255));
@@ -89,8 +82,7 @@ TEST(GdiSysColor, AnswersTheClassicPalette)
     EXPECT_EQ(GetSysColor(200), 0u);
 }
 
-TEST(GdiSelect, SelectingReturnsThePreviousObject)
-{
+TEST(GdiSelect, SelectingReturnsThePreviousObject) {
     MemoryDC memory(4, 4);
     CPen red(PS_SOLID, 1, kRed);
     CPen blue(PS_SOLID, 1, kBlue);
@@ -106,8 +98,7 @@ TEST(GdiSelect, SelectingReturnsThePreviousObject)
     EXPECT_FALSE(StockObjects::Get(BLACK_PEN)->DeleteObject());
 }
 
-TEST(GdiSelect, PenStateIsCopiedSoADeletedPenLeavesTheDCDrawing)
-{
+TEST(GdiSelect, PenStateIsCopiedSoADeletedPenLeavesTheDCDrawing) {
     MemoryDC memory(6, 3);
     {
         CPen pen(PS_SOLID, 1, kRed);
@@ -118,8 +109,7 @@ TEST(GdiSelect, PenStateIsCopiedSoADeletedPenLeavesTheDCDrawing)
     EXPECT_EQ(memory.At(1, 1), kRed);
 }
 
-TEST(GdiBitmap, IsSelectedIntoOneDCAtATime)
-{
+TEST(GdiBitmap, IsSelectedIntoOneDCAtATime) {
     CDC first, second;
     first.CreateCompatibleDC(nullptr);
     second.CreateCompatibleDC(nullptr);
@@ -136,8 +126,7 @@ TEST(GdiBitmap, IsSelectedIntoOneDCAtATime)
     EXPECT_EQ(second.GetPixel(3, 3), kRed);
 }
 
-TEST(GdiBitmap, SizesAndDepths)
-{
+TEST(GdiBitmap, SizesAndDepths) {
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     BITMAP info{};
@@ -153,7 +142,7 @@ TEST(GdiBitmap, SizesAndDepths)
     EXPECT_EQ(info.bmWidth, 30);
     EXPECT_EQ(info.bmHeight, 20);
     EXPECT_EQ(info.bmBitsPixel, 32);
-    EXPECT_FALSE(colour.CreateCompatibleBitmap(&dc, 5, 5));  // already created
+    EXPECT_FALSE(colour.CreateCompatibleBitmap(&dc, 5, 5)); // already created
     EXPECT_TRUE(colour.DeleteObject());
     EXPECT_EQ(colour.GetBitmap(&info), 0);
 
@@ -162,12 +151,11 @@ TEST(GdiBitmap, SizesAndDepths)
     EXPECT_FALSE(negative.CreateCompatibleBitmap(nullptr, 5, 5));
 }
 
-TEST(GdiBitmap, CreateBitmapTakesTopDownRows)
-{
-    const unsigned char mono[] = {0x80, 0x00, 0x40, 0x00};  // 2 rows, 16-bit aligned
+TEST(GdiBitmap, CreateBitmapTakesTopDownRows) {
+    const unsigned char mono[] = {0x80, 0x00, 0x40, 0x00}; // 2 rows, 16-bit aligned
     CBitmap monoBitmap;
     ASSERT_TRUE(monoBitmap.CreateBitmap(2, 2, 1, 1, mono));
-    const std::uint32_t colour[] = {0x00FF0000, 0x0000FF00};  // blue, green, red, unused
+    const std::uint32_t colour[] = {0x00FF0000, 0x0000FF00}; // blue, green, red, unused
     CBitmap colourBitmap;
     ASSERT_TRUE(colourBitmap.CreateBitmap(1, 2, 1, 32, colour));
 
@@ -184,8 +172,7 @@ TEST(GdiBitmap, CreateBitmapTakesTopDownRows)
     EXPECT_FALSE(CBitmap().CreateBitmap(2, 2, 1, 8, nullptr));
 }
 
-TEST(GdiBitmap, DestroyingASelectedBitmapLeavesTheDCSafe)
-{
+TEST(GdiBitmap, DestroyingASelectedBitmapLeavesTheDCSafe) {
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     {
@@ -198,8 +185,7 @@ TEST(GdiBitmap, DestroyingASelectedBitmapLeavesTheDCSafe)
     EXPECT_EQ(dc.SelectStockObject(WHITE_PEN), StockObjects::Get(BLACK_PEN));
 }
 
-TEST(GdiDC, AnUncreatedDCDrawsNothing)
-{
+TEST(GdiDC, AnUncreatedDCDrawsNothing) {
     CDC dc;
     EXPECT_EQ(dc.GetSafeHdc(), nullptr);
     EXPECT_FALSE(dc.LineTo(4, 4));
@@ -215,4 +201,4 @@ TEST(GdiDC, AnUncreatedDCDrawsNothing)
     EXPECT_EQ(dc.GetSafeHdc(), nullptr);
 }
 
-}  // namespace
+} // namespace

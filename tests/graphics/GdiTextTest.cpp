@@ -12,8 +12,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 struct ArialDC : MemoryDC {
-    ArialDC() : MemoryDC(100, 60)
-    {
+    ArialDC() : MemoryDC(100, 60) {
         font.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
         dc().SelectObject(&font);
         dc().SetBkMode(TRANSPARENT);
@@ -22,31 +21,27 @@ struct ArialDC : MemoryDC {
 };
 
 // What DrawText inks of text in rect on an ArialDC.
-CRect InkOf(const char* text, RECT rect, UINT nFormat)
-{
+CRect InkOf(const char* text, RECT rect, UINT nFormat) {
     ArialDC memory;
     memory.dc().DrawText(text, -1, &rect, nFormat);
     return memory.Inked();
 }
 
-CRect Offset(CRect rect, int dx, int dy)
-{
+CRect Offset(CRect rect, int dx, int dy) {
     rect.OffsetRect(dx, dy);
     return rect;
 }
 
-TEST(GdiFill, FillSolidRectFillsExactlyTheRectangleAndSetsTheBackgroundColour)
-{
+TEST(GdiFill, FillSolidRectFillsExactlyTheRectangleAndSetsTheBackgroundColour) {
     MemoryDC memory(10, 10);
     memory.dc().FillSolidRect(2, 3, 4, 2, kBlue);
     EXPECT_EQ(memory.Picture({1, 2, 7, 6}), "...... .bbbb. .bbbb. ......");
     EXPECT_EQ(memory.dc().GetBkColor(), kBlue);
-    memory.dc().FillSolidRect(2147483600, 0, 100, 100, kBlack);  // no overflow, nothing inside
+    memory.dc().FillSolidRect(2147483600, 0, 100, 100, kBlack); // no overflow, nothing inside
     EXPECT_EQ(memory.Inked(), CRect(2, 3, 6, 5));
 }
 
-TEST(GdiFill, FillRectUsesTheBrushAndKeepsTheBackgroundColour)
-{
+TEST(GdiFill, FillRectUsesTheBrushAndKeepsTheBackgroundColour) {
     MemoryDC memory(10, 10);
     memory.dc().SetBkColor(kBlack);
     CBrush brush(kBlue);
@@ -57,8 +52,7 @@ TEST(GdiFill, FillRectUsesTheBrushAndKeepsTheBackgroundColour)
     EXPECT_EQ(memory.dc().GetBkColor(), kBlack);
 }
 
-TEST(GdiText, CellHeightFollowsTheWindowsFontHeight)
-{
+TEST(GdiText, CellHeightFollowsTheWindowsFontHeight) {
     ArialDC memory;
     EXPECT_EQ(memory.dc().GetTextExtent("0").cy, 12);
 
@@ -74,8 +68,7 @@ TEST(GdiText, CellHeightFollowsTheWindowsFontHeight)
     EXPECT_EQ(logFont.lfHeight, -12);
 }
 
-TEST(GdiText, ExtentsAddUpWithoutKerning)
-{
+TEST(GdiText, ExtentsAddUpWithoutKerning) {
     ArialDC memory;
     const SIZE av = memory.dc().GetTextExtent("AV");
     EXPECT_EQ(av.cx, memory.dc().GetTextExtent("A").cx + memory.dc().GetTextExtent("V").cx);
@@ -83,8 +76,7 @@ TEST(GdiText, ExtentsAddUpWithoutKerning)
     EXPECT_EQ(memory.dc().GetTextExtent("").cx, 0);
 }
 
-TEST(GdiText, DrawTextAlignsByTheFlags)
-{
+TEST(GdiText, DrawTextAlignsByTheFlags) {
     const RECT rect{10, 8, 80, 50};
     const CRect topLeft = InkOf("25", rect, DT_LEFT | DT_TOP | DT_SINGLELINE);
     ASSERT_FALSE(topLeft.IsRectEmpty());
@@ -94,14 +86,15 @@ TEST(GdiText, DrawTextAlignsByTheFlags)
     const SIZE extent = ArialDC().dc().GetTextExtent("25");
     const int dx = 70 - extent.cx, dy = 42 - extent.cy;
     EXPECT_EQ(InkOf("25", rect, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE), Offset(topLeft, dx, dy));
-    EXPECT_EQ(InkOf("25", rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE), Offset(topLeft, dx / 2, dy / 2));
-    EXPECT_EQ(InkOf("25", rect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP), Offset(topLeft, dx, dy / 2));
+    EXPECT_EQ(InkOf("25", rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE),
+              Offset(topLeft, dx / 2, dy / 2));
+    EXPECT_EQ(InkOf("25", rect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP),
+              Offset(topLeft, dx, dy / 2));
     // Without DT_SINGLELINE the vertical flags do not apply.
     EXPECT_EQ(InkOf("25", rect, DT_RIGHT | DT_VCENTER), Offset(topLeft, dx, 0));
 }
 
-TEST(GdiText, DrawTextReturnsTheTextHeight)
-{
+TEST(GdiText, DrawTextReturnsTheTextHeight) {
     ArialDC memory;
     RECT rect{0, 10, 100, 40};
     EXPECT_EQ(memory.dc().DrawText("a", -1, &rect, DT_LEFT | DT_SINGLELINE), 12);
@@ -110,8 +103,7 @@ TEST(GdiText, DrawTextReturnsTheTextHeight)
     EXPECT_EQ(memory.dc().DrawText("a", -1, nullptr, DT_LEFT), 0);
 }
 
-TEST(GdiText, TextIsDrawnInTheTextColourOnlyWithoutAntialiasing)
-{
+TEST(GdiText, TextIsDrawnInTheTextColourOnlyWithoutAntialiasing) {
     ArialDC memory;
     memory.dc().SetTextColor(kBlue);
     memory.dc().TextOut(2, 2, "Quenda 123");
@@ -120,8 +112,7 @@ TEST(GdiText, TextIsDrawnInTheTextColourOnlyWithoutAntialiasing)
     EXPECT_EQ(picture.find_first_not_of("b. "), std::string::npos);
 }
 
-TEST(GdiText, OpaqueBackgroundFillsTheTextCellAndTransparentLeavesIt)
-{
+TEST(GdiText, OpaqueBackgroundFillsTheTextCellAndTransparentLeavesIt) {
     ArialDC opaque;
     opaque.dc().SetBkMode(OPAQUE);
     opaque.dc().SetBkColor(kBlue);
@@ -136,28 +127,26 @@ TEST(GdiText, OpaqueBackgroundFillsTheTextCellAndTransparentLeavesIt)
     EXPECT_EQ(transparent.Picture({0, 0, 100, 60}).find('b'), std::string::npos);
 }
 
-TEST(GdiText, DrawTextClipsToTheRectangleUnlessNoClip)
-{
+TEST(GdiText, DrawTextClipsToTheRectangleUnlessNoClip) {
     EXPECT_LE(InkOf("WWWW", {0, 0, 8, 20}, DT_LEFT | DT_SINGLELINE).right, 8);
     EXPECT_GT(InkOf("WWWW", {0, 0, 8, 20}, DT_LEFT | DT_SINGLELINE | DT_NOCLIP).right, 20);
     // Right-aligned wide text extends to the left of an unclipped rectangle.
-    const CRect left = InkOf("1000", {40, 0, 50, 20}, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+    const CRect left =
+        InkOf("1000", {40, 0, 50, 20}, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
     EXPECT_LT(left.left, 40);
     EXPECT_LE(left.right, 50);
 }
 
-TEST(GdiText, AmpersandMarksAMnemonicUnlessNoPrefix)
-{
+TEST(GdiText, AmpersandMarksAMnemonicUnlessNoPrefix) {
     const RECT rect{0, 0, 100, 30};
     EXPECT_EQ(InkOf("&&b", rect, DT_SINGLELINE), InkOf("&b", rect, DT_SINGLELINE | DT_NOPREFIX));
     const CRect plain = InkOf("Ab", rect, DT_SINGLELINE);
     const CRect marked = InkOf("&Ab", rect, DT_SINGLELINE);
     EXPECT_EQ(marked.left, plain.left);
-    EXPECT_GT(marked.bottom, plain.bottom);  // the underline below the A
+    EXPECT_GT(marked.bottom, plain.bottom); // the underline below the A
 }
 
-TEST(FontLookup, FindsMetricCompatibleFacesAndABoldSansForUnknownOnes)
-{
+TEST(FontLookup, FindsMetricCompatibleFacesAndABoldSansForUnknownOnes) {
     const FontLookup::Face arial = FontLookup::Find("Arial", FW_NORMAL, false);
     ASSERT_TRUE(arial.bFound);
     EXPECT_EQ(arial.strFamily, "Liberation Sans");
@@ -176,8 +165,7 @@ TEST(FontLookup, FindsMetricCompatibleFacesAndABoldSansForUnknownOnes)
     EXPECT_TRUE(FontLookup::Find("", FW_NORMAL, false).bFound);
 }
 
-TEST(GdiText, DefaultFontIsTheSystemFont)
-{
+TEST(GdiText, DefaultFontIsTheSystemFont) {
     MemoryDC memory(10, 10);
     EXPECT_EQ(memory.dc().GetTextExtent("0").cy, 16);
     CFont font;
@@ -188,4 +176,4 @@ TEST(GdiText, DefaultFontIsTheSystemFont)
     EXPECT_EQ(memory.dc().GetTextExtent("0").cy, 16);
 }
 
-}  // namespace
+} // namespace

@@ -9,26 +9,36 @@
 #include <string>
 
 // Failures show rectangles as {left, top, right, bottom}.
-inline void PrintTo(const CRect& rect, std::ostream* pStream)
-{
-    *pStream << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << "}";
+inline void PrintTo(const CRect& rect, std::ostream* pStream) {
+    *pStream << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom
+             << "}";
 }
 
 // The pixels of view as text, rows separated by spaces: 'r' red, 'g' green,
 // 'b' blue, 'k' black, '.' white, '?' anything else.
-inline std::string Picture(CDC& dc, const RECT& view)
-{
+inline std::string Picture(CDC& dc, const RECT& view) {
     std::string text;
     for (int y = view.top; y < view.bottom; ++y) {
         text += y > view.top ? " " : "";
         for (int x = view.left; x < view.right; ++x) {
             switch (dc.GetPixel(x, y)) {
-            case RGB(255, 0, 0): text += 'r'; break;
-            case RGB(0, 255, 0): text += 'g'; break;
-            case RGB(0, 0, 255): text += 'b'; break;
-            case RGB(0, 0, 0): text += 'k'; break;
-            case RGB(255, 255, 255): text += '.'; break;
-            default: text += '?';
+            case RGB(255, 0, 0):
+                text += 'r';
+                break;
+            case RGB(0, 255, 0):
+                text += 'g';
+                break;
+            case RGB(0, 0, 255):
+                text += 'b';
+                break;
+            case RGB(0, 0, 0):
+                text += 'k';
+                break;
+            case RGB(255, 255, 255):
+                text += '.';
+                break;
+            default:
+                text += '?';
             }
         }
     }
@@ -38,9 +48,8 @@ inline std::string Picture(CDC& dc, const RECT& view)
 // A memory DC with a white bitmap of the given size selected, for reading
 // back what GDI calls draw.
 class MemoryDC {
-public:
-    MemoryDC(int nWidth, int nHeight) : m_nWidth(nWidth), m_nHeight(nHeight)
-    {
+  public:
+    MemoryDC(int nWidth, int nHeight) : m_nWidth(nWidth), m_nHeight(nHeight) {
         m_dc.CreateCompatibleDC(nullptr);
         m_bitmap.CreateCompatibleBitmap(&m_dc, nWidth, nHeight);
         m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
@@ -55,8 +64,7 @@ public:
 
     // The smallest rectangle holding every pixel that is not white; empty when
     // there is none.
-    CRect Inked()
-    {
+    CRect Inked() {
         CRect box(m_nWidth, m_nHeight, 0, 0);
         for (int y = 0; y < m_nHeight; ++y)
             for (int x = 0; x < m_nWidth; ++x)
@@ -67,14 +75,13 @@ public:
     }
 
     // Whether every pixel outside view is white.
-    bool InkedOnlyWithin(const RECT& view)
-    {
+    bool InkedOnlyWithin(const RECT& view) {
         const CRect ink = Inked();
         return ink.IsRectEmpty() || (ink.left >= view.left && ink.top >= view.top &&
                                      ink.right <= view.right && ink.bottom <= view.bottom);
     }
 
-private:
+  private:
     int m_nWidth;
     int m_nHeight;
     CDC m_dc;

@@ -13,8 +13,7 @@ constexpr COLORREF kGreen = RGB(0, 255, 0);
 // What the scene views ask for.
 constexpr DWORD kViewFlags = 0x1225;
 
-TEST(Wgl, PixelFormatsAreChosenDescribedAndSetOnce)
-{
+TEST(Wgl, PixelFormatsAreChosenDescribedAndSetOnce) {
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     const PIXELFORMATDESCRIPTOR request = FormatRequest(kViewFlags);
@@ -34,12 +33,12 @@ TEST(Wgl, PixelFormatsAreChosenDescribedAndSetOnce)
     EXPECT_EQ(GetPixelFormat(&dc), 1);
     EXPECT_TRUE(SetPixelFormat(&dc, 1, &request));
     EXPECT_FALSE(SetPixelFormat(&dc, 2, &request));
-    const PIXELFORMATDESCRIPTOR bitmapRequest = FormatRequest(PFD_DRAW_TO_BITMAP | PFD_SUPPORT_OPENGL);
+    const PIXELFORMATDESCRIPTOR bitmapRequest =
+        FormatRequest(PFD_DRAW_TO_BITMAP | PFD_SUPPORT_OPENGL);
     EXPECT_EQ(ChoosePixelFormat(&dc, &bitmapRequest), 2);
 }
 
-TEST(Wgl, BadHandlesAnswerFalseOrNull)
-{
+TEST(Wgl, BadHandlesAnswerFalseOrNull) {
     const PIXELFORMATDESCRIPTOR request = FormatRequest(kViewFlags);
     PIXELFORMATDESCRIPTOR described{};
     EXPECT_EQ(ChoosePixelFormat(nullptr, &request), 0);
@@ -77,18 +76,18 @@ TEST(Wgl, BadHandlesAnswerFalseOrNull)
     EXPECT_FALSE(wglMakeCurrent(&otherFormat, hDeleted));
 }
 
-TEST(Wgl, RendersIntoTheSelectedBitmapTopRowFirst)
-{
+TEST(Wgl, RendersIntoTheSelectedBitmapTopRowFirst) {
     BitmapGL gl(8, 6);
     ASSERT_TRUE(gl.MakeCurrent());
     EXPECT_EQ(wglGetCurrentContext(), gl.rc());
     EXPECT_EQ(wglGetCurrentDC(), &gl.dc());
     ClearTo(0.0f, 0.0f, 1.0f);
     glColor3f(1.0f, 0.0f, 0.0f);
-    Quad(-1.0f, 0.0f, 1.0f, 1.0f);  // the upper half
+    Quad(-1.0f, 0.0f, 1.0f, 1.0f); // the upper half
 
     // GDI waits for OpenGL's work to finish and sees the same pixels.
-    EXPECT_EQ(Picture(gl.dc(), {0, 0, 8, 6}), "rrrrrrrr rrrrrrrr rrrrrrrr bbbbbbbb bbbbbbbb bbbbbbbb");
+    EXPECT_EQ(Picture(gl.dc(), {0, 0, 8, 6}),
+              "rrrrrrrr rrrrrrrr rrrrrrrr bbbbbbbb bbbbbbbb bbbbbbbb");
 
     // GDI drawing after OpenGL's stays, also through SwapBuffers.
     gl.dc().FillSolidRect(0, 5, 8, 1, kGreen);
@@ -96,8 +95,7 @@ TEST(Wgl, RendersIntoTheSelectedBitmapTopRowFirst)
     EXPECT_EQ(Picture(gl.dc(), {0, 4, 8, 6}), "bbbbbbbb gggggggg");
 }
 
-TEST(Wgl, AContextFollowsANewlySelectedBitmap)
-{
+TEST(Wgl, AContextFollowsANewlySelectedBitmap) {
     BitmapGL gl(4, 4);
     ASSERT_TRUE(gl.MakeCurrent());
     CBitmap other;
@@ -109,8 +107,7 @@ TEST(Wgl, AContextFollowsANewlySelectedBitmap)
     EXPECT_EQ(gl.dc().GetPixel(3, 3), RGB(0, 0, 0));
 }
 
-TEST(Wgl, OneContextIsCurrentAtATimeAndEachKeepsItsOwnLists)
-{
+TEST(Wgl, OneContextIsCurrentAtATimeAndEachKeepsItsOwnLists) {
     BitmapGL first(4, 4);
     BitmapGL second(4, 4);
     ASSERT_TRUE(first.MakeCurrent());
@@ -132,11 +129,10 @@ TEST(Wgl, OneContextIsCurrentAtATimeAndEachKeepsItsOwnLists)
     EXPECT_TRUE(wglMakeCurrent(nullptr, nullptr));
     EXPECT_EQ(wglGetCurrentContext(), nullptr);
     EXPECT_EQ(wglGetCurrentDC(), nullptr);
-    EXPECT_EQ(glGetString(GL_VERSION), nullptr);  // GL calls now go nowhere
+    EXPECT_EQ(glGetString(GL_VERSION), nullptr); // GL calls now go nowhere
 }
 
-TEST(Wgl, DeletingTheCurrentContextOrItsDCReleasesIt)
-{
+TEST(Wgl, DeletingTheCurrentContextOrItsDCReleasesIt) {
     {
         BitmapGL gl(4, 4);
         ASSERT_TRUE(gl.MakeCurrent());
@@ -156,8 +152,7 @@ TEST(Wgl, DeletingTheCurrentContextOrItsDCReleasesIt)
 
 // Two quads under the pick point, the nearer one named 2: the pick finds it,
 // as the scene views pick.
-TEST(Wgl, SelectionModeFindsTheNearerOfTwoQuads)
-{
+TEST(Wgl, SelectionModeFindsTheNearerOfTwoQuads) {
     BitmapGL gl(40, 30);
     ASSERT_TRUE(gl.MakeCurrent());
     glEnable(GL_DEPTH_TEST);
@@ -176,11 +171,11 @@ TEST(Wgl, SelectionModeFindsTheNearerOfTwoQuads)
     glInitNames();
     glPushName(0);
     glLoadName(1);
-    Quad(-1.0f, -1.0f, 1.0f, 1.0f, -20.0f);  // far
+    Quad(-1.0f, -1.0f, 1.0f, 1.0f, -20.0f); // far
     glLoadName(2);
-    Quad(-1.0f, -1.0f, 1.0f, 1.0f, -5.0f);  // near
+    Quad(-1.0f, -1.0f, 1.0f, 1.0f, -5.0f); // near
     glLoadName(3);
-    Quad(5.0f, 5.0f, 6.0f, 6.0f, -5.0f);  // beside the point
+    Quad(5.0f, 5.0f, 6.0f, 6.0f, -5.0f); // beside the point
     const GLint nHits = glRenderMode(GL_RENDER);
 
     ASSERT_EQ(nHits, 2);
@@ -195,8 +190,7 @@ TEST(Wgl, SelectionModeFindsTheNearerOfTwoQuads)
     EXPECT_EQ(nNearest, 2u);
 }
 
-TEST(Wgl, SeventeenHitsOverflowTheSixtyFourWordBuffer)
-{
+TEST(Wgl, SeventeenHitsOverflowTheSixtyFourWordBuffer) {
     BitmapGL gl(10, 10);
     ASSERT_TRUE(gl.MakeCurrent());
     GLuint buffer[64] = {};
@@ -211,4 +205,4 @@ TEST(Wgl, SeventeenHitsOverflowTheSixtyFourWordBuffer)
     EXPECT_LT(glRenderMode(GL_RENDER), 0);
 }
 
-}  // namespace
+} // namespace

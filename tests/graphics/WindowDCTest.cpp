@@ -14,10 +14,11 @@
 namespace {
 
 class WindowDC : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(m_wnd.CreateEx(0, nullptr, "DC", 0, RECT{0, 0, 30, 20}, nullptr, 0)); }
-    void TearDown() override
-    {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_wnd.CreateEx(0, nullptr, "DC", 0, RECT{0, 0, 30, 20}, nullptr, 0));
+    }
+    void TearDown() override {
         m_wnd.DestroyWindow();
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -25,8 +26,7 @@ protected:
     CWnd m_wnd;
 };
 
-TEST_F(WindowDC, DrawsIntoTheWindowSurface)
-{
+TEST_F(WindowDC, DrawsIntoTheWindowSurface) {
     CClientDC dc(&m_wnd);
     EXPECT_EQ(dc.GetWindow(), &m_wnd);
     dc.FillSolidRect(2, 3, 4, 5, RGB(255, 0, 0));
@@ -42,8 +42,7 @@ TEST_F(WindowDC, DrawsIntoTheWindowSurface)
     EXPECT_EQ(dc.GetPixel(3, 4), RGB(255, 0, 0));
 }
 
-TEST_F(WindowDC, CopiesFromAMemoryDCLikeAnOffscreenPicture)
-{
+TEST_F(WindowDC, CopiesFromAMemoryDCLikeAnOffscreenPicture) {
     CDC memDC;
     memDC.CreateCompatibleDC(nullptr);
     CBitmap bitmap;
@@ -56,8 +55,7 @@ TEST_F(WindowDC, CopiesFromAMemoryDCLikeAnOffscreenPicture)
     memDC.SelectObject(pOld);
 }
 
-TEST_F(WindowDC, ADCOfAnUncreatedOrDestroyedWindowDrawsNothing)
-{
+TEST_F(WindowDC, ADCOfAnUncreatedOrDestroyedWindowDrawsNothing) {
     CWnd uncreated;
     CClientDC none(&uncreated);
     EXPECT_EQ(none.GetSafeHdc(), nullptr);
@@ -72,8 +70,7 @@ TEST_F(WindowDC, ADCOfAnUncreatedOrDestroyedWindowDrawsNothing)
     EXPECT_EQ(dc.SetPixel(1, 1, 0), CLR_INVALID);
 }
 
-TEST_F(WindowDC, SetFontGivesTheWidgetTheFaceThatStandsIn)
-{
+TEST_F(WindowDC, SetFontGivesTheWidgetTheFaceThatStandsIn) {
     CFont font;
     font.CreateFont(12, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
     m_wnd.SetFont(&font);
@@ -81,7 +78,7 @@ TEST_F(WindowDC, SetFontGivesTheWidgetTheFaceThatStandsIn)
     EXPECT_EQ(info.family(), "Liberation Sans");
     EXPECT_TRUE(info.bold());
     EXPECT_EQ(info.pixelSize(), 11);
-    m_wnd.SetFont(nullptr);  // ignored
+    m_wnd.SetFont(nullptr); // ignored
 }
 
-}  // namespace
+} // namespace

@@ -21,19 +21,18 @@ constexpr QRgb kBlue = 0xFF0000FF;
 // A top-level window with its own DC, pixel format and rendering context, as
 // the scene views set theirs up.
 class GLWindow : public CWnd {
-public:
-    bool Make(int nWidth, int nHeight, DWORD dwStyle = 0)
-    {
+  public:
+    bool Make(int nWidth, int nHeight, DWORD dwStyle = 0) {
         if (!CreateEx(0, nullptr, "GL", dwStyle, RECT{0, 0, nWidth, nHeight}, nullptr, 0))
             return false;
         m_hDC = GetDC(this);
-        const PIXELFORMATDESCRIPTOR pfd = FormatRequest(PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER);
+        const PIXELFORMATDESCRIPTOR pfd =
+            FormatRequest(PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER);
         SetPixelFormat(m_hDC, ChoosePixelFormat(m_hDC, &pfd), &pfd);
         m_hRC = wglCreateContext(m_hDC);
         return m_hRC != nullptr;
     }
-    ~GLWindow() override
-    {
+    ~GLWindow() override {
         wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(m_hRC);
         ReleaseDC(this, m_hDC);
@@ -48,41 +47,39 @@ public:
     QRgb m_clearColour = kGreen;
     int m_nPaints = 0;
 
-protected:
+  protected:
     BOOL OnEraseBkgnd(CDC*) override { return TRUE; }
-    void OnPaint() override
-    {
+    void OnPaint() override {
         CPaintDC dc(this);
         if (!m_bRenderOnPaint)
             return;
         ++m_nPaints;
         MakeCurrent();
-        ClearTo(qRed(m_clearColour) / 255.0f, qGreen(m_clearColour) / 255.0f, qBlue(m_clearColour) / 255.0f);
+        ClearTo(qRed(m_clearColour) / 255.0f, qGreen(m_clearColour) / 255.0f,
+                qBlue(m_clearColour) / 255.0f);
         SwapBuffers(m_hDC);
         wglMakeCurrent(nullptr, nullptr);
     }
 };
 
 class WindowGL : public ::testing::Test {
-protected:
-    void TearDown() override
-    {
+  protected:
+    void TearDown() override {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 
-TEST_F(WindowGL, SwapBuffersPutsThePictureTheRightWayUpIntoTheSurface)
-{
+TEST_F(WindowGL, SwapBuffersPutsThePictureTheRightWayUpIntoTheSurface) {
     GLWindow wnd;
     ASSERT_TRUE(wnd.Make(64, 48));
     ASSERT_TRUE(wnd.MakeCurrent());
     glClearColor(0.0f, 0.0f, 1.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     glColor3f(1.0f, 0.0f, 0.0f);
-    Quad(-1.0f, 0.0f, 0.0f, 1.0f);  // top left
+    Quad(-1.0f, 0.0f, 0.0f, 1.0f); // top left
     glColor3f(0.0f, 1.0f, 0.0f);
-    Quad(0.0f, -1.0f, 1.0f, 0.0f);  // bottom right
+    Quad(0.0f, -1.0f, 1.0f, 0.0f); // bottom right
 
     // Nothing shows before the swap: the picture is in the back buffer.
     EXPECT_EQ(wnd.SurfaceAt(0, 0), 0xFFFFFFFF);
@@ -91,7 +88,7 @@ TEST_F(WindowGL, SwapBuffersPutsThePictureTheRightWayUpIntoTheSurface)
     EXPECT_EQ(wnd.SurfaceAt(31, 23), kRed);
     EXPECT_EQ(wnd.SurfaceAt(63, 47), kGreen);
     EXPECT_EQ(wnd.SurfaceAt(32, 24), kGreen);
-    EXPECT_EQ(wnd.SurfaceAt(63, 0), kBlue);  // opaque, whatever alpha was cleared to
+    EXPECT_EQ(wnd.SurfaceAt(63, 0), kBlue); // opaque, whatever alpha was cleared to
     EXPECT_EQ(wnd.SurfaceAt(0, 47), kBlue);
 
     // What the widget shows is the surface.
@@ -100,8 +97,7 @@ TEST_F(WindowGL, SwapBuffersPutsThePictureTheRightWayUpIntoTheSurface)
     EXPECT_EQ(shown.pixel(63, 47), kGreen);
 }
 
-TEST_F(WindowGL, TheBufferFollowsTheClientSize)
-{
+TEST_F(WindowGL, TheBufferFollowsTheClientSize) {
     GLWindow wnd;
     ASSERT_TRUE(wnd.Make(40, 30));
     ASSERT_TRUE(wnd.MakeCurrent());
@@ -135,8 +131,7 @@ TEST_F(WindowGL, TheBufferFollowsTheClientSize)
     EXPECT_EQ(wnd.SurfaceAt(19, 9), kRed);
 }
 
-TEST_F(WindowGL, TwoWindowsTakeTurnsWithOneContextCurrent)
-{
+TEST_F(WindowGL, TwoWindowsTakeTurnsWithOneContextCurrent) {
     GLWindow first, second;
     ASSERT_TRUE(first.Make(16, 16));
     ASSERT_TRUE(second.Make(16, 16));
@@ -147,13 +142,12 @@ TEST_F(WindowGL, TwoWindowsTakeTurnsWithOneContextCurrent)
     EXPECT_EQ(wglGetCurrentDC(), second.m_hDC);
     ClearTo(0.0f, 1.0f, 0.0f);
     SwapBuffers(second.m_hDC);
-    SwapBuffers(first.m_hDC);  // its picture was finished when it stopped being current
+    SwapBuffers(first.m_hDC); // its picture was finished when it stopped being current
     EXPECT_EQ(first.SurfaceAt(8, 8), kRed);
     EXPECT_EQ(second.SurfaceAt(8, 8), kGreen);
 }
 
-TEST_F(WindowGL, PaintingSwapsInsideOnPaintAndRepaintsOnce)
-{
+TEST_F(WindowGL, PaintingSwapsInsideOnPaintAndRepaintsOnce) {
     GLWindow wnd;
     wnd.m_bRenderOnPaint = true;
     ASSERT_TRUE(wnd.Make(32, 32, WS_VISIBLE));
@@ -168,7 +162,7 @@ TEST_F(WindowGL, PaintingSwapsInsideOnPaintAndRepaintsOnce)
     const int nPaints = wnd.m_nPaints;
     ASSERT_GE(nPaints, 1);
     QCoreApplication::processEvents();
-    EXPECT_EQ(wnd.m_nPaints, nPaints);  // presenting from OnPaint asks for no new paint
+    EXPECT_EQ(wnd.m_nPaints, nPaints); // presenting from OnPaint asks for no new paint
 
     wnd.m_clearColour = kBlue;
     wnd.Invalidate(FALSE);
@@ -176,8 +170,7 @@ TEST_F(WindowGL, PaintingSwapsInsideOnPaintAndRepaintsOnce)
     EXPECT_EQ(wnd.GetWidget()->grab().toImage().pixel(5, 5), kBlue);
 }
 
-TEST_F(WindowGL, ADCOfAnotherWindowCannotBeReleasedHere)
-{
+TEST_F(WindowGL, ADCOfAnotherWindowCannotBeReleasedHere) {
     GLWindow wnd, other;
     ASSERT_TRUE(wnd.Make(8, 8));
     ASSERT_TRUE(other.Make(8, 8));
@@ -191,4 +184,4 @@ TEST_F(WindowGL, ADCOfAnotherWindowCannotBeReleasedHere)
     EXPECT_EQ(ReleaseDC(&wnd, hDC), 1);
 }
 
-}  // namespace
+} // namespace

@@ -5,7 +5,7 @@
 namespace {
 
 class KeyFrameTest : public ModelTest {
-protected:
+  protected:
     void SetUp() override {
         ModelTest::SetUp();
         m_pActor = Place("Actor", nullptr, 1, 1, 101);
@@ -37,7 +37,8 @@ protected:
             for (const auto& removed : keyFrame->holders)
                 if (removed.As<PropertyHolderForKeyFrame>("PropertyHolderForKeyFrame"))
                     for (const auto& holder : next->holders) {
-                        auto later = holder.As<PropertyHolderForKeyFrame>("PropertyHolderForKeyFrame");
+                        auto later =
+                            holder.As<PropertyHolderForKeyFrame>("PropertyHolderForKeyFrame");
                         if (later && holder->GetClass() == removed->GetClass())
                             later->OnPreviousRemoved(removed);
                     }
@@ -54,9 +55,9 @@ TEST_F(KeyFrameTest, ValuesInterpolateLinearlyBetweenSeveralKeyFramesAndHoldAfte
     Key(26, "TranslateX", "10");
     Key(51, "TranslateX", "-10");
     Key(76, "TranslateX", "4");
-    const std::pair<int, const char*> shown[] = {{13, "4.800000"}, {26, "10.000000"}, {38, "5.200000"},
-                                                 {51, "0.000000"}, {61, "1.600000"},  {76, "4.000000"},
-                                                 {101, "4.000000"}, {1, "0.000000"}};
+    const std::pair<int, const char*> shown[] = {
+        {13, "4.800000"}, {26, "10.000000"}, {38, "5.200000"},  {51, "0.000000"},
+        {61, "1.600000"}, {76, "4.000000"},  {101, "4.000000"}, {1, "0.000000"}};
     for (auto [frame, x] : shown) {
         m_pPlayer->SetCurrentFrame(frame);
         EXPECT_EQ(Get(m_pActor, "TranslateX"), x) << "frame " << frame;
@@ -76,7 +77,8 @@ TEST_F(KeyFrameTest, ChangingOneKeyFrameAndTheNextOppositeMovesOnlyTheFirst) {
     Key(76, "TranslateY", "4");
     auto edit = [](const Pointer<KeyFrame>& keyFrame, double delta) {
         std::string changed = std::to_string(std::stod(Change(keyFrame, "TranslateY")) + delta);
-        keyFrame.As<HasProperties>("HasProperties")->SetPropertyValue("TranslateY", String(changed));
+        keyFrame.As<HasProperties>("HasProperties")
+            ->SetPropertyValue("TranslateY", String(changed));
     };
     edit(first, 1);
     edit(second, -1);
@@ -108,7 +110,8 @@ TEST_F(KeyFrameTest, TheNextKeyFrameAbsorbsTheChangesOfARemovedOneAndTheLastTake
     DeleteKeyFrame(middle);
     EXPECT_EQ(Change(last, "TranslateX"), "-6.000000");
     EXPECT_EQ(Change(last, "Red"), "-0.500000");
-    EXPECT_EQ(Change(last, "TranslateY"), "0.000000"); // the colour group folded nothing into the transform
+    EXPECT_EQ(Change(last, "TranslateY"),
+              "0.000000"); // the colour group folded nothing into the transform
     EXPECT_DOUBLE_EQ(Number(m_pActor, "TranslateX"), 7.0); // re-applied at the current frame
     EXPECT_DOUBLE_EQ(At(76), 4.0);
     EXPECT_DOUBLE_EQ(At(101, "Red"), 0.5);
@@ -185,8 +188,10 @@ TEST_F(KeyFrameTest, KeyFrameHoldersShareOneClassAndFrameScriptsHaveNoKeyFrames)
     auto keyFrame = m_pKeyFrames->AddKeyFrame(10);
     ASSERT_EQ(keyFrame->holders.size(), 2u);
     EXPECT_EQ(keyFrame->holders[0]->GetClass(), keyFrame->holders[1]->GetClass());
-    EXPECT_NE(keyFrame->holders[0]->GetClass(), m_pActor.As<HasProperties>("HasProperties")->GetHolders()[0]->GetClass());
-    EXPECT_FALSE(NewInstance("FrameScript", NewCastMember("DummyCM")).As<AllowsKeyFrames>("AllowsKeyFrames"));
+    EXPECT_NE(keyFrame->holders[0]->GetClass(),
+              m_pActor.As<HasProperties>("HasProperties")->GetHolders()[0]->GetClass());
+    EXPECT_FALSE(NewInstance("FrameScript", NewCastMember("DummyCM"))
+                     .As<AllowsKeyFrames>("AllowsKeyFrames"));
 }
 
 } // namespace

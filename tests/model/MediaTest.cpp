@@ -11,9 +11,10 @@
 namespace {
 
 class MediaTest : public MediaModelTest {
-protected:
+  protected:
     // Loads a file that must fail; the debugger line names the file and the problem.
-    void ExpectLoadFails(const char* className, const std::filesystem::path& file, const char* problem) {
+    void ExpectLoadFails(const char* className, const std::filesystem::path& file,
+                         const char* problem) {
         auto member = NewCastMember(className, file.string());
         TVK::GetDebugger()->ClearLines();
         EXPECT_FALSE(member->Load()) << file;
@@ -46,13 +47,14 @@ protected:
 
 TEST_F(MediaTest, EveryClassIsAPlugInOfItsKindAndTheLibraryListsItsOwnForViewers) {
     using ListFunction = const char* (*)();
-    auto list = reinterpret_cast<ListFunction>(
-        GetPluginManager()->GetSymbol(CORVANE_APP_DIR "/Plugins/CorvaneMedia.dll", "GetProjectorPluginList"));
+    auto list = reinterpret_cast<ListFunction>(GetPluginManager()->GetSymbol(
+        CORVANE_APP_DIR "/Plugins/CorvaneMedia.dll", "GetProjectorPluginList"));
     ASSERT_NE(list, nullptr);
     EXPECT_STREQ(list(), "MeshCM\nImageCM\nTextCM\n");
     const std::pair<const char*, const char*> classes[] = {
-        {"MeshCM", "CastMember"}, {"ImageCM", "CastMember"}, {"TextCM", "CastMember"}, {"LightCM", "CastMember"},
-        {"DummyCM", "CastMember"}, {"Actor", "Instance"},    {"Light", "Instance"},    {"FrameScript", "Instance"}};
+        {"MeshCM", "CastMember"},  {"ImageCM", "CastMember"},  {"TextCM", "CastMember"},
+        {"LightCM", "CastMember"}, {"DummyCM", "CastMember"},  {"Actor", "Instance"},
+        {"Light", "Instance"},     {"FrameScript", "Instance"}};
     for (auto [name, kind] : classes) {
         const RTTIClass* record = RTTIClass::FindClass(name);
         ASSERT_NE(record, nullptr) << name;
@@ -61,7 +63,8 @@ TEST_F(MediaTest, EveryClassIsAPlugInOfItsKindAndTheLibraryListsItsOwnForViewers
         EXPECT_TRUE(record->GetSupportsFunction()("BasePlugin")) << name;
         const char* other = std::string(kind) == "Instance" ? "CastMember" : "Instance";
         EXPECT_FALSE(record->GetSupportsFunction()(other)) << name;
-        Pointer<BasePlugin> plugin(static_cast<BasePlugin*>(record->GetCreateFunction()("BasePlugin")));
+        Pointer<BasePlugin> plugin(
+            static_cast<BasePlugin*>(record->GetCreateFunction()("BasePlugin")));
         ASSERT_TRUE(plugin) << name;
         EXPECT_EQ(plugin->GetClass(), record);
         EXPECT_NE(plugin->FindInterface(name), nullptr) << name;
@@ -88,13 +91,15 @@ TEST_F(MediaTest, MissingOrDamagedFilesFailWithADebuggerLineNamingFileAndProblem
     ExpectLoadFails("MeshCM", m_folder.Write("holes.obj", "v 0 0 0\nv 1 0 0\nf 1 2 7\n"), "vertex");
     ExpectLoadFails("MeshCM", m_folder.Write("flat.obj", "v 0 0 0\n"), "no faces");
     ExpectLoadFails("MeshCM", m_folder.Path(), "not a file");
-    ExpectLoadFails("ImageCM", m_folder.Write("broken.png", "\x89PNG\r\n\x1a\n not really"), "not a readable image");
+    ExpectLoadFails("ImageCM", m_folder.Write("broken.png", "\x89PNG\r\n\x1a\n not really"),
+                    "not a readable image");
     ExpectLoadFails("TextCM", m_folder.Write("blank.txt", "\n\n"), "no text");
     ExpectLoadFails("TextCM", m_folder.Write("long.txt", std::string(70000, 'a')), "too long");
 }
 
 TEST_F(MediaTest, ThumbnailsDrawInsideTheirArea) {
-    auto mesh = NewCastMember("MeshCM", m_folder.Write("t.obj", "v 0 0 0\nv 1 0 0\nv 0 1 1\nf 1 2 3\n").string());
+    auto mesh = NewCastMember(
+        "MeshCM", m_folder.Write("t.obj", "v 0 0 0\nv 1 0 0\nv 0 1 1\nf 1 2 3\n").string());
     ASSERT_TRUE(mesh->Load());
     QImage picture(30, 10, QImage::Format_RGB32);
     picture.fill(QColor(0, 128, 0));
@@ -104,7 +109,8 @@ TEST_F(MediaTest, ThumbnailsDrawInsideTheirArea) {
     ASSERT_TRUE(image->Load());
     auto text = NewCastMember("TextCM", m_folder.Write("t.txt", "Hi").string());
     ASSERT_TRUE(text->Load());
-    for (const auto& member : {mesh, image, text, NewCastMember("LightCM"), NewCastMember("DummyCM")}) {
+    for (const auto& member :
+         {mesh, image, text, NewCastMember("LightCM"), NewCastMember("DummyCM")}) {
         auto [inside, outside] = Thumbnail(member);
         EXPECT_GT(inside, 5) << member->GetClass()->GetName().str();
         EXPECT_EQ(outside, 0) << member->GetClass()->GetName().str();
@@ -115,11 +121,14 @@ TEST_F(MediaTest, ThumbnailsDrawInsideTheirArea) {
 
 TEST_F(MediaTest, EachInstanceClassAcceptsItsOwnCastMembers) {
     const std::tuple<const char*, const char*, bool> cases[] = {
-        {"Actor", "MeshCM", true},   {"Actor", "ImageCM", true},        {"Actor", "TextCM", true},
-        {"Actor", "LightCM", false}, {"Actor", "DummyCM", false},       {"Light", "LightCM", true},
-        {"Light", "MeshCM", false},  {"FrameScript", "DummyCM", true}, {"FrameScript", "LightCM", false}};
+        {"Actor", "MeshCM", true},        {"Actor", "ImageCM", true},
+        {"Actor", "TextCM", true},        {"Actor", "LightCM", false},
+        {"Actor", "DummyCM", false},      {"Light", "LightCM", true},
+        {"Light", "MeshCM", false},       {"FrameScript", "DummyCM", true},
+        {"FrameScript", "LightCM", false}};
     for (auto [instance, member, accepted] : cases)
-        EXPECT_EQ(NewInstance(instance, nullptr)->AcceptsCastMember(NewCastMember(member)), accepted)
+        EXPECT_EQ(NewInstance(instance, nullptr)->AcceptsCastMember(NewCastMember(member)),
+                  accepted)
             << instance << " " << member;
 }
 

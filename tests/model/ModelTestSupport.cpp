@@ -10,7 +10,8 @@
 
 // Loads Plugins/CorvaneMedia.dll once, as the host does at start-up.
 static void LoadMediaLibrary() {
-    static const bool loaded = GetPluginManager()->LoadLibrary(CORVANE_APP_DIR "/Plugins/CorvaneMedia.dll");
+    static const bool loaded =
+        GetPluginManager()->LoadLibrary(CORVANE_APP_DIR "/Plugins/CorvaneMedia.dll");
     ASSERT_TRUE(loaded);
 }
 
@@ -22,7 +23,8 @@ void EnsureApplication() {
         new QGuiApplication(argc, argv);
 }
 
-std::filesystem::path TemporaryFolder::Write(const std::string& name, const std::string& text) const {
+std::filesystem::path TemporaryFolder::Write(const std::string& name,
+                                             const std::string& text) const {
     std::filesystem::path path = m_path / name;
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << text;
@@ -49,10 +51,13 @@ void ModelTest::SetUp() {
     TVK::GetDebugger()->ClearLines();
 }
 
-void ModelTest::TearDown() { m_model.Withdraw(GetSharedObjects()); }
+void ModelTest::TearDown() {
+    m_model.Withdraw(GetSharedObjects());
+}
 
 Pointer<Instance> ModelTest::NewInstance(const char* className, const Pointer<CastMember>& member) {
-    auto* part = static_cast<Instance*>(RTTIClass::FindClass(className)->GetCreateFunction()("Instance"));
+    auto* part =
+        static_cast<Instance*>(RTTIClass::FindClass(className)->GetCreateFunction()("Instance"));
     Pointer<Instance> instance(part);
     if (instance && member) {
         instance->SetCastMember(member);
@@ -62,15 +67,16 @@ Pointer<Instance> ModelTest::NewInstance(const char* className, const Pointer<Ca
 }
 
 Pointer<CastMember> ModelTest::NewCastMember(const char* className, const std::string& file) {
-    auto* part = static_cast<CastMember*>(RTTIClass::FindClass(className)->GetCreateFunction()("CastMember"));
+    auto* part = static_cast<CastMember*>(
+        RTTIClass::FindClass(className)->GetCreateFunction()("CastMember"));
     Pointer<CastMember> member(part);
     if (member && !file.empty())
         member->SetFileName(nullptr, String(file));
     return member;
 }
 
-Pointer<Instance> ModelTest::Place(const char* className, const Pointer<CastMember>& member, int row, int start,
-                                   int stop) {
+Pointer<Instance> ModelTest::Place(const char* className, const Pointer<CastMember>& member,
+                                   int row, int start, int stop) {
     Pointer<Instance> instance = NewInstance(className, member);
     m_pTimeLine->AddInstance(instance, row, start, stop);
     int frame = m_pPlayer->GetCurrentFrame();

@@ -6,10 +6,11 @@
 namespace {
 
 class PlaybackTest : public ModelTest {
-protected:
+  protected:
     void SetUp() override {
         ModelTest::SetUp();
-        m_model.SetFrameChangeListener([this](int newFrame, int oldFrame) { m_changes.emplace_back(newFrame, oldFrame); });
+        m_model.SetFrameChangeListener(
+            [this](int newFrame, int oldFrame) { m_changes.emplace_back(newFrame, oldFrame); });
     }
 
     Pointer<Instance> FrameScript(int frame, const std::string& source) {
@@ -49,7 +50,9 @@ TEST_F(PlaybackTest, PlaybackStopsAfterTheLastFrame) {
 
 TEST_F(PlaybackTest, SetCurrentFrameAnnouncesEveryTimeAndAppliesTheFrame) {
     auto actor = Place("Actor", nullptr, 1, 1, 20);
-    actor.As<AllowsKeyFrames>("AllowsKeyFrames")->AddKeyFrame(11).As<HasProperties>("HasProperties")
+    actor.As<AllowsKeyFrames>("AllowsKeyFrames")
+        ->AddKeyFrame(11)
+        .As<HasProperties>("HasProperties")
         ->SetPropertyValue("TranslateZ", "10");
     m_pPlayer->SetCurrentFrame(6);
     m_pPlayer->SetCurrentFrame(6);

@@ -13,14 +13,15 @@ const char* const kCube = "# a unit cube\n"
                           "f 1 4 3 2\nf 5 6 7 8\nf 1 2 6 5\nf 4 8 7 3\nf 1 5 8 4\nf 2 3 7 6\n";
 
 class PlayerTest : public MediaModelTest {
-protected:
+  protected:
     void SetUp() override {
         MediaModelTest::SetUp();
         m_pCube = NewCastMember("MeshCM", m_folder.Write("cube.obj", kCube).string());
         ASSERT_TRUE(m_pCube->Load());
     }
 
-    Pointer<Instance> Cube(int start, int stop, double x, const char* red, const char* green, const char* blue) {
+    Pointer<Instance> Cube(int start, int stop, double x, const char* red, const char* green,
+                           const char* blue) {
         auto cube = Place("Actor", m_pCube, 1 + static_cast<int>(m_nRows++), start, stop);
         Set(cube, "TranslateX", std::to_string(x));
         Set(cube, "Red", red);

@@ -9,10 +9,11 @@ namespace {
 const char* const kTriangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
 
 class ProjectFileTest : public MediaModelTest {
-protected:
+  protected:
     // A project with every kind of content, the play head in the middle.
     void BuildProject() {
-        auto mesh = NewCastMember("MeshCM", m_folder.Write("media/triangle.obj", kTriangle).string());
+        auto mesh =
+            NewCastMember("MeshCM", m_folder.Write("media/triangle.obj", kTriangle).string());
         auto text = NewCastMember("TextCM", m_outside.Write("title.txt", "Hello\n").string());
         ASSERT_TRUE(mesh->Load());
         ASSERT_TRUE(text->Load());
@@ -23,8 +24,12 @@ protected:
         Set(actor, "TranslateX", "1.25");
         Set(actor, "OnFrame", "self:set('RotationY', player.frame())\n");
         auto keyFrames = actor.As<AllowsKeyFrames>("AllowsKeyFrames");
-        keyFrames->AddKeyFrame(30).As<HasProperties>("HasProperties")->SetPropertyValue("TranslateX", "3");
-        keyFrames->AddKeyFrame(60).As<HasProperties>("HasProperties")->SetPropertyValue("Green", "-0.75");
+        keyFrames->AddKeyFrame(30)
+            .As<HasProperties>("HasProperties")
+            ->SetPropertyValue("TranslateX", "3");
+        keyFrames->AddKeyFrame(60)
+            .As<HasProperties>("HasProperties")
+            ->SetPropertyValue("Green", "-0.75");
         Place("Actor", text, 2, 10, 20);
         auto light = Place("Light", NewCastMember("LightCM"), 3, 1, 100);
         Set(light, "TranslateZ", "4");
@@ -70,7 +75,8 @@ TEST_F(ProjectFileTest, NewEmptiesTheProjectAndLoadingRebuildsItAtFrameOneToSave
     EXPECT_EQ(loaded["instances"][2]["properties"]["TranslateZ"], "4");
     EXPECT_EQ(loaded["instances"][3]["properties"]["Script"], "player.go(1)");
     m_pPlayer->SetCurrentFrame(45);
-    EXPECT_EQ(m_model.DescribeState()["instances"][0]["properties"], saved["instances"][0]["properties"]);
+    EXPECT_EQ(m_model.DescribeState()["instances"][0]["properties"],
+              saved["instances"][0]["properties"]);
 
     m_pPlayer->SetCurrentFrame(70);
     auto again = m_folder / "again.qmx";
@@ -96,7 +102,8 @@ TEST_F(ProjectFileTest, TheFileIsVersionedJsonWithMediaBelowTheProjectRelative) 
     EXPECT_EQ(actor["keyframes"][0]["changes"]["TranslateX"], 3.0);
     EXPECT_EQ(file["instances"][2]["cast"]["class"], "LightCM");
     for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
-        EXPECT_EQ(entry.path().filename().string().find(".project.qmx"), std::string::npos) << "temporary file left";
+        EXPECT_EQ(entry.path().filename().string().find(".project.qmx"), std::string::npos)
+            << "temporary file left";
 }
 
 TEST_F(ProjectFileTest, BadFilesAreRefusedWithAClearMessageAndTheProjectStaysAsItWas) {
@@ -113,7 +120,8 @@ TEST_F(ProjectFileTest, BadFilesAreRefusedWithAClearMessageAndTheProjectStaysAsI
         {"", "empty"},
         {"\x89PNG\r\n\x1a\n", "not a Corvane project"},
         {R"({"name": "something else"})", "not a Corvane project"},
-        {replaced("\"version\": 1", "\"version\": 7"), "newer version of Corvane (file format version 7"},
+        {replaced("\"version\": 1", "\"version\": 7"),
+         "newer version of Corvane (file format version 7"},
         {replaced("\"row\": 2", "\"row\": \"two\""), "instance 2: \"row\" is not a whole number"},
         {replaced("\"Light\"", "\"Lamp\""), "instance 3: the class \"Lamp\" is unknown"},
         {replaced("\"TranslateZ\"", "\"Colour\""), "instance 3: there is no property \"Colour\""},
@@ -126,19 +134,27 @@ TEST_F(ProjectFileTest, BadFilesAreRefusedWithAClearMessageAndTheProjectStaysAsI
         {R"({"format": "Corvane project", "version": 1.5})", "no file format version"},
         {R"({"format": "Corvane project", "version": -3})", "not valid"},
         {R"({"format": "Corvane project", "version": 18446744073709551615})", "newer version"},
-        {head + R"("instances": [{"class": "Actor", "row": 99999999999, "start": 1, "stop": 9}]})", "out of range"},
+        {head + R"("instances": [{"class": "Actor", "row": 99999999999, "start": 1, "stop": 9}]})",
+         "out of range"},
         {head + R"("x": )" + std::string(100000, '[') + std::string(100000, ']') + "}", "too deep"},
         {head + "\"instances\": [\"\xff\xfe\"]}", "damaged or truncated"},
         {head + R"("instances": {}})", "\"instances\" is not a list"},
-        {head + R"("instances": [)" + actor + R"(, "keyframes": [{"frame": 3}, {"frame": 3}]}]})", "two key frames"},
-        {head + R"("instances": [)" + actor + R"(, "keyframes": [{"frame": 3, "changes": {"Red": "1"}}]}]})",
+        {head + R"("instances": [)" + actor + R"(, "keyframes": [{"frame": 3}, {"frame": 3}]}]})",
+         "two key frames"},
+        {head + R"("instances": [)" + actor +
+             R"(, "keyframes": [{"frame": 3, "changes": {"Red": "1"}}]}]})",
          "\"Red\" is not a number"},
-        {head + R"("instances": [)" + actor + R"(, "keyframes": [{"frame": 3, "changes": {"Type": 1}}]}]})",
+        {head + R"("instances": [)" + actor +
+             R"(, "keyframes": [{"frame": 3, "changes": {"Type": 1}}]}]})",
          "no property \"Type\""},
-        {head + R"("instances": [)" + actor + R"(, "cast": {"class": "Actor"}}]})", "is no CastMember class"},
-        {head + R"("instances": [{"class": "LightCM", "row": 1, "start": 1, "stop": 9}]})", "is no Instance class"},
-        {head + R"("cast": [{"class": "MeshCM", "file": 7}]})", "cast member 1: \"file\" is not a text"},
-        {std::string("{\"format\": \"Corvane project\"") + '\0' + ", \"version\": 1}", "damaged or truncated"},
+        {head + R"("instances": [)" + actor + R"(, "cast": {"class": "Actor"}}]})",
+         "is no CastMember class"},
+        {head + R"("instances": [{"class": "LightCM", "row": 1, "start": 1, "stop": 9}]})",
+         "is no Instance class"},
+        {head + R"("cast": [{"class": "MeshCM", "file": 7}]})",
+         "cast member 1: \"file\" is not a text"},
+        {std::string("{\"format\": \"Corvane project\"") + '\0' + ", \"version\": 1}",
+         "damaged or truncated"},
     };
     auto before = m_model.DescribeState();
     for (const auto& [content, problem] : files) {
@@ -149,7 +165,8 @@ TEST_F(ProjectFileTest, BadFilesAreRefusedWithAClearMessageAndTheProjectStaysAsI
         ASSERT_EQ(shown.size(), 1u) << problem;
         const std::string& message = shown[0].text;
         EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONHAND);
-        EXPECT_EQ(message.rfind("Unable to open the project \"" + path.string() + "\": ", 0), 0u) << message;
+        EXPECT_EQ(message.rfind("Unable to open the project \"" + path.string() + "\": ", 0), 0u)
+            << message;
         EXPECT_NE(message.find(problem), std::string::npos) << message;
         EXPECT_EQ(m_model.DescribeState(), before) << problem;
     }
@@ -167,7 +184,8 @@ TEST_F(ProjectFileTest, MissingMediaDoNotStopTheProjectAndKeepTheirFiles) {
     ASSERT_TRUE(m_pProject->Load(nullptr, String(path.string())));
     ASSERT_EQ(Automation::Instance().GetMessages().size(), 1u);
     EXPECT_EQ(Automation::Instance().GetMessages()[0].text,
-              "The project \"" + path.string() + "\" was opened, but these media could not be loaded:\n" +
+              "The project \"" + path.string() +
+                  "\" was opened, but these media could not be loaded:\n" +
                   (m_folder / "media/triangle.obj").string());
     EXPECT_EQ(m_model.DescribeState()["instances"].size(), 4u);
     ASSERT_TRUE(m_pProject->Save(nullptr, String(path.string())));
@@ -179,7 +197,8 @@ TEST_F(ProjectFileTest, AFailedSaveKeepsTheOldFileAndTheOldName) {
     std::string saved = ReadFile(path);
     auto blocked = m_folder.Write("not-a-folder", "") / "project.qmx";
     EXPECT_FALSE(m_pProject->Save(nullptr, String(blocked.string())));
-    EXPECT_NE(LastError().find("Unable to save the project to \"" + blocked.string() + "\""), std::string::npos);
+    EXPECT_NE(LastError().find("Unable to save the project to \"" + blocked.string() + "\""),
+              std::string::npos);
     EXPECT_EQ(m_pProject->GetFileName().str(), path.string());
     EXPECT_EQ(ReadFile(path), saved);
 }
@@ -191,7 +210,8 @@ TEST_F(ProjectFileTest, BackslashesInPathsMeanSlashes) {
         "instances": [{"class": "Actor", "row": 1, "start": 1, "stop": 5, "cast": 0}]})";
     auto path = m_folder.Write("windows.qmx", project);
     ASSERT_TRUE(m_pProject->Load(nullptr, String(path.string())));
-    EXPECT_EQ(m_model.DescribeState()["cast"][0]["file"], (m_folder / "media/triangle.obj").string());
+    EXPECT_EQ(m_model.DescribeState()["cast"][0]["file"],
+              (m_folder / "media/triangle.obj").string());
     EXPECT_TRUE(TVK::GetDebugger()->GetLines().empty());
 }
 

@@ -37,7 +37,9 @@ TEST_F(ProjectModelTest, DescribeStateGivesTheSessionDumpFields) {
     auto state = m_model.DescribeState();
     EXPECT_EQ(state.size(), 3u);
     EXPECT_EQ(state["project"], (nlohmann::json{{"file", ""}, {"frame", 4}, {"playing", false}}));
-    EXPECT_EQ(state["cast"], (nlohmann::json::array({{{"name", "Frame Script"}, {"class", "DummyCM"}, {"file", ""}}})));
+    EXPECT_EQ(
+        state["cast"],
+        (nlohmann::json::array({{{"name", "Frame Script"}, {"class", "DummyCM"}, {"file", ""}}})));
     ASSERT_EQ(state["instances"].size(), 2u);
     // Instances in row order; their properties as shown, without the hidden accumulation.
     auto script = state["instances"][0];
@@ -50,12 +52,23 @@ TEST_F(ProjectModelTest, DescribeStateGivesTheSessionDumpFields) {
     script.erase("properties");
     shown.erase("properties");
     shown["keyframes"][0].erase("properties");
-    EXPECT_EQ(script, (nlohmann::json{{"id", 2}, {"row", 1}, {"class", "FrameScript"}, {"cast", "Frame Script"},
-                                      {"start", 5}, {"stop", 5}, {"selected", false},
+    EXPECT_EQ(script, (nlohmann::json{{"id", 2},
+                                      {"row", 1},
+                                      {"class", "FrameScript"},
+                                      {"cast", "Frame Script"},
+                                      {"start", 5},
+                                      {"stop", 5},
+                                      {"selected", false},
                                       {"keyframes", nlohmann::json::array()}}));
-    EXPECT_EQ(shown, (nlohmann::json{{"id", 1}, {"row", 2}, {"class", "Actor"}, {"cast", nullptr}, {"start", 3},
-                                     {"stop", 40}, {"selected", true},
-                                     {"keyframes", nlohmann::json::array({{{"frame", 10}, {"selected", false}}})}}));
+    EXPECT_EQ(shown, (nlohmann::json{{"id", 1},
+                                     {"row", 2},
+                                     {"class", "Actor"},
+                                     {"cast", nullptr},
+                                     {"start", 3},
+                                     {"stop", 40},
+                                     {"selected", true},
+                                     {"keyframes", nlohmann::json::array(
+                                                       {{{"frame", 10}, {"selected", false}}})}}));
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 namespace {
 
 class SampleProjectTest : public MediaModelTest {
-protected:
+  protected:
     void SetUp() override {
         MediaModelTest::SetUp();
         std::filesystem::copy(CORVANE_SOURCE_DIR "/samples", m_folder.Path(),
@@ -41,10 +41,11 @@ TEST_F(SampleProjectTest, PlaysItsKeyFramesAndScriptsToTheEnd) {
     EXPECT_EQ(m_pPlayer->GetCurrentFrame(), 100);
     EXPECT_FALSE(m_pTimer->IsRunning());
     EXPECT_EQ(Instance(0)["properties"]["TranslateX"], "4.500000");
-    EXPECT_EQ(Instance(2)["properties"]["RotationZ"], "400"); // the ring's own script
+    EXPECT_EQ(Instance(2)["properties"]["RotationZ"], "400");  // the ring's own script
     EXPECT_EQ(Instance(4)["properties"]["Green"], "0.800000"); // the frame script at 60
     const auto& lines = TVK::GetDebugger()->GetLines();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "The title turned gold at frame 60"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "The title turned gold at frame 60"),
+              lines.end());
 }
 
 } // namespace

@@ -35,7 +35,8 @@ SceneCanvas::~SceneCanvas() {
 }
 
 void SceneCanvas::SetFrontProjection() {
-    glOrtho(-m_nWidth * 0.02, m_nWidth * 0.02, -m_nHeight * 0.02, m_nHeight * 0.02, -m_nWidth, m_nWidth);
+    glOrtho(-m_nWidth * 0.02, m_nWidth * 0.02, -m_nHeight * 0.02, m_nHeight * 0.02, -m_nWidth,
+            m_nWidth);
 }
 
 void SceneCanvas::BeginFrontView() {
@@ -64,7 +65,8 @@ std::vector<int> SceneCanvas::ReadHits(int hits) {
         EXPECT_EQ(m_selection[i * 4], 1u) << "every hit carries exactly one name";
         found.emplace_back(m_selection[i * 4 + 1], static_cast<int>(m_selection[i * 4 + 3]));
     }
-    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<int> names;
     for (const auto& hit : found)
         names.push_back(hit.second);

@@ -13,7 +13,7 @@
 // lists 1000 to 1254 of every OpenGL window. The camera is the front view's:
 // 25 pixels a unit, looking along -z, the origin in the middle.
 class SceneCanvas {
-public:
+  public:
     SceneCanvas(int width, int height);
     ~SceneCanvas();
 
@@ -30,7 +30,7 @@ public:
     static int Green(std::uint32_t rgb) { return (rgb >> 8) & 0xFF; }
     static int Blue(std::uint32_t rgb) { return (rgb >> 16) & 0xFF; }
 
-private:
+  private:
     void SetFrontProjection();
     std::vector<int> ReadHits(int hits);
 

@@ -13,7 +13,7 @@ namespace {
 
 // Stands in for the module's error report, which the host publishes.
 class RecordingHandler : public SharedObject, public ScriptExceptionHandler {
-public:
+  public:
     struct Report {
         Pointer<PropertyHolderScript> script;
         std::string name, message;
@@ -30,25 +30,29 @@ public:
             .Result();
     }
     void ReportException(Pointer<ObjectList>, String, String, int) override { ADD_FAILURE(); }
-    void ReportScriptException(Pointer<PropertyHolderScript> script, String name, String message, int line) override {
+    void ReportScriptException(Pointer<PropertyHolderScript> script, String name, String message,
+                               int line) override {
         reports.push_back({script, name.str(), message.str(), line, m_pTimer->IsRunning()});
     }
 
     std::vector<Report> reports;
 
-private:
+  private:
     Pointer<PlayerTimer> m_pTimer;
 };
 
 class ScriptTest : public ModelTest {
-protected:
+  protected:
     void SetUp() override {
         ModelTest::SetUp();
         m_pHandler = Pointer<RecordingHandler>(new RecordingHandler(m_pTimer));
         GetSharedObjects()->AddObject(Pointer<SharedObject>(m_pHandler.Get()));
         m_pActor = Place("Actor", nullptr, 1, 1, 100);
-        GetSharedObjects()->GetObjectA("Player Timer").As<PlayerTimerStdImpl>("PlayerTimerStdImpl")
-            ->GetScriptEngine().SetTimeLimit(std::chrono::milliseconds(100));
+        GetSharedObjects()
+            ->GetObjectA("Player Timer")
+            .As<PlayerTimerStdImpl>("PlayerTimerStdImpl")
+            ->GetScriptEngine()
+            .SetTimeLimit(std::chrono::milliseconds(100));
     }
     void TearDown() override {
         GetSharedObjects()->RemoveObject(Pointer<SharedObject>(m_pHandler.Get()));
@@ -90,7 +94,8 @@ TEST_F(ScriptTest, TheSandboxHasNoFilesProcessesModulesOrBinaryChunks) {
         "assert(chunk == nil and problem:find('binary'))\n"
         "assert(load('return 1 + 1')() == 2)\n"
         "assert(load('return x', 'c', 'b', {x = 3})() == 3)\n"
-        "assert(math.floor(2.5) == 2 and string.upper('a') == 'A' and table.concat({1, 2}) == '12')");
+        "assert(math.floor(2.5) == 2 and string.upper('a') == 'A' and table.concat({1, 2}) == "
+        "'12')");
     EXPECT_TRUE(m_pHandler->reports.empty()) << m_pHandler->reports[0].message;
 }
 

@@ -7,8 +7,10 @@
 namespace {
 
 class TimeLineTest : public ModelTest {
-protected:
-    Pointer<Instance> Add(int row, int start, int stop) { return Place("Actor", nullptr, row, start, stop); }
+  protected:
+    Pointer<Instance> Add(int row, int start, int stop) {
+        return Place("Actor", nullptr, row, start, stop);
+    }
 
     static std::vector<std::string> Starts(const InstanceList& list) {
         std::vector<std::string> starts;
@@ -28,10 +30,17 @@ TEST_F(TimeLineTest, GetInstancesAnswersTheRowsInstancesOverlappingTheRangeInFra
     Add(4, 5, 6);
     Add(4, 50, 60);
     using Starts = std::vector<std::string>;
-    const std::tuple<int, int, int, Starts> queries[] = {
-        {1, 1, 100, {"1", "10", "30"}}, {1, 9, 10, {"1", "10"}}, {1, 19, 19, {"10"}}, {1, 20, 29, {}},
-        {1, 40, 1000, {}},              {1, 12, 11, {}},         {3, 1, 100, {}},     {2, 50, 50, {"5"}},
-        {4, 55, 55, {"1", "50"}},       {4, 7, 40, {"1"}},       {4, 6, 6, {"1", "5"}}};
+    const std::tuple<int, int, int, Starts> queries[] = {{1, 1, 100, {"1", "10", "30"}},
+                                                         {1, 9, 10, {"1", "10"}},
+                                                         {1, 19, 19, {"10"}},
+                                                         {1, 20, 29, {}},
+                                                         {1, 40, 1000, {}},
+                                                         {1, 12, 11, {}},
+                                                         {3, 1, 100, {}},
+                                                         {2, 50, 50, {"5"}},
+                                                         {4, 55, 55, {"1", "50"}},
+                                                         {4, 7, 40, {"1"}},
+                                                         {4, 6, 6, {"1", "5"}}};
     for (const auto& [row, first, last, starts] : queries)
         EXPECT_EQ(this->Starts(m_pTimeLine->GetInstances(row, first, last)), starts)
             << "row " << row << ", " << first << " to " << last;
@@ -71,7 +80,8 @@ TEST_F(TimeLineTest, EditingFrameStartOrFrameStopAsAPropertyMovesTheInstance) {
     EXPECT_TRUE(m_pTimeLine->GetInstances(1, 10, 39).empty());
     EXPECT_EQ(m_pTimeLine->GetInstances(1, 45, 45).size(), 1u);
     m_pTimeLine->RemoveInstance(instance, 0);
-    EXPECT_TRUE(Set(instance, "FrameStart", "1")); // off the time line the property is only a property
+    EXPECT_TRUE(
+        Set(instance, "FrameStart", "1")); // off the time line the property is only a property
     EXPECT_TRUE(m_pTimeLine->GetInstances(1, 1, 100).empty());
 }
 
@@ -92,7 +102,8 @@ TEST_F(TimeLineTest, RowsHoldManyInstancesAndStayOrderedThroughMovesAndRemovals)
 }
 
 TEST_F(TimeLineTest, InstancesAliveAtAFrameAndTheLastFrameSpanAllRows) {
-    auto timeLine = GetSharedObjects()->GetObjectA("Time Line").As<TimeLineStdImpl>("TimeLineStdImpl");
+    auto timeLine =
+        GetSharedObjects()->GetObjectA("Time Line").As<TimeLineStdImpl>("TimeLineStdImpl");
     EXPECT_EQ(timeLine->GetLastFrame(), 0);
     Add(2, 1, 10);
     Add(1, 5, 30);

@@ -1,5 +1,5 @@
-#include "CommandFrame.h"
 #include "platform/Accelerator.h"
+#include "CommandFrame.h"
 #include "platform/Keyboard.h"
 #include "platform/MDIChildWnd.h"
 
@@ -10,7 +10,7 @@ namespace {
 // Real key presses in the main window, offered through the key hook to the
 // tables in order, as a host offers them.
 class AcceleratorTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_pMain = new CommandFrame;
         ASSERT_TRUE(m_pMain->LoadFrame(128));
@@ -50,8 +50,8 @@ TEST_F(AcceleratorTest, KeysMatchWithExactlyTheirModifiersAndTheTableKeepsItsOwn
     Press(Qt::Key_Q);
     Press(Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
     Press(Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_THAT(m_pMain->m_log,
-                ElementsAre("WM_COMMAND 301 1", "WM_COMMAND 302 1", "WM_COMMAND 303 1", "WM_COMMAND 304 1"));
+    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_COMMAND 301 1", "WM_COMMAND 302 1",
+                                            "WM_COMMAND 303 1", "WM_COMMAND 304 1"));
 }
 
 TEST_F(AcceleratorTest, OnlyKeyDownMessagesForAWindowAreTranslatedWhileTheTableLives) {
@@ -79,7 +79,8 @@ TEST_F(AcceleratorTest, AMenuItemIsUpdatedFirstAndADisabledOneGivesNoCommand) {
     Press(Qt::Key_Return);
     m_pMain->m_bDisableOnUpdate = true;
     Press(Qt::Key_Return);
-    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_INITMENUPOPUP 0 1", "WM_COMMAND 701 1", "WM_INITMENUPOPUP 0 1"));
+    EXPECT_THAT(m_pMain->m_log,
+                ElementsAre("WM_INITMENUPOPUP 0 1", "WM_COMMAND 701 1", "WM_INITMENUPOPUP 0 1"));
 }
 
 TEST_F(AcceleratorTest, KeysReachTheTablesWhileAChildFrameHasTheFocusAndCtrlF4ClosesItOtherwise) {

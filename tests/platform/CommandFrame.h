@@ -10,11 +10,11 @@
 // A main window that writes down its commands and menu messages, and greys
 // the first item of a popup it is asked to update when m_bDisableOnUpdate.
 class CommandFrame : public CMDIFrameWnd {
-public:
+  public:
     std::vector<std::string> m_log;
     bool m_bDisableOnUpdate = false;
 
-protected:
+  protected:
     BOOL OnCommand(WPARAM wParam, LPARAM) override {
         m_log.push_back(CommandEntry(wParam));
         return TRUE;

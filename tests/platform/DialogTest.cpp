@@ -1,9 +1,9 @@
+#include "platform/Dialog.h"
 #include "PlatformTestSupport.h"
 #include "framework/Debugger.h"
 #include "platform/Button.h"
 #include "platform/ComboBox.h"
 #include "platform/DataExchange.h"
-#include "platform/Dialog.h"
 #include "platform/Edit.h"
 #include "platform/ListBox.h"
 
@@ -18,20 +18,25 @@ constexpr DWORD kVisible = WS_CHILD | WS_VISIBLE;
 void RegisterTestDialog() {
     RegisterDialogTemplate(
         kTestDialog,
-        {"Property Editor Dialog", 169, 121, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+        {"Property Editor Dialog",
+         169,
+         121,
+         WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
          {{"STATIC", "List of properties :", -1, 7, 7, 57, 8, kVisible},
           {"LISTBOX", "", 1001, 7, 18, 95, 96, kVisible | LBS_SORT | LBS_NOTIFY | WS_VSCROLL},
           {"EDIT", "", 1002, 109, 29, 53, 12, kVisible | ES_AUTOHSCROLL | WS_TABSTOP},
           {"EDIT", "", 1000, 109, 45, 40, 12, kVisible | ES_NUMBER},
-          {"COMBOBOX", "", 1004, 7, 8, 117, 81, kVisible | CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL},
-          {"EDIT", "", 1005, 7, 60, 90, 40, kVisible | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL},
+          {"COMBOBOX", "", 1004, 7, 8, 117, 81,
+           kVisible | CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL},
+          {"EDIT", "", 1005, 7, 60, 90, 40,
+           kVisible | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL},
           {"BUTTON", "Scripts", 1003, 112, 83, 50, 14, kVisible | BS_PUSHBUTTON},
           {"BUTTON", "Hidden", 1006, 112, 60, 50, 14, WS_CHILD | BS_PUSHBUTTON},
           {"BUTTON", "Close", IDOK, 112, 100, 50, 14, kVisible | BS_DEFPUSHBUTTON}}});
 }
 
 class TestDialog : public CDialog {
-public:
+  public:
     TestDialog() : CDialog(kTestDialog) { RegisterTestDialog(); }
 
     CListBox m_list;
@@ -41,7 +46,7 @@ public:
     std::function<void(TestDialog&)> m_onInit;
     std::function<void(UINT nID)> m_onCommand;
 
-protected:
+  protected:
     void DoDataExchange(CDataExchange* pDX) override {
         CDialog::DoDataExchange(pDX);
         DDX_Control(pDX, 1001, m_list);
@@ -73,7 +78,7 @@ protected:
 };
 
 class DialogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Automation::Instance().Clear();
         TVK::GetDebugger()->ClearLines();
@@ -97,9 +102,10 @@ protected:
 };
 
 TEST_F(DialogTest, AnsweredDialogIsBuiltInitialisedActedOnAndClosed) {
-    Automation::Instance().QueueDialogAnswer(
-        true, {{Action::Select, 1001, "blue"}, {Action::Type, 1002, " 12 "}, {Action::Select, 1004, "Script2"},
-               {Action::Click, 1003, ""}});
+    Automation::Instance().QueueDialogAnswer(true, {{Action::Select, 1001, "blue"},
+                                                    {Action::Type, 1002, " 12 "},
+                                                    {Action::Select, 1004, "Script2"},
+                                                    {Action::Click, 1003, ""}});
     TestDialog dialog;
     String valueAtOk;
     dialog.m_onCommand = [&](UINT nID) {
@@ -108,9 +114,9 @@ TEST_F(DialogTest, AnsweredDialogIsBuiltInitialisedActedOnAndClosed) {
     };
     EXPECT_EQ(dialog.DoModal(), IDOK);
     // The first size message arrives while the dialog is being created.
-    EXPECT_THAT(dialog.m_log,
-                ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 1001 1", "WM_COMMAND 1002 768",
-                            "WM_COMMAND 1004 1", "WM_COMMAND 1003 0", "WM_COMMAND 1 0"));
+    EXPECT_THAT(dialog.m_log, ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 1001 1",
+                                          "WM_COMMAND 1002 768", "WM_COMMAND 1004 1",
+                                          "WM_COMMAND 1003 0", "WM_COMMAND 1 0"));
     EXPECT_EQ(valueAtOk, " 12 ");
     EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
     EXPECT_EQ(dialog.m_list.GetSafeHwnd(), nullptr);
@@ -157,7 +163,8 @@ TEST_F(DialogTest, ControlsAreReachedByIdAndBoundMembersAnswerForThem) {
     });
     // Selections made by the program are not reported; text set in a
     // single-line edit is.
-    EXPECT_THAT(log, ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 1002 768", "WM_COMMAND 2 0"));
+    EXPECT_THAT(log, ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 1002 768",
+                                 "WM_COMMAND 2 0"));
 }
 
 TEST_F(DialogTest, AMultiLineEditCountsLinesAndANumberEditRefusesTypedLetters) {
@@ -169,7 +176,8 @@ TEST_F(DialogTest, AMultiLineEditCountsLinesAndANumberEditRefusesTypedLetters) {
         EXPECT_EQ(pEdit->LineLength(pEdit->LineIndex(1)), 11);
         EXPECT_EQ(pEdit->LineIndex(3), -1);
         EXPECT_EQ(pEdit->LineFromChar(19), 2);
-        pEdit->SetSel(pEdit->LineIndex(1), pEdit->LineIndex(1) + pEdit->LineLength(pEdit->LineIndex(1)));
+        pEdit->SetSel(pEdit->LineIndex(1),
+                      pEdit->LineIndex(1) + pEdit->LineLength(pEdit->LineIndex(1)));
         int nStart = -1, nEnd = -1;
         pEdit->GetSel(nStart, nEnd);
         EXPECT_EQ(nStart, 6);
@@ -184,8 +192,8 @@ TEST_F(DialogTest, AMultiLineEditCountsLinesAndANumberEditRefusesTypedLetters) {
     });
     // Text set in a multi-line edit by the program is not reported; what a
     // person types is, once for each accepted key.
-    EXPECT_THAT(log, ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 1000 768", "WM_COMMAND 1000 768",
-                                 "WM_COMMAND 1000 768", "WM_COMMAND 2 0"));
+    EXPECT_THAT(log, ElementsAre("WM_SIZE 253 196", "WM_INITDIALOG", "WM_COMMAND 1000 768",
+                                 "WM_COMMAND 1000 768", "WM_COMMAND 1000 768", "WM_COMMAND 2 0"));
 }
 
 TEST_F(DialogTest, InSessionModeAnUnansweredDialogIsCancelledUnseen) {
@@ -198,7 +206,8 @@ TEST_F(DialogTest, InSessionModeAnUnansweredDialogIsCancelledUnseen) {
 TEST_F(DialogTest, AnswersThatCannotBeCarriedOutAndUnknownTemplatesAreReported) {
     using testing::HasSubstr;
     Automation::Instance().QueueDialogAnswer(
-        true, {{Action::Type, 4242, "x"}, {Action::Select, 1001, "Gamma"}, {Action::Click, 1002, ""}});
+        true,
+        {{Action::Type, 4242, "x"}, {Action::Select, 1001, "Gamma"}, {Action::Click, 1002, ""}});
     EXPECT_EQ(TestDialog().DoModal(), IDOK);
     // An OK that is disabled cancels the answered dialog.
     Automation::Instance().QueueDialogAnswer(true, {});
@@ -206,9 +215,12 @@ TEST_F(DialogTest, AnswersThatCannotBeCarriedOutAndUnknownTemplatesAreReported) 
     disabled.m_onInit = [](TestDialog& d) { d.GetDlgItem(IDOK)->EnableWindow(FALSE); };
     EXPECT_EQ(disabled.DoModal(), IDCANCEL);
     EXPECT_EQ(CDialog(4711).DoModal(), -1);
-    EXPECT_THAT(TVK::GetDebugger()->GetLines(), testing::IsSupersetOf({
-        HasSubstr("has no control 4242"), HasSubstr("control 1001 has no entry \"Gamma\""),
-        HasSubstr("control 1002 is not a button"), HasSubstr("OK is disabled"), HasSubstr("no dialog resource 4711")}));
+    EXPECT_THAT(
+        TVK::GetDebugger()->GetLines(),
+        testing::IsSupersetOf({HasSubstr("has no control 4242"),
+                               HasSubstr("control 1001 has no entry \"Gamma\""),
+                               HasSubstr("control 1002 is not a button"),
+                               HasSubstr("OK is disabled"), HasSubstr("no dialog resource 4711")}));
 }
 
 TEST_F(DialogTest, APersonsEnterPressesTheDefaultButtonAndEscCancels) {
@@ -221,7 +233,8 @@ TEST_F(DialogTest, APersonsEnterPressesTheDefaultButtonAndEscCancels) {
     EXPECT_EQ(enter.DoModal(), IDOK);
 
     TestDialog escape;
-    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    QTimer::singleShot(0,
+                       [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
     EXPECT_EQ(escape.DoModal(), IDCANCEL);
     EXPECT_EQ(escape.m_log.back(), "WM_COMMAND 2 0");
 }

@@ -14,14 +14,14 @@ namespace {
 // A child frame that hosts one view filling its client area, and reports
 // what happens to it.
 class ViewFrame : public CMDIChildWnd {
-public:
+  public:
     explicit ViewFrame(std::vector<std::string>* pLog, int nCreateResult = 0)
         : m_pLog(pLog), m_nCreateResult(nCreateResult) {}
     ~ViewFrame() override { m_pLog->push_back("frame deleted"); }
 
     RecordingWnd m_view;
 
-protected:
+  protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override {
         m_pLog->push_back("frame WM_CREATE");
         if (CMDIChildWnd::OnCreate(lpCreateStruct) == -1 || m_nCreateResult == -1)
@@ -45,13 +45,13 @@ protected:
         CMDIChildWnd::OnClose();
     }
 
-private:
+  private:
     std::vector<std::string>* m_pLog;
     int m_nCreateResult;
 };
 
 class FrameTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_pMain = new CMDIFrameWnd;
         ASSERT_TRUE(m_pMain->LoadFrame(128));
@@ -166,7 +166,9 @@ TEST_F(FrameTest, AMinimisedFrameHasAnEmptyClientAreaAndAResizedOneResizesItsVie
     CRect before;
     pFrame->GetClientRect(&before);
     std::vector<std::string> sizes;
-    pFrame->m_view.m_onSize = [&](int cx, int cy) { sizes.push_back(std::to_string(cx) + "x" + std::to_string(cy)); };
+    pFrame->m_view.m_onSize = [&](int cx, int cy) {
+        sizes.push_back(std::to_string(cx) + "x" + std::to_string(cy));
+    };
     pFrame->GetSubWindow()->showMinimized();
     CRect client;
     pFrame->GetClientRect(&client);
@@ -174,7 +176,8 @@ TEST_F(FrameTest, AMinimisedFrameHasAnEmptyClientAreaAndAResizedOneResizesItsVie
     pFrame->GetSubWindow()->showNormal();
     pFrame->GetClientRect(&client);
     EXPECT_EQ(client, before);
-    EXPECT_THAT(sizes, ElementsAre("0x0", std::to_string(before.Width()) + "x" + std::to_string(before.Height())));
+    EXPECT_THAT(sizes, ElementsAre("0x0", std::to_string(before.Width()) + "x" +
+                                              std::to_string(before.Height())));
 
     // Resizing the frame resizes its view.
     QMdiSubWindow* sub = pFrame->GetSubWindow();

@@ -6,7 +6,7 @@
 namespace {
 
 class MenuTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_pMain = new CommandFrame;
         ASSERT_TRUE(m_pMain->LoadFrame(128));
@@ -32,7 +32,8 @@ protected:
     }
     HMENU AddPopup(HMENU hMenu, UINT uPosition, const char* text) {
         HMENU hPopup = CreatePopupMenu();
-        EXPECT_TRUE(InsertMenuA(hMenu, uPosition, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(hPopup), text));
+        EXPECT_TRUE(InsertMenuA(hMenu, uPosition, MF_BYPOSITION | MF_POPUP,
+                                reinterpret_cast<UINT_PTR>(hPopup), text));
         return hPopup;
     }
 
@@ -88,7 +89,8 @@ TEST_F(MenuTest, PopupsNest) {
     EXPECT_EQ(GetMenuState(hView, 0, MF_BYPOSITION), MF_POPUP | (1u << 8));
     EXPECT_EQ(Text(hOrtho, 0), "Top\tCtrl+W");
     // A popup cannot be inserted twice.
-    EXPECT_FALSE(InsertMenuA(hWindow, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(hOrtho), "Again"));
+    EXPECT_FALSE(InsertMenuA(hWindow, 0, MF_BYPOSITION | MF_POPUP,
+                             reinterpret_cast<UINT_PTR>(hOrtho), "Again"));
 }
 
 TEST_F(MenuTest, EnableAndCheckFindItemsInSubmenus) {
@@ -130,8 +132,8 @@ TEST_F(MenuTest, APopupAsksItsOwnerBeforeItOpensAndReportsHighlighting) {
     menu->popup(QPoint(0, 0));
     GetMenuItemAction(hView, 0)->hover();
     menu->hide();
-    EXPECT_THAT(m_pMain->m_log,
-                ElementsAre("WM_INITMENUPOPUP 1 1", "WM_MENUSELECT 140 0", "WM_MENUSELECT 0 65535"));
+    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_INITMENUPOPUP 1 1", "WM_MENUSELECT 140 0",
+                                            "WM_MENUSELECT 0 65535"));
 }
 
 TEST_F(MenuTest, DestroyedMenusAreRefusedEverywhereAndLeaveTheBar) {
@@ -142,7 +144,8 @@ TEST_F(MenuTest, DestroyedMenusAreRefusedEverywhereAndLeaveTheBar) {
     EXPECT_FALSE(DestroyMenu(hHelp));
     EXPECT_EQ(GetMenuItemCount(hHelp), -1);
     EXPECT_FALSE(AppendMenuA(hHelp, MF_STRING, 1, "x"));
-    EXPECT_FALSE(InsertMenuA(m_hBar, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(hHelp), "x"));
+    EXPECT_FALSE(
+        InsertMenuA(m_hBar, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(hHelp), "x"));
     EXPECT_EQ(GetMenuItemCount(m_hBar), 0);
     EXPECT_EQ(GetMenu(nullptr), nullptr);
 }

@@ -23,7 +23,9 @@ inline void FlushDeletes() {
 // The top-level Qt window of a window, and a client point of it in that
 // window's coordinates, for Qt Test's QWindow functions (which deliver input
 // the way a person's input arrives, grabs included).
-inline QWindow* TopWindowOf(const CWnd& wnd) { return wnd.GetWidget()->window()->windowHandle(); }
+inline QWindow* TopWindowOf(const CWnd& wnd) {
+    return wnd.GetWidget()->window()->windowHandle();
+}
 
 inline QPoint WindowPointOf(const CWnd& wnd, POINT client) {
     POINT screen = client;

@@ -17,7 +17,7 @@ namespace {
 const char* const kFilter = "Corvane Projects (*.qmx)|*.qmx|All Files (*.*)|*.*||";
 
 class PreparedAnswerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Automation::Instance().Clear(); }
     void TearDown() override {
         Automation::Instance().Clear();
@@ -45,7 +45,9 @@ protected:
 TEST_F(PreparedAnswerTest, AMessageBoxTakesTheQueuedAnswerAndIsRecorded) {
     m_automation.QueueMessageAnswer(IDNO);
     m_automation.QueueMessageAnswer(IDYES);
-    EXPECT_EQ(AfxMessageBox("Script error\n\nDo you want to view the code?", MB_YESNO | MB_ICONEXCLAMATION), IDNO);
+    EXPECT_EQ(AfxMessageBox("Script error\n\nDo you want to view the code?",
+                            MB_YESNO | MB_ICONEXCLAMATION),
+              IDNO);
     EXPECT_EQ(MessageBoxA(nullptr, "Second", "Caption", MB_YESNO), IDYES);
     ASSERT_EQ(m_automation.GetMessages().size(), 2u);
     EXPECT_EQ(m_automation.GetMessages()[0].text, "Script error\n\nDo you want to view the code?");

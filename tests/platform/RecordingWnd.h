@@ -3,15 +3,15 @@
 #include "platform/Wnd.h"
 
 #include <functional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A window that writes down every message it handles, as "NAME" or
 // "NAME flags x y" for mouse messages, "NAME code" for keys and
 // "NAME code pos" for scrolling.
 class RecordingWnd : public CWnd {
-public:
+  public:
     std::vector<std::string> m_log;
     std::function<void(int cx, int cy)> m_onSize;
     std::function<void()> m_onPaint;
@@ -26,7 +26,7 @@ public:
         return CreateEx(dwExStyle, lpszClass, "Recording", dwStyle, rect, pParent, 1);
     }
 
-protected:
+  protected:
     int OnCreate(LPCREATESTRUCT) override {
         Log("WM_CREATE");
         return m_nCreateResult;
@@ -55,15 +55,25 @@ protected:
             m_onLButtonDown(nFlags, point);
     }
     void OnLButtonUp(UINT nFlags, CPoint point) override { Mouse("WM_LBUTTONUP", nFlags, point); }
-    void OnLButtonDblClk(UINT nFlags, CPoint point) override { Mouse("WM_LBUTTONDBLCLK", nFlags, point); }
-    void OnRButtonDown(UINT nFlags, CPoint point) override { Mouse("WM_RBUTTONDOWN", nFlags, point); }
+    void OnLButtonDblClk(UINT nFlags, CPoint point) override {
+        Mouse("WM_LBUTTONDBLCLK", nFlags, point);
+    }
+    void OnRButtonDown(UINT nFlags, CPoint point) override {
+        Mouse("WM_RBUTTONDOWN", nFlags, point);
+    }
     void OnRButtonUp(UINT nFlags, CPoint point) override { Mouse("WM_RBUTTONUP", nFlags, point); }
-    void OnMButtonDown(UINT nFlags, CPoint point) override { Mouse("WM_MBUTTONDOWN", nFlags, point); }
+    void OnMButtonDown(UINT nFlags, CPoint point) override {
+        Mouse("WM_MBUTTONDOWN", nFlags, point);
+    }
     void OnMButtonUp(UINT nFlags, CPoint point) override { Mouse("WM_MBUTTONUP", nFlags, point); }
     void OnKeyDown(UINT nChar, UINT, UINT) override { Log("WM_KEYDOWN " + std::to_string(nChar)); }
     void OnKeyUp(UINT nChar, UINT, UINT) override { Log("WM_KEYUP " + std::to_string(nChar)); }
-    void OnSysKeyDown(UINT nChar, UINT, UINT) override { Log("WM_SYSKEYDOWN " + std::to_string(nChar)); }
-    void OnSysKeyUp(UINT nChar, UINT, UINT) override { Log("WM_SYSKEYUP " + std::to_string(nChar)); }
+    void OnSysKeyDown(UINT nChar, UINT, UINT) override {
+        Log("WM_SYSKEYDOWN " + std::to_string(nChar));
+    }
+    void OnSysKeyUp(UINT nChar, UINT, UINT) override {
+        Log("WM_SYSKEYUP " + std::to_string(nChar));
+    }
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar*) override {
         Log("WM_HSCROLL " + std::to_string(nSBCode) + " " + std::to_string(nPos));
     }
@@ -73,7 +83,7 @@ protected:
             m_onVScroll(nSBCode, nPos);
     }
 
-private:
+  private:
     void Log(std::string entry) { m_log.push_back(std::move(entry)); }
     void Mouse(const char* name, UINT nFlags, CPoint point) {
         Log(std::string(name) + " " + std::to_string(nFlags) + " " + std::to_string(point.x) + " " +

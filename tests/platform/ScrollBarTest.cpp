@@ -6,7 +6,7 @@
 namespace {
 
 class ScrollBarTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_wnd.Make(WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, CRect(0, 0, 216, 116)));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_wnd.GetWidget()));
@@ -22,7 +22,9 @@ protected:
     }
     std::vector<std::string> Scrolls() {
         std::vector<std::string> log = m_wnd.Take();
-        std::erase_if(log, [](const std::string& entry) { return !entry.starts_with("WM_") || entry.find("SCROLL") == std::string::npos; });
+        std::erase_if(log, [](const std::string& entry) {
+            return !entry.starts_with("WM_") || entry.find("SCROLL") == std::string::npos;
+        });
         return log;
     }
 
@@ -60,8 +62,8 @@ TEST_F(ScrollBarTest, UserActionsSendScrollCodesAndTheBarStaysWhereTheWindowPuts
     bar->triggerAction(QAbstractSlider::SliderPageStepSub);
     bar->triggerAction(QAbstractSlider::SliderToMinimum);
     bar->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_THAT(Scrolls(), ElementsAre("WM_VSCROLL 1 0", "WM_VSCROLL 0 0", "WM_VSCROLL 3 0", "WM_VSCROLL 2 0",
-                                       "WM_VSCROLL 6 0", "WM_VSCROLL 7 0"));
+    EXPECT_THAT(Scrolls(), ElementsAre("WM_VSCROLL 1 0", "WM_VSCROLL 0 0", "WM_VSCROLL 3 0",
+                                       "WM_VSCROLL 2 0", "WM_VSCROLL 6 0", "WM_VSCROLL 7 0"));
     EXPECT_EQ(m_wnd.GetScrollPos(SB_VERT), 50);
     EXPECT_EQ(bar->value(), 50);
 

@@ -10,7 +10,7 @@ namespace {
 
 // A top-level parent with two child windows side by side, shown and active.
 class WndInputTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_parent.Make(WS_VISIBLE, CRect(0, 0, 300, 200)));
         ASSERT_TRUE(m_left.Make(WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 110), &m_parent));
@@ -41,7 +41,8 @@ std::vector<std::string> Clicks(std::vector<std::string> log) {
 }
 
 std::string Mouse(const char* name, UINT flags, int x, int y) {
-    return std::string(name) + " " + std::to_string(flags) + " " + std::to_string(x) + " " + std::to_string(y);
+    return std::string(name) + " " + std::to_string(flags) + " " + std::to_string(x) + " " +
+           std::to_string(y);
 }
 
 TEST_F(WndInputTest, MouseMessagesCarryButtonFlagsAndClientCoordinates) {
@@ -51,26 +52,32 @@ TEST_F(WndInputTest, MouseMessagesCarryButtonFlagsAndClientCoordinates) {
     QTest::mousePress(m_window, Qt::RightButton, Qt::ControlModifier, At(m_right, 7, 8));
     QTest::mouseRelease(m_window, Qt::RightButton, Qt::NoModifier, At(m_right, 7, 8));
     QTest::mouseClick(m_window, Qt::MiddleButton, Qt::NoModifier, At(m_right, 1, 2));
-    EXPECT_THAT(Clicks(m_left.Take()), ElementsAre(Mouse("WM_LBUTTONDOWN", MK_LBUTTON | MK_SHIFT, 5, 6),
-                                           Mouse("WM_LBUTTONUP", MK_SHIFT, 5, 6)));
-    EXPECT_THAT(Clicks(m_right.Take()), ElementsAre(Mouse("WM_RBUTTONDOWN", MK_RBUTTON | MK_CONTROL, 7, 8),
-                                            Mouse("WM_RBUTTONUP", 0, 7, 8), Mouse("WM_MBUTTONDOWN", MK_MBUTTON, 1, 2),
-                                            Mouse("WM_MBUTTONUP", 0, 1, 2)));
+    EXPECT_THAT(Clicks(m_left.Take()),
+                ElementsAre(Mouse("WM_LBUTTONDOWN", MK_LBUTTON | MK_SHIFT, 5, 6),
+                            Mouse("WM_LBUTTONUP", MK_SHIFT, 5, 6)));
+    EXPECT_THAT(Clicks(m_right.Take()),
+                ElementsAre(Mouse("WM_RBUTTONDOWN", MK_RBUTTON | MK_CONTROL, 7, 8),
+                            Mouse("WM_RBUTTONUP", 0, 7, 8),
+                            Mouse("WM_MBUTTONDOWN", MK_MBUTTON, 1, 2),
+                            Mouse("WM_MBUTTONUP", 0, 1, 2)));
 }
 
 TEST_F(WndInputTest, ADoubleClickArrivesAsDownUpDoubleClickUpOrTwoPressesWithoutTheClassStyle) {
     QTest::mouseDClick(m_window, Qt::LeftButton, Qt::NoModifier, At(m_left, 3, 4));
-    EXPECT_THAT(Clicks(m_left.Take()), ElementsAre(Mouse("WM_LBUTTONDOWN", MK_LBUTTON, 3, 4), Mouse("WM_LBUTTONUP", 0, 3, 4),
-                                           Mouse("WM_LBUTTONDBLCLK", MK_LBUTTON, 3, 4),
-                                           Mouse("WM_LBUTTONUP", 0, 3, 4)));
+    EXPECT_THAT(Clicks(m_left.Take()), ElementsAre(Mouse("WM_LBUTTONDOWN", MK_LBUTTON, 3, 4),
+                                                   Mouse("WM_LBUTTONUP", 0, 3, 4),
+                                                   Mouse("WM_LBUTTONDBLCLK", MK_LBUTTON, 3, 4),
+                                                   Mouse("WM_LBUTTONUP", 0, 3, 4)));
 
     RecordingWnd plain;
     ASSERT_TRUE(plain.Make(WS_CHILD | WS_VISIBLE, CRect(10, 120, 60, 170), &m_parent, 0,
                            AfxRegisterWndClass(CS_OWNDC | CS_HREDRAW)));
     plain.Take();
     QTest::mouseDClick(m_window, Qt::LeftButton, Qt::NoModifier, At(plain, 3, 4));
-    EXPECT_THAT(Clicks(plain.Take()), ElementsAre(Mouse("WM_LBUTTONDOWN", MK_LBUTTON, 3, 4), Mouse("WM_LBUTTONUP", 0, 3, 4),
-                                          Mouse("WM_LBUTTONDOWN", MK_LBUTTON, 3, 4), Mouse("WM_LBUTTONUP", 0, 3, 4)));
+    EXPECT_THAT(Clicks(plain.Take()), ElementsAre(Mouse("WM_LBUTTONDOWN", MK_LBUTTON, 3, 4),
+                                                  Mouse("WM_LBUTTONUP", 0, 3, 4),
+                                                  Mouse("WM_LBUTTONDOWN", MK_LBUTTON, 3, 4),
+                                                  Mouse("WM_LBUTTONUP", 0, 3, 4)));
 }
 
 TEST_F(WndInputTest, TheCaptureWindowGetsEveryMouseMessageInItsOwnCoordinates) {
@@ -80,9 +87,9 @@ TEST_F(WndInputTest, TheCaptureWindowGetsEveryMouseMessageInItsOwnCoordinates) {
     QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, At(m_right, 10, 10));
     EXPECT_TRUE(Clicks(m_right.Take()).empty());
     // m_right's (10, 10) is m_left's (150, 10).
-    EXPECT_THAT(m_left.Take(),
-                ElementsAre(Mouse("WM_MOUSEMOVE", 0, 150, 10), Mouse("WM_LBUTTONDOWN", MK_LBUTTON, 150, 10),
-                            Mouse("WM_LBUTTONUP", 0, 150, 10)));
+    EXPECT_THAT(m_left.Take(), ElementsAre(Mouse("WM_MOUSEMOVE", 0, 150, 10),
+                                           Mouse("WM_LBUTTONDOWN", MK_LBUTTON, 150, 10),
+                                           Mouse("WM_LBUTTONUP", 0, 150, 10)));
 
     // To the left of the captured window the coordinates are negative.
     QTest::mouseMove(m_window, At(m_parent, 2, 50));
@@ -93,7 +100,7 @@ TEST_F(WndInputTest, TheCaptureWindowGetsEveryMouseMessageInItsOwnCoordinates) {
     QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, At(m_right, 10, 10));
     EXPECT_TRUE(m_left.Take().empty());
     EXPECT_THAT(Clicks(m_right.Take()), ElementsAre(Mouse("WM_LBUTTONDOWN", MK_LBUTTON, 10, 10),
-                                            Mouse("WM_LBUTTONUP", 0, 10, 10)));
+                                                    Mouse("WM_LBUTTONUP", 0, 10, 10)));
 
     // Destroying the capture window releases the capture.
     RecordingWnd child;
@@ -105,7 +112,9 @@ TEST_F(WndInputTest, TheCaptureWindowGetsEveryMouseMessageInItsOwnCoordinates) {
 
 TEST_F(WndInputTest, GetAsyncKeyStateAnswersForTheInputBeingHandled) {
     std::vector<bool> shift;
-    m_left.m_onLButtonDown = [&](UINT, CPoint) { shift.push_back((GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0); };
+    m_left.m_onLButtonDown = [&](UINT, CPoint) {
+        shift.push_back((GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0);
+    };
     QTest::mouseClick(m_window, Qt::LeftButton, Qt::ShiftModifier, At(m_left, 5, 5));
     QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, At(m_left, 5, 5));
     EXPECT_THAT(shift, ElementsAre(true, false));
@@ -132,14 +141,15 @@ TEST_F(WndInputTest, TheFocusedWindowGetsFocusMessagesAndVirtualKeyCodes) {
         {Qt::Key_Space, Qt::NoModifier, 0x20},  {Qt::Key_3, Qt::KeypadModifier, 0x63}};
     for (auto [key, modifiers, vk] : keys) {
         QTest::keyClick(m_window, key, modifiers);
-        EXPECT_THAT(m_left.Take(), ElementsAre("WM_KEYDOWN " + std::to_string(vk), "WM_KEYUP " + std::to_string(vk)))
+        EXPECT_THAT(m_left.Take(), ElementsAre("WM_KEYDOWN " + std::to_string(vk),
+                                               "WM_KEYUP " + std::to_string(vk)))
             << "Qt key " << key;
     }
     // With a modifier, its own key comes first and goes last; Alt makes them
     // system keys.
     QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_THAT(m_left.Take(), ElementsAre("WM_KEYDOWN 16", "WM_KEYDOWN 17", "WM_KEYDOWN 83", "WM_KEYUP 83",
-                                           "WM_KEYUP 17", "WM_KEYUP 16"));
+    EXPECT_THAT(m_left.Take(), ElementsAre("WM_KEYDOWN 16", "WM_KEYDOWN 17", "WM_KEYDOWN 83",
+                                           "WM_KEYUP 83", "WM_KEYUP 17", "WM_KEYUP 16"));
     QTest::keyClick(m_window, Qt::Key_X, Qt::AltModifier);
     EXPECT_THAT(m_left.Take(), ElementsAre("WM_SYSKEYDOWN 18", "WM_SYSKEYDOWN 88", "WM_SYSKEYUP 88",
                                            "WM_SYSKEYUP 18"));
@@ -151,7 +161,9 @@ TEST_F(WndInputTest, TheKeyFilterSeesEachKeyOnceFirstAndMayConsumeItButNotAModal
     std::vector<std::string> seen;
     SetKeyMessageFilter([&](MSG& msg) {
         seen.push_back(std::string(msg.hwnd == &m_right ? "right " : "other ") +
-                       (msg.message == WM_KEYDOWN ? "down " : msg.message == WM_KEYUP ? "up " : "? ") +
+                       (msg.message == WM_KEYDOWN ? "down "
+                        : msg.message == WM_KEYUP ? "up "
+                                                  : "? ") +
                        std::to_string(msg.wParam));
         return msg.wParam == 'A';
     });
@@ -159,9 +171,10 @@ TEST_F(WndInputTest, TheKeyFilterSeesEachKeyOnceFirstAndMayConsumeItButNotAModal
     QTest::keyClick(m_window, Qt::Key_B);
     // Keys sent straight to a widget, not through its window.
     QTest::keyClick(m_right.GetWidget(), Qt::Key_F5);
-    EXPECT_THAT(m_right.Take(), ElementsAre("WM_KEYDOWN 66", "WM_KEYUP 66", "WM_KEYDOWN 116", "WM_KEYUP 116"));
-    EXPECT_THAT(seen, ElementsAre("right down 65", "right up 65", "right down 66", "right up 66", "right down 116",
-                                  "right up 116"));
+    EXPECT_THAT(m_right.Take(),
+                ElementsAre("WM_KEYDOWN 66", "WM_KEYUP 66", "WM_KEYDOWN 116", "WM_KEYUP 116"));
+    EXPECT_THAT(seen, ElementsAre("right down 65", "right up 65", "right down 66", "right up 66",
+                                  "right down 116", "right up 116"));
 
     QDialog dialog(m_parent.GetWidget());
     auto* edit = new QLineEdit(&dialog);

@@ -4,7 +4,7 @@
 namespace {
 
 class WndLifecycleTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { FlushDeletes(); }
 
     // A shown top-level window that has had its first paint.

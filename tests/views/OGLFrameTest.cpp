@@ -65,7 +65,8 @@ TEST_F(OGLFrameTest, AFrameWhoseClassIsNoViewStaysOpenAndSaysSo) {
                 textPixels += ColourOf(picture, x, y) != GetSysColor(COLOR_WINDOW);
         EXPECT_GT(textPixels, 50) << className;
     }
-    EXPECT_THAT(TVK::GetDebugger()->GetLines(), testing::Contains(testing::HasSubstr("NoSuchView")));
+    EXPECT_THAT(TVK::GetDebugger()->GetLines(),
+                testing::Contains(testing::HasSubstr("NoSuchView")));
 }
 
 TEST_F(OGLFrameTest, ClosingEmptiesTheCreatorsFieldAndUnregisters) {

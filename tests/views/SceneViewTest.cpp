@@ -15,7 +15,8 @@ const char* const kOrthographicViews[] = {"TopView", "FrontView", "SideView"};
 // A view object made by its class record, without a window.
 struct DetachedView {
     explicit DetachedView(const char* className)
-        : pView(static_cast<OGLWnd*>(RTTIClass::FindClass(className)->GetCreateFunction()("OGLWnd"))) {}
+        : pView(static_cast<OGLWnd*>(
+              RTTIClass::FindClass(className)->GetCreateFunction()("OGLWnd"))) {}
     ~DetachedView() { delete pView; }
     SceneView* Scene() const { return static_cast<SceneView*>(pView->FindInterface("SceneView")); }
     OGLWnd* pView;
@@ -136,7 +137,8 @@ TEST_F(SceneViewTest, PickChoosesTheBoxNearestToTheViewer) {
             view->GetClientRect(&client);
             EXPECT_EQ(view->Pick(client.CenterPoint()), nearer) << pair.className;
             // The picture agrees: the nearer box hides the other.
-            EXPECT_EQ(ColourOf(Picture(view), client.Width() / 2, client.Height() / 2), RGB(255, 0, 0));
+            EXPECT_EQ(ColourOf(Picture(view), client.Width() / 2, client.Height() / 2),
+                      RGB(255, 0, 0));
         }
     }
 }
@@ -214,11 +216,11 @@ TEST_F(SceneViewTest, MouseAndKeysOfTheWindowReachItsHandlers) {
         front->ClientToScreen(&point);
         return widget->mapFromGlobal(QPointF(point.x, point.y));
     };
-    QMouseEvent press(QEvent::MouseButtonPress, at(40, 30), widget->mapToGlobal(at(40, 30)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at(40, 30), widget->mapToGlobal(at(40, 30)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at(42, 31), widget->mapToGlobal(at(42, 31)), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at(42, 31), widget->mapToGlobal(at(42, 31)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
     QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
     QApplication::sendEvent(widget, &key);

@@ -57,7 +57,9 @@ OGLFrame* ViewTest::OpenView(const char* className, int width, int height) {
 
 SceneViewWnd* ViewTest::ViewOf(OGLFrame* frame) {
     OGLWnd* view = frame->GetView();
-    return view ? static_cast<SceneViewWnd*>(static_cast<SceneView*>(view->FindInterface("SceneView"))) : nullptr;
+    return view ? static_cast<SceneViewWnd*>(
+                      static_cast<SceneView*>(view->FindInterface("SceneView")))
+                : nullptr;
 }
 
 CRect ViewTest::ViewRectInFrame(OGLFrame* frame) {

@@ -20,7 +20,7 @@
 
 // Attaches to Front views only and notes every event it is given.
 class RecordingHandler : public BasePlugin, public InputEventHandler {
-public:
+  public:
     CORVANE_DECLARE_CLASS();
 
     // "NAME x,y SOURCE" for the mouse, "NAME key SOURCE" for keys.
@@ -28,14 +28,26 @@ public:
 
     void* FindInterface(const char* name) override;
     bool AcceptsSource(InputEventSource* source) override;
-    bool OnMouseMove(POINT point, InputEventSource* source) override { return Note("MouseMove", point, source); }
-    bool OnLButtonDown(POINT point, InputEventSource* source) override { return Note("LButtonDown", point, source); }
-    bool OnLButtonUp(POINT point, InputEventSource* source) override { return Note("LButtonUp", point, source); }
-    bool OnRButtonDown(POINT point, InputEventSource* source) override { return Note("RButtonDown", point, source); }
-    bool OnKeyDown(UINT key, InputEventSource* source) override { return Note("KeyDown", std::to_string(key), source); }
-    bool OnKeyUp(UINT key, InputEventSource* source) override { return Note("KeyUp", std::to_string(key), source); }
+    bool OnMouseMove(POINT point, InputEventSource* source) override {
+        return Note("MouseMove", point, source);
+    }
+    bool OnLButtonDown(POINT point, InputEventSource* source) override {
+        return Note("LButtonDown", point, source);
+    }
+    bool OnLButtonUp(POINT point, InputEventSource* source) override {
+        return Note("LButtonUp", point, source);
+    }
+    bool OnRButtonDown(POINT point, InputEventSource* source) override {
+        return Note("RButtonDown", point, source);
+    }
+    bool OnKeyDown(UINT key, InputEventSource* source) override {
+        return Note("KeyDown", std::to_string(key), source);
+    }
+    bool OnKeyUp(UINT key, InputEventSource* source) override {
+        return Note("KeyUp", std::to_string(key), source);
+    }
 
-private:
+  private:
     bool Note(const char* name, POINT point, InputEventSource* source) {
         return Note(name, std::to_string(point.x) + "," + std::to_string(point.y), source);
     }
@@ -43,7 +55,7 @@ private:
 };
 
 class ViewTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
