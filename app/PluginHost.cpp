@@ -1,7 +1,7 @@
 #include "app/PluginHost.h"
 
+#include "framework/ClassNotFoundException.h"
 #include "framework/Debugger.h"
-#include "framework/Exception.h"
 #include "framework/PluginManager.h"
 #include "framework/RTTIClass.h"
 #include "framework/SharedObjects.h"

@@ -11,7 +11,7 @@
 #include "host/Project.h"
 #include "model/ProjectModel.h"
 #include "platform/Automation.h"
-#include "platform/MDIChildWnd.h"
+#include "platform/CMDIChildWnd.h"
 #include "platform/Menu.h"
 
 #include <QApplication>

@@ -3,6 +3,7 @@
 #include "framework/Exception.h"
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
+#include "framework/SingleInstancePluginClass.h"
 #include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
 #include "host/Player.h"

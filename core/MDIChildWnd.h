@@ -2,7 +2,7 @@
 
 #include "core/ModuleExports.h"
 #include "framework/BaseObject.h"
-#include "platform/MDIChildWnd.h"
+#include "platform/CMDIChildWnd.h"
 
 // The base of the module's MDI child frames: an MDI child frame that is also
 // an object of the framework, so that it can be asked for interfaces and held

@@ -1,7 +1,7 @@
 #include "framework/RTTIClass.h"
 
+#include "framework/ClassNotFoundException.h"
 #include "framework/Debugger.h"
-#include "framework/Exception.h"
 
 #include <algorithm>
 

@@ -10,7 +10,7 @@
 #include "host/KeyFrame.h"
 #include "host/PropertyHolderForKeyFrame.h"
 
-#include "framework/Exception.h"
+#include "framework/ClassNotFoundException.h"
 #include "framework/RTTIClass.h"
 
 #include <nlohmann/json.hpp>

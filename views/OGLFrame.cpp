@@ -2,8 +2,8 @@
 
 #include "views/OGLWnd.h"
 
+#include "framework/ClassNotFoundException.h"
 #include "framework/Debugger.h"
-#include "framework/Exception.h"
 #include "framework/InterfaceQuery.h"
 #include "framework/RTTIClass.h"
 #include "platform/gdi/CPaintDC.h"

@@ -7,7 +7,7 @@
 #include "framework/InterfaceQuery.h"
 #include "framework/Pointer.h"
 #include "framework/RTTIClass.h"
-#include "platform/MDIFrameWnd.h"
+#include "platform/CMDIFrameWnd.h"
 
 #include <QCoreApplication>
 

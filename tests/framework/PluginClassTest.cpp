@@ -1,7 +1,8 @@
 #include "framework/PluginClass.h"
-#include "framework/Exception.h"
+#include "framework/ClassNotFoundException.h"
 #include "framework/InterfaceQuery.h"
 #include "framework/PluginManager.h"
+#include "framework/SingleInstancePluginClass.h"
 #include "framework/StaticInstancePlugin.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/Automation.h"
+#include "platform/CWnd.h"
 #include "platform/DialogTemplate.h"
-#include "platform/Wnd.h"
 
 #include <memory>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "platform/FrameWnd.h"
+#include "platform/CFrameWnd.h"
 
 void CFrameWnd::OnClose() {
     DestroyWindow();

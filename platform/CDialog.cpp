@@ -1,13 +1,13 @@
-#include "platform/Dialog.h"
+#include "platform/CDialog.h"
 
 #include "framework/Debugger.h"
-#include "platform/Button.h"
-#include "platform/ComboBox.h"
-#include "platform/DataExchange.h"
+#include "platform/CButton.h"
+#include "platform/CComboBox.h"
+#include "platform/CDataExchange.h"
+#include "platform/CEdit.h"
+#include "platform/CListBox.h"
 #include "platform/DialogControl.h"
 #include "platform/DialogWidget.h"
-#include "platform/Edit.h"
-#include "platform/ListBox.h"
 
 #include <QComboBox>
 #include <QEvent>

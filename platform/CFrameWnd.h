@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 // A frame window: closing it destroys it, and it deletes itself when its
 // window is gone (PostNcDestroy), as every MFC frame does. Frames are made

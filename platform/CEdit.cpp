@@ -1,4 +1,4 @@
-#include "platform/Edit.h"
+#include "platform/CEdit.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

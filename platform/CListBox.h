@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 // A list box of a dialog: a Qt list widget with single selection. With
 // LBS_SORT, entries are kept in case-insensitive order. A selection change by

@@ -1,4 +1,4 @@
-#include "platform/WaitCursor.h"
+#include "platform/CWaitCursor.h"
 
 #include <QApplication>
 

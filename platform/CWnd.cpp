@@ -1,4 +1,4 @@
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 #include "platform/DialogControl.h"
 #include "platform/InputState.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FrameWnd.h"
+#include "platform/CFrameWnd.h"
 
 class CMDIChildWnd;
 class QMainWindow;

@@ -1,6 +1,6 @@
-#include "platform/MDIFrameWnd.h"
+#include "platform/CMDIFrameWnd.h"
 
-#include "platform/MDIChildWnd.h"
+#include "platform/CMDIChildWnd.h"
 #include "platform/MainFrameWidget.h"
 #include "platform/MenuHandle.h"
 

@@ -1,6 +1,6 @@
-#include "platform/MDIChildWnd.h"
+#include "platform/CMDIChildWnd.h"
 
-#include "platform/MDIFrameWnd.h"
+#include "platform/CMDIFrameWnd.h"
 #include "platform/WindowWidget.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "platform/ListBox.h"
+#include "platform/CListBox.h"
 
 #include "platform/SortedInsert.h"
 

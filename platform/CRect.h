@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Point.h"
-#include "platform/Size.h"
+#include "platform/CPoint.h"
+#include "platform/CSize.h"
 
 // MFC's rectangle: a RECT whose right and bottom edges lie outside it.
 class CRect : public tagRECT {

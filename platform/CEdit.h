@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 // An edit control of a dialog: a Qt line edit, or a plain-text edit with
 // ES_MULTILINE. Character indexes count a line break as one character, the

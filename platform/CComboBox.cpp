@@ -1,4 +1,4 @@
-#include "platform/ComboBox.h"
+#include "platform/CComboBox.h"
 
 #include "platform/SortedInsert.h"
 

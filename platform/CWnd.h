@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/String.h"
-#include "platform/Rect.h"
+#include "platform/CRect.h"
 
 #include <QImage>
 #include <QRegion>
@@ -9,7 +9,6 @@
 #include <memory>
 
 class CDC;
-class CFont;
 class CScrollBar;
 class QEvent;
 class QWidget;
@@ -118,9 +117,6 @@ class CWnd {
 
     void BeginWaitCursor();
     void EndWaitCursor();
-
-    // Defined by the graphics library, which owns CFont.
-    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
 
     // Binds this window to the control nID of a dialog (made from its
     // template); the control's earlier window object lets go of it.

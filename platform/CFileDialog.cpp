@@ -1,8 +1,8 @@
-#include "platform/FileDialog.h"
+#include "platform/CFileDialog.h"
 
 #include "platform/Automation.h"
+#include "platform/CWnd.h"
 #include "platform/MessageBox.h"
-#include "platform/Wnd.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 // A drop-down list of a dialog: a Qt combo box that cannot be edited. With
 // CBS_SORT, entries are kept in case-insensitive order. Adding an entry

@@ -1,6 +1,6 @@
-#include "platform/DataExchange.h"
+#include "platform/CDataExchange.h"
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (pDX && !rControl.GetSafeHwnd())
