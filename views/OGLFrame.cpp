@@ -11,18 +11,7 @@
 
 #include <cstring>
 
-OGLFrame::OGLFrame(OGLFrame** ppSelf) : m_ppSelf(ppSelf) {
-    // The temporary handles of the MDI child update must never bring the
-    // count to zero: the window framework deletes the frame.
-    AddRef();
-    RegisterMDIChildWindow(this);
-}
-
-OGLFrame::~OGLFrame() {
-    if (m_ppSelf)
-        *m_ppSelf = nullptr;
-    UnregisterMDIChildWindow(this);
-}
+OGLFrame::OGLFrame(OGLFrame** ppSelf) : MDIChildWnd(ppSelf) {}
 
 void* OGLFrame::FindInterface(const char* name) {
     return InterfaceQuery(name)
@@ -57,6 +46,10 @@ void OGLFrame::UpdateView() {
         return;
     m_pView->InvalidateRect(nullptr, TRUE);
     m_pView->UpdateWindow();
+}
+
+void OGLFrame::UpdateNow() {
+    UpdateView();
 }
 
 int OGLFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
