@@ -10,7 +10,6 @@
 #include "host/KeyFrame.h"
 #include "host/PropertyHolderForKeyFrame.h"
 
-#include "framework/ClassNotFoundException.h"
 #include "framework/RTTIClass.h"
 
 #include <nlohmann/json.hpp>
@@ -127,15 +126,11 @@ template <class T>
 Pointer<T> Create(ClassRecords& records, std::string_view className, const char* interfaceName,
                   const std::string& where) {
     const RTTIClass*& record = records[std::string(className)];
-    if (!record) {
-        try {
-            record = RTTIClass::FindClass(String(className));
-        } catch (ClassNotFoundException* error) {
-            delete error;
-            Fail(where, "the class " + Quote(className) +
-                            " is unknown (is the plug-in library that has it installed?)");
-        }
-    }
+    if (!record)
+        record = RTTIClass::LookUpClass(String(className));
+    if (!record)
+        Fail(where, "the class " + Quote(className) +
+                        " is unknown (is the plug-in library that has it installed?)");
     auto* part = static_cast<T*>(record->GetCreateFunction()(interfaceName));
     if (!part)
         Fail(where, "the class " + Quote(className) + " is no " + interfaceName + " class");

@@ -21,14 +21,12 @@ void* OGLFrame::FindInterface(const char* name) {
 }
 
 void OGLFrame::SetOGLWndClass(const String& className) {
-    try {
-        const RTTIClass* record = RTTIClass::FindClass(className);
-        m_pView = static_cast<OGLWnd*>(record->GetCreateFunction()("OGLWnd"));
-    } catch (ClassNotFoundException* e) {
-        TVK::GetDebugger()->PrintError("%s", e->GetDescription().c_str());
-        delete e;
+    const RTTIClass* record = RTTIClass::LookUpClass(className);
+    if (!record) {
+        TVK::GetDebugger()->PrintError("%s", ClassNotFoundException::Describe(className).c_str());
         return;
     }
+    m_pView = static_cast<OGLWnd*>(record->GetCreateFunction()("OGLWnd"));
     if (!m_pView)
         return;
     if (m_pView->Create(this)) {

@@ -157,17 +157,10 @@ TEST(ClassRecordTest, RegisteredAtLoadFoundByExactNameAndDestroyedOnce) {
     }
 }
 
-TEST(ClassRecordTest, LookupIsCaseSensitive) {
-    EXPECT_THROW(
-        {
-            try {
-                RTTIClass::FindClass("ordinarytestplugin");
-            } catch (ClassNotFoundException* e) {
-                delete e;
-                throw std::runtime_error("not found");
-            }
-        },
-        std::runtime_error);
+TEST(ClassRecordTest, LookUpIsCaseSensitiveAndAnswersNullForAnAbsentClass) {
+    EXPECT_EQ(RTTIClass::LookUpClass("OrdinaryTestPlugin"),
+              OrdinaryTestPlugin::s_classRecord.Get());
+    EXPECT_EQ(RTTIClass::LookUpClass("ordinarytestplugin"), nullptr);
 }
 
 TEST(PluginManagerTest, CreatesRegisteredPluginsByName) {
