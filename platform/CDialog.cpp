@@ -6,6 +6,7 @@
 #include "platform/CDataExchange.h"
 #include "platform/CEdit.h"
 #include "platform/CListBox.h"
+#include "platform/ControlAdapter.h"
 #include "platform/DialogControl.h"
 #include "platform/DialogWidget.h"
 
@@ -138,40 +139,20 @@ void CDialog::ApplyAction(const Automation::DialogAction& action) {
                                        action.id);
         return;
     }
+    std::unique_ptr<ControlAdapter> adapter = ControlAdapter::For(control);
     switch (action.kind) {
     case Automation::DialogAction::Type:
-        if (auto* line = qobject_cast<QLineEdit*>(control))
-            line->setText(text);
-        else if (auto* edit = qobject_cast<QPlainTextEdit*>(control))
-            edit->setPlainText(text);
-        else
+        if (!adapter->Type(text))
             TVK::GetDebugger()->PrintError("Dialog %u: control %d is not an edit control\n",
                                            m_nIDTemplate, action.id);
         return;
-    case Automation::DialogAction::Select: {
-        if (auto* list = qobject_cast<QListWidget*>(control)) {
-            QList<QListWidgetItem*> found =
-                list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (!found.isEmpty()) {
-                list->setCurrentItem(found.first());
-                return;
-            }
-        } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-            int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (index >= 0) {
-                combo->setCurrentIndex(index);
-                emit combo->activated(index);
-                return;
-            }
-        }
-        TVK::GetDebugger()->PrintError("Dialog %u: control %d has no entry \"%s\"\n", m_nIDTemplate,
-                                       action.id, action.text.c_str());
+    case Automation::DialogAction::Select:
+        if (!adapter->Select(text))
+            TVK::GetDebugger()->PrintError("Dialog %u: control %d has no entry \"%s\"\n",
+                                           m_nIDTemplate, action.id, action.text.c_str());
         return;
-    }
     case Automation::DialogAction::Click:
-        if (auto* button = qobject_cast<QAbstractButton*>(control))
-            button->click();
-        else
+        if (!adapter->Click())
             TVK::GetDebugger()->PrintError("Dialog %u: control %d is not a button\n", m_nIDTemplate,
                                            action.id);
         return;

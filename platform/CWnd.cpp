@@ -1,5 +1,6 @@
 #include "platform/CWnd.h"
 
+#include "platform/ControlAdapter.h"
 #include "platform/DialogControl.h"
 #include "platform/InputState.h"
 #include "platform/StandardScrollBar.h"
@@ -7,17 +8,11 @@
 #include "platform/WindowClass.h"
 #include "platform/WindowWidget.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
-#include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPointer>
-#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cstring>
@@ -37,42 +32,6 @@ CurrentMessage s_current{0, 0, 0};
 // The border that WS_EX_DLGMODALFRAME gives a window: a double edge.
 constexpr int kDialogFrameBorder = 3;
 
-QString WidgetText(const QWidget* widget) {
-    if (auto* edit = qobject_cast<const QLineEdit*>(widget))
-        return edit->text();
-    if (auto* edit = qobject_cast<const QPlainTextEdit*>(widget))
-        return edit->toPlainText();
-    if (auto* combo = qobject_cast<const QComboBox*>(widget))
-        return combo->currentIndex() >= 0 ? combo->currentText() : QString();
-    if (auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->text();
-    if (auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    return widget->windowTitle();
-}
-
-void SetWidgetText(QWidget* widget, const QString& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(text);
-    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
-        // A multi-line edit does not report text set by its program.
-        QSignalBlocker blocker(edit);
-        edit->setPlainText(text);
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        // A drop-down list selects the entry with that text, if any.
-        int index = combo->findText(text, Qt::MatchFixedString);
-        if (index >= 0) {
-            QSignalBlocker blocker(combo);
-            combo->setCurrentIndex(index);
-        }
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(text);
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(text);
-    } else {
-        widget->setWindowTitle(text);
-    }
-}
 } // namespace
 
 CWnd::CWnd() = default;
@@ -659,7 +618,7 @@ void CWnd::SetWindowText(LPCSTR lpszString) {
     QString text = QString::fromUtf8(lpszString ? lpszString : "");
     if (auto* sub = qobject_cast<QMdiSubWindow*>(m_pOuter))
         sub->setWindowTitle(text);
-    SetWidgetText(m_pWidget, text);
+    ControlAdapter::For(m_pWidget)->SetText(text);
 }
 
 void CWnd::GetWindowText(String& rString) const {
@@ -667,8 +626,8 @@ void CWnd::GetWindowText(String& rString) const {
         rString = String();
         return;
     }
-    const QWidget* source = qobject_cast<QMdiSubWindow*>(m_pOuter) ? m_pOuter : m_pWidget;
-    rString = String(WidgetText(source).toStdString());
+    QWidget* source = qobject_cast<QMdiSubWindow*>(m_pOuter) ? m_pOuter : m_pWidget;
+    rString = String(ControlAdapter::For(source)->GetText().toStdString());
 }
 
 int CWnd::GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const {
