@@ -14,8 +14,8 @@
 #include "host/Player.h"
 #include "host/PlayerTimer.h"
 #include "host/TimeLine.h"
+#include "platform/CWnd.h"
 #include "platform/Keyboard.h"
-#include "platform/Wnd.h"
 
 CORVANE_REGISTER_CLASS(MoveInstances)
 

@@ -4,7 +4,7 @@
 #include "views/ScriptEditorDialog.h"
 
 #include "host/PropertyHolderScript.h"
-#include "platform/DataExchange.h"
+#include "platform/CDataExchange.h"
 
 #include <string_view>
 

@@ -3,10 +3,10 @@
 #include "host/HasProperties.h"
 
 #include "framework/Pointer.h"
-#include "platform/Button.h"
-#include "platform/Dialog.h"
-#include "platform/Edit.h"
-#include "platform/ListBox.h"
+#include "platform/CButton.h"
+#include "platform/CDialog.h"
+#include "platform/CEdit.h"
+#include "platform/CListBox.h"
 
 // Lists the properties of an instance or a key frame and edits one value at
 // a time. A value is stored at every change of the edit text: there is no

@@ -2,7 +2,7 @@
 
 #include "res/EditorDialogIds.h"
 
-#include "platform/DataExchange.h"
+#include "platform/CDataExchange.h"
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/StockObjects.h"
 

@@ -5,9 +5,9 @@
 
 #include "framework/Pointer.h"
 #include "framework/String.h"
-#include "platform/ComboBox.h"
-#include "platform/Dialog.h"
-#include "platform/Edit.h"
+#include "platform/CComboBox.h"
+#include "platform/CDialog.h"
+#include "platform/CEdit.h"
 
 #include <vector>
 
