@@ -56,6 +56,28 @@ nlohmann::json StateDump::Describe(HostApplication& host) {
             {{"text", message.text}, {"flags", message.flags}, {"answer", message.answer}});
     state["messages"] = messages;
 
+    nlohmann::json dialogs = nlohmann::json::array();
+    for (const auto& dialog : Automation::Instance().GetDialogs()) {
+        nlohmann::json controls = nlohmann::json::array();
+        for (const auto& control : dialog.controls) {
+            nlohmann::json entry = {{"id", control.id},
+                                    {"class", control.className},
+                                    {"text", control.text},
+                                    {"enabled", control.enabled},
+                                    {"visible", control.visible}};
+            if (control.className == "LISTBOX" || control.className == "COMBOBOX") {
+                entry["items"] = control.items;
+                entry["selection"] = control.selection;
+            } else if (control.className == "EDIT") {
+                entry["selection"] = {control.selStart, control.selEnd};
+            }
+            controls.push_back(std::move(entry));
+        }
+        dialogs.push_back(
+            {{"caption", dialog.caption}, {"shown", dialog.shown}, {"controls", controls}});
+    }
+    state["dialogs"] = dialogs;
+
     state["debug"] = TVK::GetDebugger()->GetLines();
 
     nlohmann::json processes = nlohmann::json::array();
