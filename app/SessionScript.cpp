@@ -277,6 +277,10 @@ SessionCommand ParseCommand(std::vector<std::string> lineWords, int line) {
         command.kind = SessionCommand::Kind::Screenshot;
         command.path = words.Next("path");
         ReadOptionalTitle(words, command);
+    } else if (lower == "layout") {
+        command.kind = SessionCommand::Kind::LayoutDefault;
+        words.NextChoice("layout", {"default"});
+        words.ExpectEnd();
     } else if (lower == "quit") {
         command.kind = SessionCommand::Kind::Quit;
         words.ExpectEnd();
