@@ -102,8 +102,12 @@ SavedWorkspace Read(QSettings& settings) {
                         [&title](const SavedWindow& window) { return window.title == title; });
         if (twice)
             throw std::runtime_error("the window \"" + title + "\" is listed twice");
-        QRect rect(ReadInteger(settings, "X"), ReadInteger(settings, "Y"),
-                   ReadInteger(settings, "Width"), ReadInteger(settings, "Height"));
+        // Read in order, so that the first bad value is the one named.
+        int x = ReadInteger(settings, "X");
+        int y = ReadInteger(settings, "Y");
+        int width = ReadInteger(settings, "Width");
+        int height = ReadInteger(settings, "Height");
+        QRect rect(x, y, width, height);
         if (rect.width() <= 0 || rect.height() <= 0)
             throw std::runtime_error("the window \"" + title + "\" has no size");
         std::string stateName = settings.value("State").toString().toStdString();
