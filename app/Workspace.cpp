@@ -5,7 +5,7 @@
 #include "app/MenuDriver.h"
 
 #include "framework/Debugger.h"
-#include "platform/MDIChildWnd.h"
+#include "platform/CMDIChildWnd.h"
 
 #include <QFileInfo>
 #include <QMainWindow>

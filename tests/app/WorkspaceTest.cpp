@@ -6,8 +6,8 @@
 #include "app/SessionRunner.h"
 
 #include "framework/Debugger.h"
+#include "platform/CMDIChildWnd.h"
 #include "platform/IconResource.h"
-#include "platform/MDIChildWnd.h"
 #include "platform/Menu.h"
 
 #include <gtest/gtest.h>

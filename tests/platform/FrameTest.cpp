@@ -1,8 +1,8 @@
 #include "PlatformTestSupport.h"
 #include "RecordingWnd.h"
+#include "platform/CMDIChildWnd.h"
+#include "platform/CMDIFrameWnd.h"
 #include "platform/IconResource.h"
-#include "platform/MDIChildWnd.h"
-#include "platform/MDIFrameWnd.h"
 #include "platform/Menu.h"
 
 #include <QApplication>
