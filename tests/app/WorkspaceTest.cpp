@@ -183,9 +183,12 @@ TEST_F(WorkspaceTest, DamagedOrForeignSettingsGiveTheDefaultWorkspaceAndSaySo) {
 TEST_F(WorkspaceTest, WindowMenuListsTheOpenWindowsAndActivatesTheChosenOne) {
     Choose({"&Window", "Default &Layout"});
     HMENU hBar = GetMenu(Frame().GetSafeHwnd());
-    HMENU hWindow = GetSubMenu(hBar, MenuDriver::FindItem(hBar, "&Window"));
+    int windowPosition = 0;
+    while (MenuDriver::GetItemText(hBar, windowPosition) != "&Window")
+        ++windowPosition;
+    HMENU hWindow = GetSubMenu(hBar, windowPosition);
     auto listed = [&] {
-        MenuDriver(Frame()).OpenPopup(hBar, MenuDriver::FindItem(hBar, "&Window"));
+        MenuDriver(Frame()).OpenPopup(hBar, windowPosition);
         std::vector<std::string> items;
         for (int position = 0; position < GetMenuItemCount(hWindow); ++position) {
             bool checked = GetMenuState(hWindow, position, MF_BYPOSITION) & MF_CHECKED;
