@@ -187,7 +187,7 @@ bool Workspace::Restore(const QString& fileName) {
     return true;
 }
 
-void Workspace::Save(const QString& fileName) const {
+void Workspace::Save(const QString& fileName) {
     QSettings settings(fileName, QSettings::IniFormat);
     settings.clear();
     settings.beginGroup("Workspace");

@@ -24,8 +24,10 @@ class Workspace {
     // then.
     bool Restore(const QString& fileName);
     // Writes the main window's geometry and the open authoring windows, in
-    // stacking order; a debugger line when the file cannot be written.
-    void Save(const QString& fileName) const;
+    // stacking order; a debugger line when the file cannot be written. A
+    // maximised or minimised window is shown normally for a moment to learn
+    // where it goes back to.
+    void Save(const QString& fileName);
 
   private:
     // The window's View menu command; the frame, or null (with a debugger
