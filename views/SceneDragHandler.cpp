@@ -7,7 +7,7 @@
 #include "framework/RTTIClass.h"
 #include "framework/SharedObjects.h"
 #include "host/PlayerTimer.h"
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 #include <cstring>
 
