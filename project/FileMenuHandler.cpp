@@ -5,18 +5,19 @@
 #include "framework/DiskFile.h"
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
+#include "framework/SingleInstancePluginClass.h"
 #include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
 #include "host/Player.h"
 #include "host/PlayerTimer.h"
 #include "host/Project.h"
-#include "platform/CRuntime.h"
+#include "platform/CFileDialog.h"
+#include "platform/CWaitCursor.h"
+#include "platform/CWnd.h"
 #include "platform/FileApi.h"
-#include "platform/FileDialog.h"
 #include "platform/Kernel.h"
+#include "platform/RuntimeLibrary.h"
 #include "platform/ShellExecute.h"
-#include "platform/WaitCursor.h"
-#include "platform/Wnd.h"
 
 CORVANE_REGISTER_SINGLE_INSTANCE_CLASS(FileMenuHandler)
 

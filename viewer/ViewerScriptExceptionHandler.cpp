@@ -3,7 +3,7 @@
 #include "framework/Debugger.h"
 #include "framework/InterfaceQuery.h"
 #include "platform/MessageBox.h"
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 void* ViewerScriptExceptionHandler::FindInterface(const char* name) {
     return InterfaceQuery(name)

@@ -1,6 +1,6 @@
 #include "platform/FileApi.h"
-#include "platform/CRuntime.h"
 #include "platform/Kernel.h"
+#include "platform/RuntimeLibrary.h"
 
 #include <gtest/gtest.h>
 
