@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -105,6 +106,56 @@ TEST(EndToEnd, ALineThatCannotBeReadOrRunStopsTheSessionNamingTheFileAndLine) {
         EXPECT_NE(run.errors.find(script.toStdString() + c.error), std::string::npos) << run.errors;
     }
     EXPECT_FALSE(QFile::exists(dump));
+}
+
+// The module's handlers fill the host's menu bar in the order the plug-in
+// list starts them.
+TEST(EndToEnd, TheMenuBarHoldsTheModulesFileAndControlCommands) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QString script = folder.filePath("menus.script");
+    Write(script, "dump \"" + folder.filePath("state.json").toStdString() + "\"\n");
+    SessionRun run = RunSession(script);
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+
+    // "text|id|prompt", "-" for a separator; "enabled checked" as two digits.
+    const nlohmann::json state = ReadJson(folder.filePath("state.json"));
+    std::vector<std::string> bar;
+    std::map<std::string, std::vector<std::string>> items, states;
+    for (const auto& menu : state["menus"]) {
+        bar.push_back(menu["text"]);
+        for (const auto& item : menu["items"]) {
+            items[menu["text"]].push_back(item["separator"].get<bool>()
+                                              ? "-"
+                                              : item["text"].get<std::string>() + "|" +
+                                                    std::to_string(item["id"].get<int>()) + "|" +
+                                                    item["prompt"].get<std::string>());
+            states[menu["text"]].push_back(std::string(item["enabled"].get<bool>() ? "1" : "0") +
+                                           (item["checked"].get<bool>() ? "1" : "0"));
+        }
+    }
+    EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&View", "&Control", "&Window", "&Help"}));
+    EXPECT_EQ(items["&File"],
+              (std::vector<std::string>{
+                  "&New\tCtrl+N|104|Create a new Corvane project\nNew (Ctrl+N)",
+                  "&Open\tCtrl+O|105|Open a Corvane project from disk\nOpen (Ctrl+O)",
+                  "&Save\tCtrl+S|106|Save this Corvane project to disk\nSave (Ctrl+S)",
+                  "Save &As\tCtrl+Shift+S|107|Save this Corvane project under a different "
+                  "filename\nSave As (Ctrl+Shift+S)",
+                  "-",
+                  "Generate EXE|108|Generates an executable file for this project\nGenerate EXE",
+                  "-",
+                  "E&xit\tAlt+F4|57665|Quit the application\nExit",
+              }));
+    EXPECT_EQ(
+        items["&Control"],
+        (std::vector<std::string>{
+            "&Play\tEnter|101|Start playing the project\nPlay (Enter)",
+            "&Stop\tEsc|102|Stop the playing\nStop (Esc)",
+            "-",
+            "&Rewind\tBackspace|103|Rewind to the beginning of the project\nRewind (Backspace)",
+        }));
+    EXPECT_EQ(states["&Control"], (std::vector<std::string>{"10", "01", "10", "10"}));
 }
 
 } // namespace
