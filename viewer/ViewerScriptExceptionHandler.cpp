@@ -2,8 +2,8 @@
 
 #include "framework/Debugger.h"
 #include "framework/InterfaceQuery.h"
-#include "platform/MessageBox.h"
 #include "platform/CWnd.h"
+#include "platform/MessageBox.h"
 
 void* ViewerScriptExceptionHandler::FindInterface(const char* name) {
     return InterfaceQuery(name)
