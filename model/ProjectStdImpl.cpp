@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -117,7 +118,7 @@ void* ProjectStdImpl::FindInterface(const char* name) {
 
 void ProjectStdImpl::New() {
     Replace(ProjectContent());
-    m_strFileName = String();
+    SetFileName(String());
 }
 
 bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
@@ -147,7 +148,7 @@ bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
         if (!member->Load())
             missing += "\n" + member->GetFileName().str();
     Replace(std::move(content));
-    m_strFileName = path;
+    SetFileName(path);
     if (!missing.empty())
         TellAuthor("The project \"" + path.str() +
                        "\" was opened, but these media could not be loaded:" + missing,
@@ -164,7 +165,7 @@ bool ProjectStdImpl::Save(Pointer<BaseObject>, const String& path) {
                    MB_ICONHAND);
         return false;
     }
-    m_strFileName = path;
+    SetFileName(path);
     return true;
 }
 
@@ -177,6 +178,20 @@ ProjectContent ProjectStdImpl::GetContent() const {
         content.instances.push_back(
             {placement.instance, placement.row, placement.start, placement.stop});
     return content;
+}
+
+// Programs that the tool starts find the open project through the
+// environment: the resource compiler that reads a copy of it resolves the
+// project's media paths, which are relative to the project's own folder.
+void ProjectStdImpl::SetFileName(const String& path) {
+    m_strFileName = path;
+    if (path.IsEmpty()) {
+        unsetenv("CORVANE_PROJECT");
+        return;
+    }
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(NativePath(path), error);
+    setenv("CORVANE_PROJECT", (error ? NativePath(path) : absolute).c_str(), 1);
 }
 
 void ProjectStdImpl::Replace(ProjectContent content) {

@@ -33,6 +33,7 @@ class ProjectStdImpl : public Project, public SharedObject {
     ProjectContent GetContent() const;
 
   private:
+    void SetFileName(const String& path);
     void Replace(ProjectContent content);
 
     Pointer<PlayerStdImpl> m_pPlayer;

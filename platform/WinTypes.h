@@ -42,6 +42,12 @@ struct CursorHandle;
 using HCURSOR = CursorHandle*;
 struct InstanceHandle;
 using HINSTANCE = InstanceHandle*;
+// A loaded shared library is its dlopen handle.
+using HMODULE = HINSTANCE;
+using HANDLE = void*;
+using FARPROC = INT_PTR (*)();
+inline const HANDLE INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-1));
+inline constexpr int MAX_PATH = 260;
 
 typedef struct tagPOINT {
     LONG x;

@@ -1,6 +1,8 @@
 #include "project/FileMenuHandler.h"
 
 #include "core/ModuleExports.h"
+#include "framework/AppPath.h"
+#include "framework/DiskFile.h"
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
 #include "framework/SingleInstancePluginClass.h"
@@ -12,12 +14,50 @@
 #include "platform/CFileDialog.h"
 #include "platform/CWaitCursor.h"
 #include "platform/CWnd.h"
+#include "platform/FileApi.h"
+#include "platform/Kernel.h"
+#include "platform/RuntimeLibrary.h"
+#include "platform/ShellExecute.h"
 
 CORVANE_REGISTER_SINGLE_INSTANCE_CLASS(FileMenuHandler)
 
 namespace {
 
 const char kProjectFilter[] = "Corvane Projects (*.qmx)|*.qmx|All Files (*.*)|*.*||";
+const char kViewerFilter[] = "Viewer Applications (*.exe)|*.exe|All Files (*.*)|*.*||";
+
+// Beside every viewer, in this order.
+const char* const kRuntimeFiles[] = {"TVKFramework.dll",        "TVKFiles.dll", "QDObject.dll",
+                                     "CorvaneArchitecture.dll", "Nimbrel.dll",  "platform.cfg"};
+
+// The link command's inputs, in this order.
+const char* const kLinkInputs[] = {"lib\\advapi32.lib",
+                                   "lib\\gdi32.lib",
+                                   "lib\\odbccp32.lib",
+                                   "lib\\odbc32.lib",
+                                   "lib\\comdlg32.lib",
+                                   "lib\\ole32.lib",
+                                   "lib\\oleaut32.lib",
+                                   "lib\\uuid.lib",
+                                   "lib\\winspool.lib",
+                                   "lib\\TVKFiles.lib",
+                                   "lib\\TVKFramework.lib",
+                                   "lib\\TVKMain.lib",
+                                   "lib\\kernel32.lib",
+                                   "lib\\CorvaneArchitecture.lib",
+                                   "lib\\shell32.lib",
+                                   "lib\\user32.lib",
+                                   "lib\\opengl32.lib",
+                                   "lib\\glu32.lib",
+                                   "lib\\libc.lib",
+                                   "lib\\oldnames.lib",
+                                   "lib\\libcp.lib",
+                                   "lib\\glaux.lib",
+                                   "obj\\Viewer.res",
+                                   "obj\\PlayerTimerStdImplForViewer.obj",
+                                   "obj\\StdAfx.obj",
+                                   "obj\\Viewer.obj",
+                                   "obj\\ViewerScriptExceptionHandler.obj"};
 
 Pointer<Project> GetProject() {
     return GetSharedObjects()->GetObjectA("Project").As<Project>("Project");
@@ -25,6 +65,26 @@ Pointer<Project> GetProject() {
 
 Pointer<Player> GetPlayer() {
     return GetSharedObjects()->GetObjectA("Player").As<Player>("Player");
+}
+
+// Beside a new viewer: the runtime files, and the plug-ins that the running
+// tool has loaded and that a viewer can use.
+void CopyBesideViewer(const std::string& target) {
+    for (const char* name : kRuntimeFiles)
+        CopyFileA(GetAppPath(name), (target + name).c_str(), FALSE);
+    const std::string plugins = target + "Plugins\\";
+    _mkdir(plugins.c_str());
+    WIN32_FIND_DATAA found;
+    HANDLE hFind = FindFirstFileA(GetAppPath("Plugins\\*.dll"), &found);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string path = GetAppPath("Plugins\\").str() + found.cFileName;
+        HMODULE hModule = GetModuleHandleA(path.c_str());
+        if (hModule && GetProcAddress(hModule, "GetProjectorPluginList"))
+            CopyFileA(path.c_str(), (plugins + found.cFileName).c_str(), FALSE);
+    } while (FindNextFileA(hFind, &found));
+    FindClose(hFind);
 }
 
 // A project must not change under a running playback; it stays stopped.
@@ -94,6 +154,9 @@ void FileMenuHandler::ExecuteMenuItem(int cookie) {
     case kSaveAs:
         SaveAs();
         break;
+    case kGenerateEXE:
+        GenerateEXE();
+        break;
     default:
         break;
     }
@@ -144,4 +207,68 @@ void FileMenuHandler::SaveAs() {
         project->Save(Pointer<BaseObject>(), dialog.GetPathName());
     }
     UpdateAllMDIChildWindows();
+}
+
+// The installation's own tools do the work; none of their results is
+// examined: a failed compile or link shows only as a missing executable.
+void FileMenuHandler::GenerateEXE() {
+    StopPlayer();
+    Pointer<Project> project = GetProject();
+    if (!project->GetFileName().IsEmpty())
+        Save();
+    else
+        SaveAs();
+    if (project->GetFileName().IsEmpty())
+        return;
+
+    // The installed resource script names this copy of the project.
+    const String temporaryCopy = GetAppPath("obj/temp.qm$");
+    DeleteFileA(temporaryCopy);
+    CopyFileA(project->GetFileName(), temporaryCopy, FALSE);
+
+    CWnd* pMainWnd = AfxGetMainWnd();
+    HWND hOwner = pMainWnd ? pMainWnd->GetSafeHwnd() : nullptr;
+    CFileDialog dialog(FALSE, "exe", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kViewerFilter,
+                       pMainWnd);
+    if (dialog.DoModal() == IDOK) {
+        const String exePath = dialog.GetPathName();
+        CWaitCursor wait;
+
+        const std::string parameters = " /l 0x809 /fo\"" + GetAppPath("obj\\Viewer.res").str() +
+                                       "\" /d \"NDEBUG\" \"" + GetAppPath("obj\\Viewer.rc").str() +
+                                       "\"";
+        ShellExecuteA(hOwner, nullptr, GetAppPath("tools\\rc.exe"), parameters.c_str(),
+                      GetAppPath("tools\\"), SW_HIDE);
+        // The resource compiler is given this long; it is not waited for.
+        Sleep(5000);
+
+        _chdir(GetAppPath());
+        const std::string command = "@echo off\r\ntools\\link.exe";
+        const std::string options =
+            " /nologo /subsystem:windows /incremental:no /machine:I386 /out:\"" + exePath.str() +
+            "\"";
+        std::string inputs;
+        for (const char* input : kLinkInputs)
+            inputs += std::string(" \"") + input + "\"";
+        Pointer<DiskFile> batch(new DiskFile);
+        batch->Open("linkcmd.bat", "wb");
+        batch->Write(command.data(), command.size(), 1);
+        batch->Write(options.data(), options.size(), 1);
+        batch->Write(inputs.data(), inputs.size(), 1);
+        batch->Close();
+        ShellExecuteA(hOwner, nullptr, GetAppPath("linkcmd.bat"), "", GetAppPath(), SW_HIDE);
+
+        // The folder part keeps its separator. The path is not cut to MAX_PATH
+        // characters: paths here may be longer.
+        std::string target = exePath.str();
+        for (size_t i = target.size(); i-- > 1;) {
+            if (target[i] == '\\' || target[i] == '/') {
+                target.resize(i + 1);
+                break;
+            }
+        }
+        if (_stricmp(target.c_str(), GetAppPath()) != 0)
+            CopyBesideViewer(target);
+    }
+    DeleteFileA(temporaryCopy);
 }

@@ -29,4 +29,5 @@ class FileMenuHandler : public MenuHandler, public StaticInstancePlugin {
     void Open();
     void Save();
     void SaveAs();
+    void GenerateEXE();
 };

@@ -80,7 +80,6 @@ TEST_F(FileMenuHandlerTest, EachCommandMakesItsCallsInOrder) {
         {false, "", kSave, std::nullopt, {}},
         {false, "", kSave, "/p/new.qmx", {"Save(/p/new.qmx)"}},
         {false, "/p/tour.qmx", kSaveAs, "/p/copy.qmx", {"Save(/p/copy.qmx)"}},
-        {true, "/p/tour.qmx", FileMenuHandler::kGenerateEXE, {}, {}},
         {true, "/p/tour.qmx", 0, {}, {}},
         {true, "/p/tour.qmx", 6, {}, {}},
         {true, "/p/tour.qmx", -1, {}, {}},
