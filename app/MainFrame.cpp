@@ -6,8 +6,8 @@
 #include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
 
+#include "platform/CMDIChildWnd.h"
 #include "platform/Keyboard.h"
-#include "platform/MDIChildWnd.h"
 #include "platform/Menu.h"
 #include "platform/MessageBox.h"
 

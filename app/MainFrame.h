@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/String.h"
-#include "platform/MDIFrameWnd.h"
+#include "platform/CMDIFrameWnd.h"
 
 #include <string>
 #include <vector>

@@ -79,6 +79,21 @@ MenuDriver::Item MenuDriver::FindCommand(const std::vector<std::string>& texts) 
     throw std::runtime_error("no menu item given");
 }
 
+std::optional<MenuDriver::Item> MenuDriver::FindFileOpen() {
+    HMENU hBar = GetMenu(m_frame.GetSafeHwnd());
+    int filePosition = FindItem(hBar, "&File");
+    HMENU hFile = filePosition < 0 ? nullptr : GetSubMenu(hBar, filePosition);
+    if (!hFile)
+        return std::nullopt;
+    int count = GetMenuItemCount(hFile);
+    for (int position = 0; position < count; ++position) {
+        std::string text = GetItemText(hFile, position);
+        if (text.rfind("&Open", 0) == 0 && !GetSubMenu(hFile, position))
+            return FindCommand({"&File", text});
+    }
+    return std::nullopt;
+}
+
 void MenuDriver::Choose(const Item& item) {
     if (QAction* action = GetMenuItemAction(item.hMenu, item.nPosition))
         action->trigger();

@@ -2,6 +2,7 @@
 
 #include "platform/WinTypes.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ class MenuDriver {
     // text names no item, when the last names a popup or a separator, or when
     // the item is disabled.
     Item FindCommand(const std::vector<std::string>& texts);
+    // File > Open, whatever its shortcut: the first item of "&File" whose
+    // text starts with "&Open" and that opens no popup, found as FindCommand
+    // finds it. Nothing when the menu bar offers none.
+    std::optional<Item> FindFileOpen();
     // Chooses a command item as a click does.
     void Choose(const Item& item);
     // Tells the main window that the popup at that position is opening.
@@ -31,9 +36,10 @@ class MenuDriver {
 
     // The item's text exactly as inserted.
     static std::string GetItemText(HMENU hMenu, int nPosition);
+
+  private:
     // The first item with exactly that text, or -1.
     static int FindItem(HMENU hMenu, const std::string& text);
 
-  private:
     MainFrame& m_frame;
 };

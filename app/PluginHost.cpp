@@ -1,7 +1,7 @@
 #include "app/PluginHost.h"
 
+#include "framework/ClassNotFoundException.h"
 #include "framework/Debugger.h"
-#include "framework/Exception.h"
 #include "framework/PluginManager.h"
 #include "framework/RTTIClass.h"
 #include "framework/SharedObjects.h"
@@ -53,21 +53,20 @@ void PluginHost::CreatePlugins(const char* list) {
         rest = feed == std::string_view::npos ? std::string_view() : rest.substr(feed + 1);
         if (name.empty())
             continue;
-        try {
-            Pointer<BasePlugin> plugin = GetPluginManager()->CreateDynamicPlugin(String(name));
-            if (!plugin) {
-                TVK::GetDebugger()->PrintError("Class %s is not a plug-in; skipped\n",
-                                               name.c_str());
-                continue;
-            }
-            // A single-instance class listed twice answers its one object again.
-            if (std::find(m_plugins.begin(), m_plugins.end(), plugin) == m_plugins.end())
-                m_plugins.push_back(std::move(plugin));
-        } catch (ClassNotFoundException* exception) {
+        // A list may name classes whose library is not installed.
+        if (!RTTIClass::LookUpClass(String(name))) {
             TVK::GetDebugger()->PrintError("Unable to create plug-in class %s: %s\n", name.c_str(),
-                                           exception->GetDescription().c_str());
-            delete exception;
+                                           ClassNotFoundException::Describe(String(name)).c_str());
+            continue;
         }
+        Pointer<BasePlugin> plugin = GetPluginManager()->CreateDynamicPlugin(String(name));
+        if (!plugin) {
+            TVK::GetDebugger()->PrintError("Class %s is not a plug-in; skipped\n", name.c_str());
+            continue;
+        }
+        // A single-instance class listed twice answers its one object again.
+        if (std::find(m_plugins.begin(), m_plugins.end(), plugin) == m_plugins.end())
+            m_plugins.push_back(std::move(plugin));
     }
 }
 

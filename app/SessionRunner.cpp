@@ -11,8 +11,7 @@
 #include "host/Project.h"
 #include "model/ProjectModel.h"
 #include "platform/Automation.h"
-#include "platform/MDIChildWnd.h"
-#include "platform/Menu.h"
+#include "platform/CMDIChildWnd.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -166,21 +165,11 @@ void SessionRunner::Open(const std::string& path) {
     if (!std::filesystem::is_regular_file(absolute, error))
         throw std::runtime_error("no project file " + absolute);
 
-    MainFrame& frame = GetFrame();
-    HMENU hBar = GetMenu(frame.GetSafeHwnd());
-    int filePosition = MenuDriver::FindItem(hBar, "&File");
-    if (HMENU hFile = filePosition < 0 ? nullptr : GetSubMenu(hBar, filePosition)) {
-        int count = GetMenuItemCount(hFile);
-        for (int position = 0; position < count; ++position) {
-            std::string text = MenuDriver::GetItemText(hFile, position);
-            if (text.rfind("&Open", 0) != 0 || GetSubMenu(hFile, position))
-                continue;
-            MenuDriver driver(frame);
-            MenuDriver::Item item = driver.FindCommand({"&File", text});
-            Automation::Instance().QueueFileAnswer(absolute);
-            driver.Choose(item);
-            return;
-        }
+    MenuDriver driver(GetFrame());
+    if (std::optional<MenuDriver::Item> item = driver.FindFileOpen()) {
+        Automation::Instance().QueueFileAnswer(absolute);
+        driver.Choose(*item);
+        return;
     }
     Pointer<Project> project = FindSharedService<Project>("Project", "Project");
     if (!project)

@@ -7,7 +7,7 @@
 #include "framework/Debugger.h"
 #include "model/ProjectModel.h"
 #include "platform/Automation.h"
-#include "platform/MDIChildWnd.h"
+#include "platform/CMDIChildWnd.h"
 #include "platform/Menu.h"
 
 #include <QMainWindow>

@@ -10,7 +10,7 @@
 #include "host/AllowsKeyFrames.h"
 #include "host/Instance.h"
 #include "host/TimeLine.h"
-#include "platform/MDIFrameWnd.h"
+#include "platform/CMDIFrameWnd.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,9 @@
 #include "commands/AcceleratorManagerStdImpl.h"
 
 #include "framework/InterfaceQuery.h"
+#include "framework/SingleInstancePluginClass.h"
 #include "platform/Accelerator.h"
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 CORVANE_REGISTER_SINGLE_INSTANCE_CLASS(AcceleratorManagerStdImpl)
 

@@ -1,14 +1,18 @@
 #include "commands/ControlMenuHandler.h"
 
+#include "framework/Debugger.h"
 #include "framework/Exception.h"
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
+#include "framework/SingleInstancePluginClass.h"
 #include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
 #include "host/Player.h"
 #include "host/PlayerTimer.h"
 #include "host/TimeLine.h"
 #include "timeline/TimeLineWindow.h"
+
+#include <exception>
 
 CORVANE_REGISTER_SINGLE_INSTANCE_CLASS(ControlMenuHandler)
 
@@ -21,8 +25,13 @@ Pointer<PlayerTimer> GetPlayerTimer() {
 // A key frame selected in the time line would catch the edits made while the
 // project plays or after it rewinds. The time line window may well not be
 // open: then there is nothing to clear. Framework exceptions still reach the
-// caller.
+// caller; any other failure of the window is reported, and the command goes
+// on without it.
 void ClearSelectedKeyFrame() {
+    const auto report = [](const char* what) {
+        TVK::GetDebugger()->PrintError(
+            "The time line window failed to clear its selected key frame: %s\n", what);
+    };
     try {
         Pointer<TimeLineWindow> window =
             GetSharedObjects()->GetObjectA("Time Line Window").As<TimeLineWindow>("TimeLineWindow");
@@ -30,7 +39,10 @@ void ClearSelectedKeyFrame() {
             window->SetSelectedKeyFrame(Pointer<KeyFrame>());
     } catch (Exception*) {
         throw;
+    } catch (const std::exception& error) {
+        report(error.what());
     } catch (...) {
+        report("an unknown error");
     }
 }
 

@@ -1,8 +1,9 @@
 #include "commands/MenuManagerStdImpl.h"
 
 #include "framework/InterfaceQuery.h"
+#include "framework/SingleInstancePluginClass.h"
+#include "platform/CWnd.h"
 #include "platform/Menu.h"
-#include "platform/Wnd.h"
 
 #include <cstdio>
 #include <cstdlib>

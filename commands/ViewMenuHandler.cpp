@@ -7,9 +7,10 @@
 #include "framework/Debugger.h"
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
+#include "framework/SingleInstancePluginClass.h"
 #include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 CORVANE_REGISTER_SINGLE_INSTANCE_CLASS(ViewMenuHandler)
 

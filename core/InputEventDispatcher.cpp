@@ -58,6 +58,11 @@ bool Deliver(InputEventHandler* handler, UINT message, WPARAM wParam, LPARAM lPa
 }
 } // namespace
 
+bool InputEventDispatcher::IsInputMessage(UINT message) {
+    return (message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK) || message == WM_KEYDOWN ||
+           message == WM_KEYUP;
+}
+
 void InputEventDispatcher::SetEventCapture(Pointer<InputEventHandler> handler) {
     m_pCaptured = std::move(handler);
 }

@@ -18,6 +18,8 @@ class InputEventDispatcher : public InputEventSource {
     // Passes one of the twelve mouse and key messages on: to the capturing
     // handler alone, else to the handlers in order until one takes it.
     void PassEvent(UINT message, WPARAM wParam, LPARAM lParam);
+    // True for the twelve mouse and key messages that PassEvent passes on.
+    static bool IsInputMessage(UINT message);
 
     const GrowableArray<Pointer<InputEventHandler>>& GetHandlers() const { return m_handlers; }
     const Pointer<InputEventHandler>& GetCapturedHandler() const { return m_pCaptured; }

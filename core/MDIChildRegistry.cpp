@@ -2,9 +2,6 @@
 
 #include "core/MDIChildWnd.h"
 #include "core/ModuleExports.h"
-#include "core/VirtualDC.h"
-#include "views/OGLFrame.h"
-#include "views/OGLWnd.h"
 
 #include "framework/Pointer.h"
 
@@ -26,18 +23,6 @@ extern "C" QUENDA_EXPORT void UpdateAllMDIChildWindows() {
     auto& registry = GetMDIChildRegistry();
     for (std::int32_t i = 0; i < registry.GetCount(); ++i) {
         Pointer<MDIChildWnd> window(registry[i]);
-        if (auto* virtualDC = static_cast<VirtualDC*>(window->FindInterface("VirtualDC"))) {
-            virtualDC->Redraw();
-            window->UpdateWindow();
-        } else if (auto* frame = static_cast<OGLFrame*>(window->FindInterface("OGLFrame"))) {
-            // A frame left without a view has no picture to bring up to date.
-            if (OGLWnd* view = frame->GetView()) {
-                view->InvalidateRect(nullptr, TRUE);
-                view->UpdateWindow();
-            }
-        } else {
-            window->InvalidateRect(nullptr, TRUE);
-            window->UpdateWindow();
-        }
+        window->UpdateNow();
     }
 }

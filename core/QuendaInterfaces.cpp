@@ -1,6 +1,7 @@
 #include "core/QuendaInterfaces.h"
 
 #include "framework/InterfaceQuery.h"
+#include "framework/SingleInstancePluginClass.h"
 
 CORVANE_REGISTER_SINGLE_INSTANCE_CLASS(QuendaInterfaces)
 

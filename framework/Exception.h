@@ -12,9 +12,3 @@ class Exception {
   private:
     String m_strDescription;
 };
-
-class ClassNotFoundException : public Exception {
-  public:
-    explicit ClassNotFoundException(const String& className)
-        : Exception(String("Class not found: " + className.str())) {}
-};

@@ -26,33 +26,9 @@ template <class T> struct PluginClass {
     }
 };
 
-// A class with one recorded object. Nothing here releases it: the host keeps
-// it alive from start-up to shut-down.
-template <class T> struct SingleInstancePluginClass {
-    static inline T* s_pInstance = nullptr;
-
-    static void* Create(const char* name) {
-        if (!name) {
-            s_pInstance = new T;
-            return s_pInstance;
-        }
-        if (s_pInstance)
-            return s_pInstance->FindInterface(name);
-        s_pInstance = new T;
-        void* part = s_pInstance->FindInterface(name);
-        if (!part) {
-            delete static_cast<BaseObject*>(s_pInstance);
-            s_pInstance = nullptr;
-        }
-        return part;
-    }
-
-    // A temporary object of its own; the record is never touched.
-    static bool Supports(const char* name) { return PluginClass<T>::Supports(name); }
-};
-
-// In the class: CORVANE_DECLARE_CLASS(); in its source file one of the two
-// registrations below, which builds the record when the library is loaded.
+// In the class: CORVANE_DECLARE_CLASS(); in its source file a registration,
+// which builds the record when the library is loaded: CORVANE_REGISTER_CLASS
+// below, or CORVANE_REGISTER_SINGLE_INSTANCE_CLASS (SingleInstancePluginClass.h).
 #define CORVANE_DECLARE_CLASS()                                                                    \
     const RTTIClass* GetClass() const override;                                                    \
     static ClassRecord s_classRecord
@@ -64,5 +40,3 @@ template <class T> struct SingleInstancePluginClass {
     }
 
 #define CORVANE_REGISTER_CLASS(Class) CORVANE_REGISTER_CLASS_WITH(Class, PluginClass)
-#define CORVANE_REGISTER_SINGLE_INSTANCE_CLASS(Class)                                              \
-    CORVANE_REGISTER_CLASS_WITH(Class, SingleInstancePluginClass)

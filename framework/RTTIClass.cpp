@@ -1,7 +1,7 @@
 #include "framework/RTTIClass.h"
 
+#include "framework/ClassNotFoundException.h"
 #include "framework/Debugger.h"
-#include "framework/Exception.h"
 
 #include <algorithm>
 
@@ -32,10 +32,16 @@ RTTIClass::~RTTIClass() {
     registry.erase(std::remove(registry.begin(), registry.end(), this), registry.end());
 }
 
-const RTTIClass* RTTIClass::FindClass(const String& name) {
+const RTTIClass* RTTIClass::LookUpClass(const String& name) {
     for (const RTTIClass* record : Registry())
         if (record->m_strName == name)
             return record;
+    return nullptr;
+}
+
+const RTTIClass* RTTIClass::FindClass(const String& name) {
+    if (const RTTIClass* record = LookUpClass(name))
+        return record;
     throw new ClassNotFoundException(name);
 }
 

@@ -21,7 +21,9 @@ class RTTIClass {
     CreateFunction GetCreateFunction() const { return m_pfnCreate; }
     SupportsFunction GetSupportsFunction() const { return m_pfnSupports; }
 
-    // The record registered under the exact name; throws ClassNotFoundException*.
+    // The record registered under the exact name, or null.
+    static const RTTIClass* LookUpClass(const String& name);
+    // As LookUpClass, but an absent class throws ClassNotFoundException*.
     static const RTTIClass* FindClass(const String& name);
     // Every registered record, in registration order.
     static std::vector<const RTTIClass*> GetRegisteredClasses();

@@ -2,16 +2,9 @@
 
 #include "framework/Pointer.h"
 #include "framework/String.h"
-
-#include <vector>
+#include "host/ObjectList.h"
 
 class PropertyHolderScript;
-
-// A counted, ordered list of objects, as the script engine reports them.
-class ObjectList : public virtual BaseObject {
-  public:
-    std::vector<Pointer<BaseObject>> objects;
-};
 
 // "ScriptExceptionHandler", published as "StdScriptExceptionHandler": told
 // about a script that failed. line is 1-based, 0 when unknown.

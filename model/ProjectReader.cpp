@@ -10,7 +10,6 @@
 #include "host/KeyFrame.h"
 #include "host/PropertyHolderForKeyFrame.h"
 
-#include "framework/Exception.h"
 #include "framework/RTTIClass.h"
 
 #include <nlohmann/json.hpp>
@@ -127,15 +126,11 @@ template <class T>
 Pointer<T> Create(ClassRecords& records, std::string_view className, const char* interfaceName,
                   const std::string& where) {
     const RTTIClass*& record = records[std::string(className)];
-    if (!record) {
-        try {
-            record = RTTIClass::FindClass(String(className));
-        } catch (ClassNotFoundException* error) {
-            delete error;
-            Fail(where, "the class " + Quote(className) +
-                            " is unknown (is the plug-in library that has it installed?)");
-        }
-    }
+    if (!record)
+        record = RTTIClass::LookUpClass(String(className));
+    if (!record)
+        Fail(where, "the class " + Quote(className) +
+                        " is unknown (is the plug-in library that has it installed?)");
     auto* part = static_cast<T*>(record->GetCreateFunction()(interfaceName));
     if (!part)
         Fail(where, "the class " + Quote(className) + " is no " + interfaceName + " class");
@@ -260,18 +255,16 @@ void CheckFormat(const Object& project) {
     if (number < 1)
         Fail("", "its file format version " + NumberText(*version) + " is not valid");
 }
-} // namespace
 
-ProjectReader::ProjectReader(std::filesystem::path folder) : m_folder(std::move(folder)) {}
-
-ProjectContent ProjectReader::Read(std::string_view text) const {
+// The project object of the text, once it proved to be JSON of a project file
+// whose version this reads and whose fields are all known.
+Object ParseProject(simdjson::dom::parser& parser, std::string_view text) {
     size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos)
         Fail("", "the file is empty");
     // Anything but a JSON object is some other kind of file, not a damaged project.
     if (text[first] != '{')
         Fail("", "it is not a Corvane project file");
-    simdjson::dom::parser parser;
     Element root;
     if (auto error = parser.parse(text.data(), text.size()).get(root))
         Fail("", "the file is damaged or truncated (" + SyntaxProblem(text, error) + ")");
@@ -279,9 +272,85 @@ ProjectContent ProjectReader::Read(std::string_view text) const {
     if (root.get(project))
         Fail("", "it is not a Corvane project file");
     CheckFormat(project);
-
     CheckFields(root, "the project",
                 {"format", "version", "frameRate", "camera", "cast", "instances"});
+    return project;
+}
+
+// A cast member with its file name; a relative file is resolved against the
+// project's folder.
+Pointer<CastMember> ReadCastMember(const Element& value, const std::string& where,
+                                   ClassRecords& records, const std::filesystem::path& folder) {
+    Object entry = CheckFields(value, where, {"class", "file"});
+    auto className = Find(entry, "class");
+    if (!className)
+        Fail(where, "it has no \"class\"");
+    auto member =
+        Create<CastMember>(records, Text(*className, where, "class"), "CastMember", where);
+    if (auto fileName = Find(entry, "file")) {
+        std::string file(Text(*fileName, where, "file"));
+        std::replace(file.begin(), file.end(), '\\', '/');
+        std::filesystem::path path(file);
+        if (path.is_relative())
+            path = folder / path;
+        member->SetFileName(nullptr, String(path.lexically_normal().string()));
+    }
+    return member;
+}
+
+// An instance's "cast": the index of a cast member of the project, or a cast
+// member of its own.
+Pointer<CastMember> ReadInstanceCastMember(const Element& reference, const std::string& where,
+                                           const CastMemberList& cast, ClassRecords& records,
+                                           const std::filesystem::path& folder) {
+    if (reference.type() != element_type::INT64 && reference.type() != element_type::UINT64)
+        return ReadCastMember(reference, where + ", its cast member", records, folder);
+    int index = Integer(reference, where, "cast");
+    if (index < 0 || static_cast<size_t>(index) >= cast.size())
+        Fail(where, "\"cast\" names no cast member of the project");
+    return cast[static_cast<size_t>(index)];
+}
+
+ProjectContent::PlacedInstance ReadInstance(const Element& value, const std::string& where,
+                                            const CastMemberList& cast, ClassRecords& records,
+                                            const std::filesystem::path& folder) {
+    Object entry = CheckFields(
+        value, where,
+        {"class", "row", "start", "stop", "cast", "properties", "scripts", "keyframes"});
+    auto required = [&](std::string_view field) {
+        auto found = Find(entry, field);
+        if (!found)
+            Fail(where, "it has no " + Quote(field));
+        return *found;
+    };
+    auto instance =
+        Create<Instance>(records, Text(required("class"), where, "class"), "Instance", where);
+    ProjectContent::PlacedInstance placed{instance, Integer(required("row"), where, "row"),
+                                          Integer(required("start"), where, "start"),
+                                          Integer(required("stop"), where, "stop")};
+    if (auto reference = Find(entry, "cast")) {
+        Pointer<CastMember> member =
+            ReadInstanceCastMember(*reference, where, cast, records, folder);
+        if (!instance->AcceptsCastMember(member))
+            Fail(where, "it cannot show a cast member of class " +
+                            Quote(member->GetClass()->GetName().str()));
+        instance->SetCastMember(member);
+    }
+    instance->Initialize();
+    auto properties = instance.As<HasProperties>("HasProperties");
+    ReadValues(entry, "properties", properties, where);
+    ReadValues(entry, "scripts", properties, where);
+    if (auto keyFrames = List(entry, "keyframes", where))
+        ReadKeyFrames(*keyFrames, instance, where);
+    return placed;
+}
+} // namespace
+
+ProjectReader::ProjectReader(std::filesystem::path folder) : m_folder(std::move(folder)) {}
+
+ProjectContent ProjectReader::Read(std::string_view text) const {
+    simdjson::dom::parser parser;
+    const Object project = ParseProject(parser, text);
     ProjectContent content;
     if (auto frameRate = Find(project, "frameRate")) {
         content.frameRate = Integer(*frameRate, "the project", "frameRate");
@@ -292,70 +361,15 @@ ProjectContent ProjectReader::Read(std::string_view text) const {
         content.camera = ReadCamera(*camera);
 
     ClassRecords records;
-    auto readMember = [this, &records](const Element& value, const std::string& where) {
-        Object entry = CheckFields(value, where, {"class", "file"});
-        auto className = Find(entry, "class");
-        if (!className)
-            Fail(where, "it has no \"class\"");
-        auto member =
-            Create<CastMember>(records, Text(*className, where, "class"), "CastMember", where);
-        if (auto fileName = Find(entry, "file")) {
-            std::string file(Text(*fileName, where, "file"));
-            std::replace(file.begin(), file.end(), '\\', '/');
-            std::filesystem::path path(file);
-            if (path.is_relative())
-                path = m_folder / path;
-            member->SetFileName(nullptr, String(path.lexically_normal().string()));
-        }
-        return member;
-    };
     if (auto cast = List(project, "cast", "the project"))
         for (const Element& entry : *cast)
             content.cast.push_back(
-                readMember(entry, "cast member " + std::to_string(content.cast.size() + 1)));
-
-    auto instances = List(project, "instances", "the project");
-    if (!instances)
-        return content;
-    for (const Element& value : *instances) {
-        std::string where = "instance " + std::to_string(content.instances.size() + 1);
-        Object entry = CheckFields(
-            value, where,
-            {"class", "row", "start", "stop", "cast", "properties", "scripts", "keyframes"});
-        auto required = [&](std::string_view field) {
-            auto found = Find(entry, field);
-            if (!found)
-                Fail(where, "it has no " + Quote(field));
-            return *found;
-        };
-        auto instance =
-            Create<Instance>(records, Text(required("class"), where, "class"), "Instance", where);
-        ProjectContent::PlacedInstance placed{instance, Integer(required("row"), where, "row"),
-                                              Integer(required("start"), where, "start"),
-                                              Integer(required("stop"), where, "stop")};
-        if (auto reference = Find(entry, "cast")) {
-            Pointer<CastMember> member;
-            if (reference->type() == element_type::INT64 ||
-                reference->type() == element_type::UINT64) {
-                int index = Integer(*reference, where, "cast");
-                if (index < 0 || static_cast<size_t>(index) >= content.cast.size())
-                    Fail(where, "\"cast\" names no cast member of the project");
-                member = content.cast[static_cast<size_t>(index)];
-            } else {
-                member = readMember(*reference, where + ", its cast member");
-            }
-            if (!instance->AcceptsCastMember(member))
-                Fail(where, "it cannot show a cast member of class " +
-                                Quote(member->GetClass()->GetName().str()));
-            instance->SetCastMember(member);
-        }
-        instance->Initialize();
-        auto properties = instance.As<HasProperties>("HasProperties");
-        ReadValues(entry, "properties", properties, where);
-        ReadValues(entry, "scripts", properties, where);
-        if (auto keyFrames = List(entry, "keyframes", where))
-            ReadKeyFrames(*keyFrames, instance, where);
-        content.instances.push_back(std::move(placed));
-    }
+                ReadCastMember(entry, "cast member " + std::to_string(content.cast.size() + 1),
+                               records, m_folder));
+    if (auto instances = List(project, "instances", "the project"))
+        for (const Element& entry : *instances)
+            content.instances.push_back(
+                ReadInstance(entry, "instance " + std::to_string(content.instances.size() + 1),
+                             content.cast, records, m_folder));
     return content;
 }

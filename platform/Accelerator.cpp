@@ -1,9 +1,9 @@
 #include "platform/Accelerator.h"
 
+#include "platform/CWnd.h"
 #include "platform/Keyboard.h"
 #include "platform/Menu.h"
 #include "platform/MenuHandle.h"
-#include "platform/Wnd.h"
 
 #include <QAction>
 

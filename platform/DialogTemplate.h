@@ -1,23 +1,12 @@
 #pragma once
 
+#include "platform/DialogItemTemplate.h"
 #include "platform/WinTypes.h"
 
 #include <string>
 #include <vector>
 
 // A dialog resource: what a .rc DIALOG statement says, in dialog units.
-// Control classes are the Windows ones: "BUTTON", "EDIT", "STATIC",
-// "LISTBOX", "COMBOBOX". Control styles are complete, as the resource
-// compiler writes them: a control without WS_VISIBLE is hidden, one with
-// WS_DISABLED disabled.
-struct DialogItemTemplate {
-    std::string className;
-    std::string text;
-    int id;
-    int x, y, cx, cy;
-    DWORD style;
-};
-
 struct DialogTemplate {
     std::string caption;
     int cx, cy;

@@ -1,6 +1,6 @@
 #include "platform/DialogWidget.h"
 
-#include "platform/Dialog.h"
+#include "platform/CDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>

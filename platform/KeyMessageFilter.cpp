@@ -1,8 +1,8 @@
 #include "platform/KeyMessageFilter.h"
 
+#include "platform/CMDIChildWnd.h"
+#include "platform/CWnd.h"
 #include "platform/InputState.h"
-#include "platform/MDIChildWnd.h"
-#include "platform/Wnd.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,6 +1,6 @@
 #include "platform/MainFrameWidget.h"
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 #include <QCloseEvent>
 

@@ -1,6 +1,6 @@
 #include "platform/Menu.h"
 
-#include "platform/MDIFrameWnd.h"
+#include "platform/CMDIFrameWnd.h"
 #include "platform/MenuHandle.h"
 
 #include <QAction>

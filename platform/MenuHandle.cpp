@@ -1,6 +1,6 @@
 #include "platform/MenuHandle.h"
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 #include <QAction>
 #include <QMenu>

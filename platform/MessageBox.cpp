@@ -1,7 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include "platform/Automation.h"
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #include "platform/StandardScrollBar.h"
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 #include <QEvent>
 #include <QScrollBar>

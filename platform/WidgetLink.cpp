@@ -1,6 +1,6 @@
 #include "platform/WidgetLink.h"
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 #include <QEvent>
 #include <QVariant>

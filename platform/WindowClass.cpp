@@ -1,6 +1,6 @@
 #include "platform/WindowClass.h"
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 #include <map>
 #include <string>

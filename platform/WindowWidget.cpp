@@ -1,8 +1,8 @@
 #include "platform/WindowWidget.h"
 
+#include "platform/CWnd.h"
 #include "platform/InputState.h"
 #include "platform/WindowClass.h"
-#include "platform/Wnd.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>

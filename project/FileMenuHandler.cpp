@@ -3,14 +3,15 @@
 #include "core/ModuleExports.h"
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
+#include "framework/SingleInstancePluginClass.h"
 #include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
 #include "host/Player.h"
 #include "host/PlayerTimer.h"
 #include "host/Project.h"
-#include "platform/FileDialog.h"
-#include "platform/WaitCursor.h"
-#include "platform/Wnd.h"
+#include "platform/CFileDialog.h"
+#include "platform/CWaitCursor.h"
+#include "platform/CWnd.h"
 
 CORVANE_REGISTER_SINGLE_INSTANCE_CLASS(FileMenuHandler)
 

@@ -1,6 +1,6 @@
 #include "project/InsertFrameScriptDialog.h"
 
-#include "platform/DataExchange.h"
+#include "platform/CDataExchange.h"
 
 #include <cstdlib>
 #include <string>

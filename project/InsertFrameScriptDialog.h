@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Button.h"
-#include "platform/Dialog.h"
-#include "platform/Edit.h"
+#include "platform/CButton.h"
+#include "platform/CDialog.h"
+#include "platform/CEdit.h"
 
 // Asks for the frame of a new frame script (dialog resource 101). OK is
 // enabled only while the box holds a frame number of 1 or more.

@@ -15,9 +15,9 @@
 #include "host/MenuManager.h"
 #include "host/Player.h"
 #include "host/TimeLine.h"
-#include "platform/FileDialog.h"
+#include "platform/CFileDialog.h"
 #include "platform/MessageBox.h"
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 #include <string>
 

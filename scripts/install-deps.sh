@@ -2,7 +2,7 @@
 # Installs what building, running and testing need on Debian 12 (as root).
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config ccache clang libclang-rt-14-dev
+  build-essential cmake pkg-config ccache clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-base-dev-tools
   libosmesa6-dev libglu1-mesa-dev
   libfreetype-dev libfontconfig-dev fontconfig fonts-liberation2

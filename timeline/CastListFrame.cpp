@@ -1,7 +1,5 @@
 #include "timeline/CastListFrame.h"
 
-#include "core/ModuleExports.h"
-
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
 #include "host/CastList.h"
@@ -11,26 +9,17 @@
 #include <algorithm>
 
 namespace {
-bool IsInputMessage(UINT message) {
-    return (message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK) || message == WM_KEYDOWN ||
-           message == WM_KEYUP;
-}
-
 CastMemberList GetCastMembers() {
     return GetSharedObjects()->GetObjectA("Cast List").As<CastList>("CastList")->GetCastMembers();
 }
 } // namespace
 
 CastListFrame::CastListFrame(CastListFrame** ppSelf)
-    : m_ppSelf(ppSelf), m_nTileWidth(60), m_nTileHeight(56) {
-    // The handles that callers take on the frame's interfaces must never
-    // delete it: the window framework does when the window is gone.
-    AddRef();
+    : InputSourceWnd(ppSelf), m_nTileWidth(60), m_nTileHeight(56) {
     m_penOutline.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
     m_penShadow.CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
     m_penHighlight.CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT));
     m_font.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    RegisterMDIChildWindow(this);
 }
 
 CastListFrame::~CastListFrame() {
@@ -38,9 +27,6 @@ CastListFrame::~CastListFrame() {
     m_penShadow.DeleteObject();
     m_penHighlight.DeleteObject();
     m_font.DeleteObject();
-    if (m_ppSelf)
-        *m_ppSelf = nullptr;
-    UnregisterMDIChildWindow(this);
 }
 
 void* CastListFrame::FindInterface(const char* name) {
@@ -162,13 +148,6 @@ void CastListFrame::UpdateScrollBar() {
     info.nMax = client.bottom < m_nTileHeight * lines ? lines - 1 : 0;
     info.nPage = static_cast<UINT>(client.bottom / m_nTileHeight);
     SetScrollInfo(SB_VERT, &info, TRUE);
-}
-
-LRESULT CastListFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = OffscreenFrame::WindowProc(message, wParam, lParam);
-    if (IsInputMessage(message))
-        PassEvent(message, wParam, lParam);
-    return result;
 }
 
 int CastListFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {

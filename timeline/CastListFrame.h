@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/InputEventDispatcher.h"
+#include "core/InputSourceWnd.h"
 #include "timeline/CastListWindow.h"
 #include "timeline/OffscreenFrame.h"
 
@@ -15,13 +15,11 @@ class CScrollBar;
 // here; its mouse and keys go to the attached input handlers, which reach it
 // through "CastListWindow" (published as "Cast List Window" while the window
 // exists).
-class CastListFrame : public OffscreenFrame,
+class CastListFrame : public InputSourceWnd<OffscreenFrame>,
                       public CastListWindow,
-                      public SharedObject,
-                      public InputEventDispatcher {
+                      public SharedObject {
   public:
-    // ppSelf is the owner's pointer to this window; it is emptied when the
-    // window is destroyed, so that the owner knows to open a new one.
+    // ppSelf is the owner's pointer to this window (MDIChildWnd).
     explicit CastListFrame(CastListFrame** ppSelf);
     ~CastListFrame() override;
 
@@ -37,8 +35,6 @@ class CastListFrame : public OffscreenFrame,
 
     String GetSharedName() override;
 
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
   protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;
@@ -50,7 +46,6 @@ class CastListFrame : public OffscreenFrame,
     void DrawTile(const Pointer<CastMember>& member, const RECT& tile);
     void UpdateScrollBar();
 
-    CastListFrame** m_ppSelf;
     int m_nTileWidth;
     int m_nTileHeight;
     int m_nColumns = 0;

@@ -13,8 +13,8 @@
 #include "host/Player.h"
 #include "host/PlayerTimer.h"
 #include "host/TimeLine.h"
-#include "platform/MDIChildWnd.h"
-#include "platform/MDIFrameWnd.h"
+#include "platform/CMDIChildWnd.h"
+#include "platform/CMDIFrameWnd.h"
 
 #include <algorithm>
 

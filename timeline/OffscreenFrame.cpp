@@ -21,6 +21,11 @@ void OffscreenFrame::DestroyMemoryDC(CDC* pOtherDC) {
     placeholder.DeleteObject();
 }
 
+void OffscreenFrame::UpdateNow() {
+    Redraw();
+    UpdateWindow();
+}
+
 BOOL OffscreenFrame::OnEraseBkgnd(CDC*) {
     return TRUE;
 }

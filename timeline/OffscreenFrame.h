@@ -9,8 +9,12 @@
 // An MDI child frame whose Redraw draws into an off-screen bitmap of the
 // client size; painting only copies that bitmap to the window.
 class OffscreenFrame : public MDIChildWnd, public VirtualDC {
+  public:
+    // Draws the off-screen picture anew, then paints the window from it.
+    void UpdateNow() override;
+
   protected:
-    OffscreenFrame() = default;
+    template <class Frame> explicit OffscreenFrame(Frame** ppSelf) : MDIChildWnd(ppSelf) {}
 
     BOOL OnEraseBkgnd(CDC* pDC) override;
     void OnPaint() override;

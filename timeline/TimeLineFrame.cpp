@@ -1,7 +1,5 @@
 #include "timeline/TimeLineFrame.h"
 
-#include "core/ModuleExports.h"
-
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
 #include "host/AllowsKeyFrames.h"
@@ -63,19 +61,11 @@ COLORREF HalfwayToWhite(COLORREF colour) {
     return RGB((GetRValue(colour) + 255) / 2, (GetGValue(colour) + 255) / 2,
                (GetBValue(colour) + 255) / 2);
 }
-
-bool IsInputMessage(UINT message) {
-    return (message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK) || message == WM_KEYDOWN ||
-           message == WM_KEYUP;
-}
 } // namespace
 
 TimeLineFrame::TimeLineFrame(TimeLineFrame** ppSelf)
-    : m_nHeaderWidth(30), m_nHeaderHeight(20), m_nFrameWidth(12), m_nRowHeight(18),
-      m_ppSelf(ppSelf) {
-    // The handles that callers take on the frame's interfaces must never
-    // delete it: the window framework does when the window is gone.
-    AddRef();
+    : InputSourceWnd(ppSelf), m_nHeaderWidth(30), m_nHeaderHeight(20), m_nFrameWidth(12),
+      m_nRowHeight(18) {
     m_penPlayHead.CreatePen(PS_DOT, 1, RGB(255, 0, 0));
     m_penGrid.CreatePen(PS_SOLID, 1, HalfwayToWhite(GetSysColor(COLOR_3DFACE)));
     m_penShadow.CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
@@ -84,7 +74,6 @@ TimeLineFrame::TimeLineFrame(TimeLineFrame** ppSelf)
     m_penSelection.CreatePen(PS_SOLID, 2, RGB(0, 0, 0));
     m_penInstance.CreatePen(PS_SOLID, 2, RGB(0, 0, 255));
     m_font.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    RegisterMDIChildWindow(this);
 }
 
 TimeLineFrame::~TimeLineFrame() {
@@ -96,9 +85,6 @@ TimeLineFrame::~TimeLineFrame() {
     m_penSelection.DeleteObject();
     m_penInstance.DeleteObject();
     m_font.DeleteObject();
-    if (m_ppSelf)
-        *m_ppSelf = nullptr;
-    UnregisterMDIChildWindow(this);
 }
 
 void* TimeLineFrame::FindInterface(const char* name) {
@@ -338,13 +324,6 @@ void TimeLineFrame::DrawPlayHead(int width, int height) {
     m_memDC.LineTo(x, 0);
     m_memDC.MoveTo(x + m_nFrameWidth / 2, 0);
     m_memDC.LineTo(x + m_nFrameWidth / 2, height);
-}
-
-LRESULT TimeLineFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = OffscreenFrame::WindowProc(message, wParam, lParam);
-    if (IsInputMessage(message))
-        PassEvent(message, wParam, lParam);
-    return result;
 }
 
 int TimeLineFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/InputEventDispatcher.h"
+#include "core/InputSourceWnd.h"
 #include "timeline/OffscreenFrame.h"
 #include "timeline/TimeLineWindow.h"
 
@@ -15,13 +15,11 @@ class Instance;
 // screen. It edits nothing itself; its mouse and keys go to the attached
 // input handlers, which reach it through "TimeLineWindow" (published as
 // "Time Line Window" while the window exists).
-class TimeLineFrame : public OffscreenFrame,
+class TimeLineFrame : public InputSourceWnd<OffscreenFrame>,
                       public TimeLineWindow,
-                      public SharedObject,
-                      public InputEventDispatcher {
+                      public SharedObject {
   public:
-    // ppSelf is the owner's pointer to this window; it is emptied when the
-    // window is destroyed, so that the owner knows to open a new one.
+    // ppSelf is the owner's pointer to this window (MDIChildWnd).
     explicit TimeLineFrame(TimeLineFrame** ppSelf);
     ~TimeLineFrame() override;
 
@@ -36,8 +34,6 @@ class TimeLineFrame : public OffscreenFrame,
     void Redraw() override;
 
     String GetSharedName() override;
-
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
@@ -73,6 +69,5 @@ class TimeLineFrame : public OffscreenFrame,
     CPen m_penSelection;
     CPen m_penInstance;
     CFont m_font;
-    TimeLineFrame** m_ppSelf;
     Pointer<KeyFrame> m_pSelectedKeyFrame;
 };

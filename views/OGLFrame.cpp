@@ -2,8 +2,8 @@
 
 #include "views/OGLWnd.h"
 
+#include "framework/ClassNotFoundException.h"
 #include "framework/Debugger.h"
-#include "framework/Exception.h"
 #include "framework/InterfaceQuery.h"
 #include "framework/RTTIClass.h"
 #include "platform/gdi/CPaintDC.h"
@@ -11,18 +11,7 @@
 
 #include <cstring>
 
-OGLFrame::OGLFrame(OGLFrame** ppSelf) : m_ppSelf(ppSelf) {
-    // The temporary handles of the MDI child update must never bring the
-    // count to zero: the window framework deletes the frame.
-    AddRef();
-    RegisterMDIChildWindow(this);
-}
-
-OGLFrame::~OGLFrame() {
-    if (m_ppSelf)
-        *m_ppSelf = nullptr;
-    UnregisterMDIChildWindow(this);
-}
+OGLFrame::OGLFrame(OGLFrame** ppSelf) : MDIChildWnd(ppSelf) {}
 
 void* OGLFrame::FindInterface(const char* name) {
     return InterfaceQuery(name)
@@ -32,14 +21,12 @@ void* OGLFrame::FindInterface(const char* name) {
 }
 
 void OGLFrame::SetOGLWndClass(const String& className) {
-    try {
-        const RTTIClass* record = RTTIClass::FindClass(className);
-        m_pView = static_cast<OGLWnd*>(record->GetCreateFunction()("OGLWnd"));
-    } catch (ClassNotFoundException* e) {
-        TVK::GetDebugger()->PrintError("%s", e->GetDescription().c_str());
-        delete e;
+    const RTTIClass* record = RTTIClass::LookUpClass(className);
+    if (!record) {
+        TVK::GetDebugger()->PrintError("%s", ClassNotFoundException::Describe(className).c_str());
         return;
     }
+    m_pView = static_cast<OGLWnd*>(record->GetCreateFunction()("OGLWnd"));
     if (!m_pView)
         return;
     if (m_pView->Create(this)) {
@@ -57,6 +44,10 @@ void OGLFrame::UpdateView() {
         return;
     m_pView->InvalidateRect(nullptr, TRUE);
     m_pView->UpdateWindow();
+}
+
+void OGLFrame::UpdateNow() {
+    UpdateView();
 }
 
 int OGLFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {

@@ -13,12 +13,12 @@ class OGLWnd;
 // that other modules can open frames of their own views.
 class QUENDA_EXPORT OGLFrame : public MDIChildWnd {
   public:
-    // ppSelf: the creator's variable that points at this frame; emptied when
-    // the frame is destroyed, so that the creator knows it is closed.
+    // ppSelf: the creator's variable that points at this frame (MDIChildWnd).
     explicit OGLFrame(OGLFrame** ppSelf);
-    ~OGLFrame() override;
 
     void* FindInterface(const char* name) override;
+    // The frame itself shows no picture but its hosted view's: UpdateView.
+    void UpdateNow() override;
 
     // Creates the hosted view from its class record. An unknown class, a
     // class that is no OGLWnd or a window that cannot be created leaves the
@@ -43,5 +43,4 @@ class QUENDA_EXPORT OGLFrame : public MDIChildWnd {
     void LayOutView(int cx, int cy);
 
     OGLWnd* m_pView = nullptr;
-    OGLFrame** m_ppSelf;
 };

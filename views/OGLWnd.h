@@ -4,7 +4,7 @@
 #include "views/Semaphore.h"
 
 #include "framework/BaseObject.h"
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 #include "platform/gdi/GdiDefs.h"
 #include "platform/gl/WglDefs.h"
 

@@ -2,7 +2,7 @@
 
 #include "framework/Float3.h"
 #include "framework/Pointer.h"
-#include "platform/Point.h"
+#include "platform/CPoint.h"
 
 class Instance;
 

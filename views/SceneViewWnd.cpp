@@ -13,26 +13,6 @@ Pointer<Player> GetPlayer() {
     return GetSharedObjects()->GetObjectA("Player").As<Player>("Player");
 }
 
-bool IsInputMessage(UINT message) {
-    switch (message) {
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MOUSEMOVE:
-    case WM_RBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 SceneViewWnd::SceneViewWnd() {
@@ -54,15 +34,6 @@ Pointer<Instance> SceneViewWnd::Pick(CPoint point) {
     if (!player)
         return {};
     return player->GetInstanceForName(name);
-}
-
-// The window's own processing comes first (for WM_MOUSEMOVE the arrow
-// cursor), then the handlers.
-LRESULT SceneViewWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = OGLWnd::WindowProc(message, wParam, lParam);
-    if (IsInputMessage(message))
-        PassEvent(message, wParam, lParam);
-    return result;
 }
 
 void SceneViewWnd::InitializeScene() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/InputEventDispatcher.h"
+#include "core/InputSourceWnd.h"
 #include "views/OGLWnd.h"
 #include "views/SceneView.h"
 
@@ -12,11 +12,9 @@ class Player;
 // by the shared player after their own view transformation, picking, and the
 // passing of their twelve mouse and key messages to the handlers attached to
 // them. The views draw nothing themselves.
-class SceneViewWnd : public OGLWnd, public SceneView, public InputEventDispatcher {
+class SceneViewWnd : public InputSourceWnd<OGLWnd>, public SceneView {
   public:
     Pointer<Instance> Pick(CPoint point) override;
-
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   protected:
     // Handles given out through SceneView and InputEventSource must never

@@ -1,6 +1,6 @@
 #include "platform/gdi/CClientDC.h"
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 #include <QWidget>
 

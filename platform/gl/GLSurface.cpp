@@ -1,6 +1,6 @@
 #include "platform/gl/GLSurface.h"
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gl/GLContext.h"
 

@@ -4,7 +4,7 @@
 #include "framework/SharedObjects.h"
 #include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
-#include "platform/MDIChildWnd.h"
+#include "platform/CMDIChildWnd.h"
 #include "platform/Menu.h"
 
 #include <gmock/gmock.h>

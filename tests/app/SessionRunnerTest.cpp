@@ -5,7 +5,7 @@
 #include "app/SessionScript.h"
 
 #include "platform/Automation.h"
-#include "platform/MDIChildWnd.h"
+#include "platform/CMDIChildWnd.h"
 
 #include <gtest/gtest.h>
 

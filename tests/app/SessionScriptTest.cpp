@@ -1,5 +1,6 @@
 #include "app/SessionScript.h"
 #include "app/SessionError.h"
+#include "app/SessionTokenizer.h"
 #include "platform/WinTypes.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ std::string ErrorOf(const std::string& text) {
     return "no error";
 }
 
-TEST(SessionScriptSplitLine, SeparatesWordsByBlanksKeepsQuotedTextAndDropsComments) {
+TEST(SessionTokenizer, SeparatesWordsByBlanksKeepsQuotedTextAndDropsComments) {
     const struct {
         const char* line;
         std::vector<std::string> words;
@@ -39,13 +40,13 @@ TEST(SessionScriptSplitLine, SeparatesWordsByBlanksKeepsQuotedTextAndDropsCommen
         {"quit\r", {"quit"}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SessionScript::SplitLine(c.line), c.words) << c.line;
+        EXPECT_EQ(SessionTokenizer::SplitLine(c.line), c.words) << c.line;
 }
 
-TEST(SessionScriptSplitLine, RejectsUnterminatedQuotesAndUnknownEscapes) {
-    EXPECT_THROW(SessionScript::SplitLine(R"(open "file)"), std::invalid_argument);
-    EXPECT_THROW(SessionScript::SplitLine(R"(open "file\)"), std::invalid_argument);
-    EXPECT_THROW(SessionScript::SplitLine(R"(open "fi\qle")"), std::invalid_argument);
+TEST(SessionTokenizer, RejectsUnterminatedQuotesAndUnknownEscapes) {
+    EXPECT_THROW(SessionTokenizer::SplitLine(R"(open "file)"), std::invalid_argument);
+    EXPECT_THROW(SessionTokenizer::SplitLine(R"(open "file\)"), std::invalid_argument);
+    EXPECT_THROW(SessionTokenizer::SplitLine(R"(open "fi\qle")"), std::invalid_argument);
 }
 
 TEST(SessionScriptParse, KeepsLineNumbersAcrossCommentsAndBlankLines) {

@@ -6,7 +6,7 @@
 #include "views/OGLFrame.h"
 #include "views/OGLWnd.h"
 
-#include "platform/MDIChildWnd.h"
+#include "platform/CMDIChildWnd.h"
 
 #include <QApplication>
 

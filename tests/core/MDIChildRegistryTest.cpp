@@ -2,12 +2,10 @@
 #include "core/MDIChildUpdater.h"
 #include "core/MDIChildWnd.h"
 #include "core/ModuleExports.h"
-#include "core/VirtualDC.h"
 
-#include "framework/InterfaceQuery.h"
 #include "framework/Pointer.h"
 #include "framework/RTTIClass.h"
-#include "platform/MDIFrameWnd.h"
+#include "platform/CMDIFrameWnd.h"
 
 #include <QCoreApplication>
 
@@ -20,15 +18,9 @@ namespace {
 
 std::vector<std::string> s_log;
 
-// A registered frame as the module builds them: one reference on itself,
-// registered from construction to destruction.
 class LoggingFrame : public MDIChildWnd {
   public:
-    explicit LoggingFrame(std::string name) : m_strName(std::move(name)) {
-        AddRef();
-        RegisterMDIChildWindow(this);
-    }
-    ~LoggingFrame() override { UnregisterMDIChildWindow(this); }
+    explicit LoggingFrame(std::string name) : m_strName(std::move(name)) {}
 
   protected:
     void OnPaint() override {
@@ -38,18 +30,14 @@ class LoggingFrame : public MDIChildWnd {
     std::string m_strName;
 };
 
-class OffscreenFrame : public LoggingFrame, public VirtualDC {
+// Brings its picture up to date its own way.
+class RedrawingFrame : public LoggingFrame {
   public:
     using LoggingFrame::LoggingFrame;
-    void* FindInterface(const char* name) override {
-        return InterfaceQuery(name)
-            .AnswerBase(FindMDIChildWndInterface(name))
-            .Answer("VirtualDC", static_cast<VirtualDC*>(this))
-            .Result();
-    }
-    void Redraw() override {
+    void UpdateNow() override {
         s_log.push_back("redraw " + m_strName);
         InvalidateRect(nullptr, FALSE);
+        UpdateWindow();
     }
 };
 
@@ -92,7 +80,7 @@ TEST_F(MDIChildRegistryTest, ClosedFramesLeaveTheListInOrderAndNewOnesAppend) {
 
 TEST_F(MDIChildRegistryTest, UpdateRepaintsEveryWindowAtOnceInRegistrationOrder) {
     Open<LoggingFrame>("A");
-    Open<OffscreenFrame>("B");
+    Open<RedrawingFrame>("B");
     Open<LoggingFrame>("C");
     s_log.clear();
     UpdateAllMDIChildWindows();
@@ -101,7 +89,7 @@ TEST_F(MDIChildRegistryTest, UpdateRepaintsEveryWindowAtOnceInRegistrationOrder)
 
 TEST_F(MDIChildRegistryTest, AFrameChangeRepaintsEachWindowOncePerNotification) {
     Open<LoggingFrame>("A");
-    Open<OffscreenFrame>("B");
+    Open<RedrawingFrame>("B");
     Pointer<NotifyFrameChange> updater(static_cast<NotifyFrameChange*>(
         RTTIClass::FindClass("MDIChildUpdater")->GetCreateFunction()("NotifyFrameChange")));
     ASSERT_TRUE(updater);

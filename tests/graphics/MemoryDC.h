@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Rect.h"
+#include "platform/CRect.h"
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/CDC.h"
 

@@ -1,13 +1,10 @@
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/CClientDC.h"
-#include "platform/gdi/CFont.h"
 #include "platform/gdi/CPen.h"
 
 #include <QCoreApplication>
-#include <QFontInfo>
 #include <QImage>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -68,17 +65,6 @@ TEST_F(WindowDC, ADCOfAnUncreatedOrDestroyedWindowDrawsNothing) {
     EXPECT_EQ(dc.GetSafeHdc(), nullptr);
     EXPECT_EQ(dc.GetWindow(), nullptr);
     EXPECT_EQ(dc.SetPixel(1, 1, 0), CLR_INVALID);
-}
-
-TEST_F(WindowDC, SetFontGivesTheWidgetTheFaceThatStandsIn) {
-    CFont font;
-    font.CreateFont(12, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    m_wnd.SetFont(&font);
-    const QFontInfo info(m_wnd.GetWidget()->font());
-    EXPECT_EQ(info.family(), "Liberation Sans");
-    EXPECT_TRUE(info.bold());
-    EXPECT_EQ(info.pixelSize(), 11);
-    m_wnd.SetFont(nullptr); // ignored
 }
 
 } // namespace

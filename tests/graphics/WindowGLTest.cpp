@@ -1,6 +1,6 @@
 #include "BitmapGL.h"
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 #include "platform/gdi/CClientDC.h"
 #include "platform/gdi/CPaintDC.h"
 

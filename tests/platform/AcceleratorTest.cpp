@@ -1,7 +1,7 @@
 #include "platform/Accelerator.h"
 #include "CommandFrame.h"
+#include "platform/CMDIChildWnd.h"
 #include "platform/Keyboard.h"
-#include "platform/MDIChildWnd.h"
 
 #include <QMdiArea>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PlatformTestSupport.h"
-#include "platform/MDIFrameWnd.h"
+#include "platform/CMDIFrameWnd.h"
 #include "platform/Menu.h"
 
 #include <string>

@@ -1,11 +1,11 @@
-#include "platform/Dialog.h"
 #include "PlatformTestSupport.h"
 #include "framework/Debugger.h"
-#include "platform/Button.h"
-#include "platform/ComboBox.h"
-#include "platform/DataExchange.h"
-#include "platform/Edit.h"
-#include "platform/ListBox.h"
+#include "platform/CButton.h"
+#include "platform/CComboBox.h"
+#include "platform/CDataExchange.h"
+#include "platform/CDialog.h"
+#include "platform/CEdit.h"
+#include "platform/CListBox.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "PlatformTestSupport.h"
 #include "RecordingWnd.h"
-#include "platform/MDIChildWnd.h"
-#include "platform/MDIFrameWnd.h"
+#include "platform/CMDIChildWnd.h"
+#include "platform/CMDIFrameWnd.h"
 #include "platform/Menu.h"
 
 #include <QMainWindow>

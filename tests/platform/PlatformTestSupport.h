@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Wnd.h"
+#include "platform/CWnd.h"
 
 #include <QCoreApplication>
 #include <QEvent>

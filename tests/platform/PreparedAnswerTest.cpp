@@ -1,8 +1,8 @@
 #include "PlatformTestSupport.h"
 #include "platform/Automation.h"
-#include "platform/FileDialog.h"
+#include "platform/CFileDialog.h"
+#include "platform/CWaitCursor.h"
 #include "platform/MessageBox.h"
-#include "platform/WaitCursor.h"
 
 #include <QApplication>
 #include <QDir>

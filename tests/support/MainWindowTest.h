@@ -6,7 +6,7 @@
 
 #include "FakeModel.h"
 
-#include "platform/MDIFrameWnd.h"
+#include "platform/CMDIFrameWnd.h"
 
 #include <QImage>
 

@@ -1,6 +1,0 @@
-#pragma once
-
-#include "platform/Wnd.h"
-
-// A push button of a dialog: a Qt push button; clicking it sends BN_CLICKED.
-class CButton : public CWnd {};

@@ -1,0 +1,9 @@
+#include "platform/CFrameWnd.h"
+
+void CFrameWnd::OnClose() {
+    DestroyWindow();
+}
+
+void CFrameWnd::PostNcDestroy() {
+    delete this;
+}

@@ -1,0 +1,78 @@
+#include "platform/CMDIChildWnd.h"
+
+#include "platform/CMDIFrameWnd.h"
+#include "platform/WindowWidget.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace {
+// A new child frame's client area, as a share of the MDI area, but never
+// smaller than this.
+constexpr int kMinimumDefaultWidth = 400;
+constexpr int kMinimumDefaultHeight = 300;
+} // namespace
+
+BOOL CMDIChildWnd::LoadFrame(UINT, DWORD dwDefaultStyle, CWnd* pParentWnd, void* pContext) {
+    auto* pMain = dynamic_cast<CMDIFrameWnd*>(pParentWnd ? pParentWnd : AfxGetMainWnd());
+    if (GetSafeHwnd() || !pMain || !pMain->GetMDIArea())
+        return FALSE;
+    QMdiArea* area = pMain->GetMDIArea();
+    ModifyStyle(~0u, dwDefaultStyle | WS_CHILD);
+
+    auto* widget = new WindowWidget(nullptr);
+    QSize areaSize = area->viewport()->size();
+    widget->resize(std::max(areaSize.width() * 3 / 4, kMinimumDefaultWidth),
+                   std::max(areaSize.height() * 3 / 4, kMinimumDefaultHeight));
+    QMdiSubWindow* sub = area->addSubWindow(widget);
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Qt binds keys such as Ctrl+W to the sub-window's system menu; in
+    // Windows every key reaches the application's accelerators first.
+    if (QMenu* menu = sub->systemMenu())
+        for (QAction* action : menu->actions())
+            action->setShortcuts({});
+    sub->hide();
+    sub->adjustSize();
+    AttachWidget(widget, sub);
+    CreateStandardScrollBars();
+    return FinishCreate(nullptr, nullptr, pMain, pContext);
+}
+
+QMdiSubWindow* CMDIChildWnd::GetSubWindow() const {
+    return qobject_cast<QMdiSubWindow*>(GetOuterWidget());
+}
+
+void CMDIChildWnd::ActivateFrame(int nCmdShow) {
+    QMdiSubWindow* sub = GetSubWindow();
+    if (!sub)
+        return;
+    if (nCmdShow == -1) {
+        if (!sub->isVisible())
+            nCmdShow = SW_SHOWNORMAL;
+        else if (sub->isMinimized())
+            nCmdShow = SW_RESTORE;
+    }
+    if (nCmdShow != -1)
+        ShowWindow(nCmdShow);
+    MDIActivate();
+}
+
+void CMDIChildWnd::MDIActivate() {
+    QMdiSubWindow* sub = GetSubWindow();
+    if (!sub)
+        return;
+    sub->raise();
+    if (QMdiArea* area = sub->mdiArea())
+        area->setActiveSubWindow(sub);
+}
+
+void CMDIChildWnd::ReleaseWidgets() {
+    QMdiSubWindow* sub = GetSubWindow();
+    if (sub && sub->mdiArea())
+        sub->mdiArea()->removeSubWindow(sub);
+    CFrameWnd::ReleaseWidgets();
+}

@@ -1,8 +1,0 @@
-#include "platform/DataExchange.h"
-
-#include "platform/Wnd.h"
-
-void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
-    if (pDX && !rControl.GetSafeHwnd())
-        rControl.SubclassDlgItem(static_cast<UINT>(nIDC), pDX->m_pDlgWnd);
-}

@@ -1,9 +1,0 @@
-#include "platform/FrameWnd.h"
-
-void CFrameWnd::OnClose() {
-    DestroyWindow();
-}
-
-void CFrameWnd::PostNcDestroy() {
-    delete this;
-}
