@@ -41,11 +41,24 @@ void Automation::RecordMessage(MessageRecord r) {
     m_messages.push_back(std::move(r));
 }
 
+size_t Automation::RecordDialog(std::string caption) {
+    m_dialogs.push_back({std::move(caption), false, {}});
+    return m_dialogs.size() - 1;
+}
+
+void Automation::UpdateDialog(size_t index, std::vector<ControlRecord> controls) {
+    if (index >= m_dialogs.size())
+        return;
+    m_dialogs[index].shown = true;
+    m_dialogs[index].controls = std::move(controls);
+}
+
 void Automation::Clear() {
     m_fileAnswers.clear();
     m_messageAnswers.clear();
     m_dialogAnswers.clear();
     m_messages.clear();
+    m_dialogs.clear();
     m_processes.clear();
 }
 

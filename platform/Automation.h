@@ -38,6 +38,30 @@ class Automation {
     };
     const std::vector<MessageRecord>& GetMessages() const { return m_messages; }
 
+    // A modal dialog as it was shown: its caption and, at the moment it was
+    // answered (or, for a person, closed), each control in creation order. items and
+    // selection are a list's or combo box's entries and selected index (-1
+    // for none); selStart and selEnd an edit's selection.
+    struct ControlRecord {
+        int id = 0;
+        std::string className;
+        std::string text;
+        bool enabled = true, visible = true;
+        std::vector<std::string> items;
+        int selection = -1;
+        int selStart = 0, selEnd = 0;
+    };
+    struct DialogRecord {
+        std::string caption;
+        bool shown = false; // false: cancelled unseen, no control was read
+        std::vector<ControlRecord> controls;
+    };
+    const std::vector<DialogRecord>& GetDialogs() const { return m_dialogs; }
+    // Records a dialog as it is shown; the index is for UpdateDialog.
+    size_t RecordDialog(std::string caption);
+    // Fills in the controls of the record with that index, if it still exists.
+    void UpdateDialog(size_t index, std::vector<ControlRecord> controls);
+
     struct ProcessRecord {
         std::string program, parameters, folder;
     };
@@ -65,5 +89,6 @@ class Automation {
     std::vector<int> m_messageAnswers;
     std::vector<DialogAnswer> m_dialogAnswers;
     std::vector<MessageRecord> m_messages;
+    std::vector<DialogRecord> m_dialogs;
     std::vector<ProcessRecord> m_processes;
 };

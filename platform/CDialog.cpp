@@ -45,6 +45,19 @@ QRect PixelRect(const DialogItemTemplate& item) {
                  DialogUnitsToPixelsX(item.cx), DialogUnitsToPixelsY(item.cy));
 }
 
+// The Windows class of a control made by CreateControl.
+std::string WindowsClassOf(const QWidget* control) {
+    if (qobject_cast<const QPushButton*>(control))
+        return "BUTTON";
+    if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QPlainTextEdit*>(control))
+        return "EDIT";
+    if (qobject_cast<const QListWidget*>(control))
+        return "LISTBOX";
+    if (qobject_cast<const QComboBox*>(control))
+        return "COMBOBOX";
+    return "STATIC";
+}
+
 QString ClassName(const DialogItemTemplate& item) {
     return QString::fromStdString(item.className).toUpper();
 }
@@ -70,6 +83,8 @@ INT_PTR CDialog::DoModal() {
         return -1;
     }
     Automation& automation = Automation::Instance();
+    m_nRecord = automation.RecordDialog(dialogTemplate->caption);
+    m_bRecorded = false;
     std::optional<Automation::DialogAnswer> answer = automation.TakeDialogAnswer();
     if (!answer && automation.IsSessionMode())
         return IDCANCEL;
@@ -84,7 +99,12 @@ INT_PTR CDialog::DoModal() {
     } else {
         if (!m_bEnded) {
             m_bRunning = true;
-            static_cast<QDialog*>(GetWidget())->exec();
+            // A dialog that showed itself while initialising would not be
+            // made modal by exec: it is shown again, modally.
+            auto* dialog = static_cast<QDialog*>(GetWidget());
+            if (dialog->isVisible())
+                dialog->hide();
+            dialog->exec();
             m_bRunning = false;
         }
         result = m_nModalResult;
@@ -94,6 +114,8 @@ INT_PTR CDialog::DoModal() {
 }
 
 void CDialog::EndDialog(int nResult) {
+    if (!m_bRecorded && GetSafeHwnd())
+        RecordControls();
     m_nModalResult = nResult;
     m_bEnded = true;
     if (m_bRunning)
@@ -115,6 +137,7 @@ INT_PTR CDialog::RunAnswered(const Automation::DialogAnswer& answer) {
                 "Dialog %u: OK is disabled, so the dialog was cancelled\n", m_nIDTemplate);
             nID = IDCANCEL;
         }
+        RecordControls();
         SendCommand(nID, BN_CLICKED);
     }
     if (!m_bEnded) {
@@ -157,6 +180,43 @@ void CDialog::ApplyAction(const Automation::DialogAction& action) {
                                            action.id);
         return;
     }
+}
+
+void CDialog::RecordControls() {
+    m_bRecorded = true;
+    std::vector<Automation::ControlRecord> controls;
+    QWidget* dialog = GetWidget();
+    for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!DialogControl::IsControl(child))
+            continue;
+        Automation::ControlRecord control;
+        control.id = DialogControl::IdOf(child);
+        control.className = WindowsClassOf(child);
+        control.enabled = child->isEnabled();
+        control.visible = child->isVisibleTo(dialog);
+        CWnd* pControl = FromWidget(child);
+        String text;
+        if (pControl)
+            pControl->GetWindowText(text);
+        control.text = text.str();
+        if (auto* pList = dynamic_cast<CListBox*>(pControl)) {
+            for (int i = 0; i < pList->GetCount(); ++i) {
+                pList->GetText(i, text);
+                control.items.push_back(text.str());
+            }
+            control.selection = pList->GetCurSel();
+        } else if (auto* pCombo = dynamic_cast<CComboBox*>(pControl)) {
+            for (int i = 0; i < pCombo->GetCount(); ++i) {
+                pCombo->GetLBText(i, text);
+                control.items.push_back(text.str());
+            }
+            control.selection = pCombo->GetCurSel();
+        } else if (auto* pEdit = dynamic_cast<CEdit*>(pControl)) {
+            pEdit->GetSel(control.selStart, control.selEnd);
+        }
+        controls.push_back(std::move(control));
+    }
+    Automation::Instance().UpdateDialog(m_nRecord, std::move(controls));
 }
 
 // ---------------------------------------------------------------- building

@@ -21,7 +21,8 @@ class CDataExchange;
 // dialog is created and initialised without being shown, the answer's
 // actions are applied to its controls as a person would, and it is closed
 // with OK or Cancel. In session mode without an answer it is cancelled
-// without being created.
+// without being created. Every dialog shown is recorded in Automation, with
+// its controls as they were when it was answered or closed.
 class CDialog : public CWnd {
   public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
@@ -60,6 +61,8 @@ class CDialog : public CWnd {
     void ApplyAction(const Automation::DialogAction& action);
     void PressDefaultButton();
     void SendCommand(int nID, WORD nCode);
+    // Writes the controls' state into this dialog's Automation record.
+    void RecordControls();
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
@@ -67,4 +70,6 @@ class CDialog : public CWnd {
     int m_nModalResult = IDCANCEL;
     bool m_bEnded = false;
     bool m_bRunning = false;
+    size_t m_nRecord = 0;
+    bool m_bRecorded = false;
 };

@@ -48,6 +48,7 @@ inline constexpr int HOLLOW_BRUSH = NULL_BRUSH;
 inline constexpr int WHITE_PEN = 6;
 inline constexpr int BLACK_PEN = 7;
 inline constexpr int NULL_PEN = 8;
+inline constexpr int ANSI_FIXED_FONT = 11;
 inline constexpr int SYSTEM_FONT = 13;
 
 // Font weights.
@@ -67,6 +68,8 @@ inline constexpr BYTE OUT_DEFAULT_PRECIS = 0;
 inline constexpr BYTE CLIP_DEFAULT_PRECIS = 0;
 inline constexpr BYTE DEFAULT_QUALITY = 0;
 inline constexpr BYTE DEFAULT_PITCH = 0;
+inline constexpr BYTE FIXED_PITCH = 1;
+inline constexpr BYTE FF_MODERN = 0x30;
 
 inline constexpr int LF_FACESIZE = 32;
 

@@ -9,6 +9,7 @@ struct StockObjects::Objects {
     CBrush brushes[NULL_BRUSH + 1];
     CPen pens[NULL_PEN - WHITE_PEN + 1];
     CFont systemFont;
+    CFont ansiFixedFont;
     CBitmap defaultBitmap;
 };
 
@@ -30,11 +31,15 @@ StockObjects::Objects& StockObjects::All() {
         // The Windows system font: a bold face with a 16-pixel cell.
         pNew->systemFont.CreateFont(16, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "System");
+        // The fixed-pitch ANSI font: Courier New with a 13-pixel cell.
+        pNew->ansiFixedFont.CreateFont(13, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET,
+                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                       FIXED_PITCH | FF_MODERN, "Courier New");
         pNew->defaultBitmap.CreateBitmap(1, 1, 1, 1, nullptr);
         for (CGdiObject* pObject : std::initializer_list<CGdiObject*>{
                  &pNew->brushes[0], &pNew->brushes[1], &pNew->brushes[2], &pNew->brushes[3],
                  &pNew->brushes[4], &pNew->brushes[5], &pNew->pens[0], &pNew->pens[1],
-                 &pNew->pens[2], &pNew->systemFont, &pNew->defaultBitmap})
+                 &pNew->pens[2], &pNew->systemFont, &pNew->ansiFixedFont, &pNew->defaultBitmap})
             pObject->m_bStock = true;
         return pNew;
     }();
@@ -49,6 +54,8 @@ HGDIOBJ StockObjects::Get(int nIndex) {
         return &all.pens[nIndex - WHITE_PEN];
     if (nIndex == SYSTEM_FONT)
         return &all.systemFont;
+    if (nIndex == ANSI_FIXED_FONT)
+        return &all.ansiFixedFont;
     return nullptr;
 }
 

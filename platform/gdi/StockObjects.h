@@ -8,7 +8,8 @@ class CBitmap;
 // context starts with them selected.
 class StockObjects {
   public:
-    // The stock pen, brush or font of a *_PEN, *_BRUSH or SYSTEM_FONT index;
+    // The stock pen, brush or font of a *_PEN, *_BRUSH, SYSTEM_FONT or
+    // ANSI_FIXED_FONT index;
     // null for any other index.
     static HGDIOBJ Get(int nIndex);
     // The 1 x 1 monochrome bitmap that a new memory device context holds.
@@ -18,3 +19,8 @@ class StockObjects {
     struct Objects;
     static Objects& All();
 };
+
+// Win32's name for StockObjects::Get.
+inline HGDIOBJ GetStockObject(int nIndex) {
+    return StockObjects::Get(nIndex);
+}
