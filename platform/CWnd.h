@@ -9,6 +9,7 @@
 #include <memory>
 
 class CDC;
+class CFont;
 class CScrollBar;
 class QEvent;
 class QWidget;
@@ -117,6 +118,10 @@ class CWnd {
 
     void BeginWaitCursor();
     void EndWaitCursor();
+
+    // The script editor's fixed-pitch font. Defined by the graphics library,
+    // which owns CFont.
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
 
     // Binds this window to the control nID of a dialog (made from its
     // template); the control's earlier window object lets go of it.

@@ -9,6 +9,7 @@
 #include "framework/InterfaceQuery.h"
 #include "framework/PluginManager.h"
 #include "framework/SharedObjects.h"
+#include "framework/SingleInstancePluginClass.h"
 #include "host/CastMember.h"
 #include "host/HasProperties.h"
 #include "host/Instance.h"
@@ -16,8 +17,8 @@
 #include "host/Player.h"
 #include "host/TimeLine.h"
 #include "platform/CFileDialog.h"
-#include "platform/MessageBox.h"
 #include "platform/CWnd.h"
+#include "platform/MessageBox.h"
 
 #include <string>
 
