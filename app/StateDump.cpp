@@ -56,6 +56,25 @@ nlohmann::json StateDump::Describe(HostApplication& host) {
             {{"text", message.text}, {"flags", message.flags}, {"answer", message.answer}});
     state["messages"] = messages;
 
+    // Each modal dialog with its controls as they were when it was answered.
+    nlohmann::json dialogs = nlohmann::json::array();
+    for (const auto& dialog : Automation::Instance().GetDialogs()) {
+        nlohmann::json controls = nlohmann::json::array();
+        for (const auto& control : dialog.controls)
+            controls.push_back({{"id", control.id},
+                                {"class", control.className},
+                                {"text", control.text},
+                                {"enabled", control.enabled},
+                                {"visible", control.visible},
+                                {"items", control.items},
+                                {"selection", control.selection},
+                                {"sel_start", control.selStart},
+                                {"sel_end", control.selEnd}});
+        dialogs.push_back(
+            {{"caption", dialog.caption}, {"shown", dialog.shown}, {"controls", controls}});
+    }
+    state["dialogs"] = dialogs;
+
     state["debug"] = TVK::GetDebugger()->GetLines();
 
     nlohmann::json processes = nlohmann::json::array();

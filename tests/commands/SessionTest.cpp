@@ -93,34 +93,42 @@ std::vector<std::string> Layout(const json& state) {
     return layout;
 }
 
-TEST_F(CommandSessionTest, TheMenuBarHoldsTheFileAndControlCommands) {
+TEST_F(CommandSessionTest, TheMenuBarHoldsTheFileInsertAndControlCommands) {
     Run("DUMP 0.json\n");
     json state = State(0);
     std::vector<std::string> bar;
     for (const json& menu : state["menus"])
         bar.push_back(menu["text"]);
-    EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&View", "&Control", "&Window", "&Help"}));
+    EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&View", "I&nsert", "&Control", "&Window",
+                                             "&Help"}));
 
     EXPECT_EQ(Describe(Menu(state, "&File")),
               (std::vector<std::string>{
-                  "&New\tCtrl+N|104|Create a new Corvane project\nNew (Ctrl+N)",
-                  "&Open\tCtrl+O|105|Open a Corvane project from disk\nOpen (Ctrl+O)",
-                  "&Save\tCtrl+S|106|Save this Corvane project to disk\nSave (Ctrl+S)",
-                  "Save &As\tCtrl+Shift+S|107|Save this Corvane project under a different "
+                  "&New\tCtrl+N|107|Create a new Corvane project\nNew (Ctrl+N)",
+                  "&Open\tCtrl+O|108|Open a Corvane project from disk\nOpen (Ctrl+O)",
+                  "&Save\tCtrl+S|109|Save this Corvane project to disk\nSave (Ctrl+S)",
+                  "Save &As\tCtrl+Shift+S|110|Save this Corvane project under a different "
                   "filename\nSave As (Ctrl+Shift+S)",
                   "-",
-                  "Generate EXE|108|Generates an executable file for this project\nGenerate EXE",
+                  "Generate EXE|111|Generates an executable file for this project\nGenerate EXE",
                   "-",
                   "E&xit\tAlt+F4|57665|Quit the application\nExit",
               }));
     EXPECT_EQ(
         Describe(Menu(state, "&Control")),
         (std::vector<std::string>{
-            "&Play\tEnter|101|Start playing the project\nPlay (Enter)",
-            "&Stop\tEsc|102|Stop the playing\nStop (Esc)",
+            "&Play\tEnter|104|Start playing the project\nPlay (Enter)",
+            "&Stop\tEsc|105|Stop the playing\nStop (Esc)",
             "-",
-            "&Rewind\tBackspace|103|Rewind to the beginning of the project\nRewind (Backspace)",
+            "&Rewind\tBackspace|106|Rewind to the beginning of the project\nRewind (Backspace)",
         }));
+    EXPECT_EQ(Describe(Menu(state, "I&nsert")),
+              (std::vector<std::string>{
+                  "Cast Member|101|Insert a cast member into the Cast List\nInsert Cast Member",
+                  "Frame Script|102|Insert a frame script at a specified frame\nInsert Frame "
+                  "Script",
+                  "Light|103|Insert a light into the scene\nInsert Light",
+              }));
     EXPECT_EQ(PlayStop(state), "10 01");
 }
 
@@ -185,6 +193,79 @@ TEST_F(CommandSessionTest, TheFileShortcutsMakeOpenAndSaveProjects) {
     json reopened = State(6);
     EXPECT_EQ(reopened["project"], (json{{"file", copy}, {"frame", 1}, {"playing", false}}));
     EXPECT_EQ(Layout(reopened), Layout(opened));
+}
+
+// From an empty project: three media files inserted and dragged onto the
+// time line, a light and a frame script inserted; the frame script then
+// fails on its second line while the project plays.
+TEST_F(CommandSessionTest, MediaLightsAndFrameScriptsComeInAndAFailingScriptIsShown) {
+    const std::string media = CORVANE_SOURCE_DIR "/samples/media/";
+    const std::string shots = m_folder.path().toStdString() + "/";
+    Run("key Ctrl+T\nresize \"Time Line\" 600 160\nkey Ctrl+L\nresize \"Cast List\" 190 60\n"
+        "answer file \"" +
+        media +
+        "cube.obj\"\nmenu \"I&nsert\" \"Cast Member\"\n"
+        "answer file \"" +
+        media +
+        "logo.png\"\nmenu \"I&nsert\" \"Cast Member\"\n"
+        "answer file \"" +
+        media +
+        "title.txt\"\nmenu \"I&nsert\" \"Cast Member\"\n"
+        "screenshot \"" +
+        shots +
+        "01-cast.png\" @ \"Cast List\"\n"
+        "drag left 30 28 504 29 @ \"Cast List\" to \"Time Line\"\n"
+        "drag left 90 28 504 47 @ \"Cast List\" to \"Time Line\"\n"
+        "drag left 150 28 504 65 @ \"Cast List\" to \"Time Line\"\n"
+        "DUMP 1.json\n"
+        "menu \"I&nsert\" \"Light\"\n"
+        "answer dialog ok type 1000 5\nmenu \"I&nsert\" \"Frame Script\"\n"
+        "screenshot \"" +
+        shots +
+        "02-time-line.png\" @ \"Time Line\"\n"
+        "DUMP 2.json\n"
+        "answer file \"" +
+        Path("built.qmx") +
+        "\"\n"
+        "menu \"&File\" \"Save &As\\tCtrl+Shift+S\"\n");
+    EXPECT_EQ(Layout(State(1)),
+              (std::vector<std::string>{"Actor cube.obj 1 35-45", "Actor logo.png 2 35-45",
+                                        "Actor title.txt 3 35-45"}));
+    EXPECT_EQ(Layout(State(2)),
+              (std::vector<std::string>{"Light Light 1 1-21", "Actor cube.obj 1 35-45",
+                                        "FrameScript Frame Script 2 5-5", "Actor logo.png 2 35-45",
+                                        "Actor title.txt 3 35-45"}));
+
+    // The author's script, as the script editor would have stored it.
+    json project = json::parse(std::ifstream(Path("built.qmx")));
+    for (json& instance : project["instances"])
+        if (instance["class"] == "FrameScript")
+            instance["scripts"]["Script"] = "local a = 1\nlocal b = a + nil\n";
+    std::ofstream(Path("built.qmx")) << project.dump(2);
+
+    Run("open \"" + Path("built.qmx") +
+        "\"\nkey Ctrl+T\n"
+        "answer message yes\nanswer dialog ok\nkey Enter\ntick 8\nkey Esc\n"
+        "screenshot \"" +
+        shots + "03-after-error.png\"\nDUMP 3.json\n");
+    json state = State(3);
+    ASSERT_EQ(state["messages"].size(), 1u);
+    const std::string text = state["messages"][0]["text"];
+    EXPECT_NE(text.find("line 2"), std::string::npos) << text;
+    EXPECT_EQ(text.substr(text.size() - 31), "\n\nDo you want to view the code?");
+    EXPECT_EQ(state["messages"][0]["flags"], 0x34);
+    ASSERT_EQ(state["dialogs"].size(), 1u);
+    EXPECT_EQ(state["dialogs"][0]["caption"], "Script Editor Dialog");
+    for (const json& control : state["dialogs"][0]["controls"]) {
+        if (control["id"] == 1004) {
+            EXPECT_EQ(control["items"], json::array({"Script"}));
+        }
+        if (control["id"] == 1005) {
+            std::string script = control["text"];
+            int start = control["sel_start"], end = control["sel_end"];
+            EXPECT_EQ(script.substr(start, end - start), "local b = a + nil");
+        }
+    }
 }
 
 } // namespace
