@@ -119,8 +119,9 @@ class CWnd {
     void BeginWaitCursor();
     void EndWaitCursor();
 
-    // The script editor's fixed-pitch font. Defined by the graphics library,
-    // which owns CFont.
+    // The window shows its text in the face that stands in for the logical
+    // font, as device contexts draw it. Defined with CFont, in the graphics
+    // library.
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
 
     // Binds this window to the control nID of a dialog (made from its

@@ -1,5 +1,11 @@
 #include "platform/gdi/CFont.h"
 
+#include "platform/CWnd.h"
+#include "platform/gdi/GdiFont.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -47,4 +53,14 @@ int CFont::GetLogFont(LOGFONT* pLogFont) {
         return 0;
     *pLogFont = m_logFont;
     return static_cast<int>(sizeof(LOGFONT));
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
+    LOGFONT logFont{};
+    if (!pFont || !pFont->GetLogFont(&logFont) || !GetWidget() ||
+        !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return;
+    GetWidget()->setFont(GdiFont(logFont).GetQFont());
+    if (bRedraw)
+        GetWidget()->update();
 }
