@@ -4,6 +4,8 @@
 #include "framework/BaseObject.h"
 #include "platform/CMDIChildWnd.h"
 
+#include <cstddef>
+
 // The base of the module's MDI child frames: an MDI child frame that is also
 // an object of the framework, so that it can be asked for interfaces and held
 // through Pointers. From construction to destruction the frame is in the
@@ -25,11 +27,14 @@ class QUENDA_EXPORT MDIChildWnd : public CMDIChildWnd, public virtual BaseObject
   protected:
     // ppSelf is the owner's pointer to this frame, or null: it is emptied
     // when the frame is destroyed, so that the owner knows to open a new one.
-    template <class Frame = MDIChildWnd>
-    explicit MDIChildWnd(Frame** ppSelf = nullptr)
+    // There is no default: a frame registers here, never on its own.
+    template <class Frame>
+    explicit MDIChildWnd(Frame** ppSelf)
         : MDIChildWnd(ppSelf,
                       [](void* pOwnerPointer) { *static_cast<Frame**>(pOwnerPointer) = nullptr; }) {
     }
+    // A frame that no owner keeps a pointer to.
+    explicit MDIChildWnd(std::nullptr_t) : MDIChildWnd(nullptr, nullptr) {}
 
     // The names this base answers, in their order, for the FindInterface of
     // the frames built on it.

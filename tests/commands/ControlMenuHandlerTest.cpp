@@ -27,7 +27,14 @@ class ControlMenuHandlerTest : public CommandsTest {
     Pointer<ControlMenuHandler> m_pHandler;
 };
 
-TEST_F(ControlMenuHandlerTest, AddsTheControlMenuJustBeforeTheWindowMenu) {
+TEST(ControlMenuHandlerClassTest, AnswersItsInterfacesAndNeedsTheManagersFirst) {
+    ExpectHandlerClass<ControlMenuHandler>("ControlMenuHandler",
+                                           {"MenuManager", "AcceleratorManager", "Player"});
+}
+
+TEST_F(ControlMenuHandlerTest, AddsTheControlMenuBeforeTheWindowMenuAndBindsItsKeysInOneTable) {
+    Pointer<RecordingAcceleratorManager> recorder(new RecordingAcceleratorManager);
+    Publish(recorder);
     Initialize();
     EXPECT_EQ(ReadTexts(MenuBar()), (Texts{"&File", "&View", "&Control", "&Window", "&Help"}));
     EXPECT_EQ(Describe(ControlMenu()),
@@ -35,12 +42,6 @@ TEST_F(ControlMenuHandlerTest, AddsTheControlMenuJustBeforeTheWindowMenu) {
                      "&Stop\tEsc|102|Stop the playing\nStop (Esc)", "-",
                      "&Rewind\tBackspace|103|Rewind to the beginning of the project\n"
                      "Rewind (Backspace)"}));
-}
-
-TEST_F(ControlMenuHandlerTest, BindsEnterEscAndBackspaceInOneTableOfThree) {
-    Pointer<RecordingAcceleratorManager> recorder(new RecordingAcceleratorManager);
-    Publish(recorder);
-    Initialize();
     ASSERT_EQ(recorder->m_tables.size(), 1u);
     EXPECT_EQ(recorder->m_tables[0],
               (std::vector<ACCEL>{{0x03, 0x0D, 101}, {0x03, 0x1B, 102}, {0x03, 0x08, 103}}));

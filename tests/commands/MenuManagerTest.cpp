@@ -82,16 +82,12 @@ TEST_F(MenuManagerTest, PopupsNestAndAreNotDuplicated) {
     EXPECT_EQ(ReadTexts(extra), (Texts{"Orthographic"}));
     EXPECT_EQ(ReadTexts(FindPopup(extra, "Orthographic")), (Texts{"Top\tCtrl+W", "Front\tCtrl+E"}));
 
-    // Another text is another popup.
+    // Another text is another popup, and a plain command's text is no popup.
     Add(-1, "&Extra\n*", "orthographic", true);
-    EXPECT_EQ(ReadTexts(extra), (Texts{"Orthographic", "orthographic"}));
-}
-
-TEST_F(MenuManagerTest, AnItemTextOfAPlainCommandIsNotAPopup) {
-    HMENU extra = AddExtraMenu();
     Add(1, "&Extra\n*", "&About");
     Add(-1, "&Extra\n*", "&About", true);
-    EXPECT_EQ(Describe(extra), (Texts{"&About|101|", "&About|-1|"}));
+    EXPECT_EQ(Describe(extra),
+              (Texts{"Orthographic|-1|", "orthographic|-1|", "&About|103|", "&About|-1|"}));
 }
 
 TEST_F(MenuManagerTest, PositionsByIndexAndByText) {
@@ -154,6 +150,11 @@ TEST_F(MenuManagerTest, CommandsStatesAndPromptsReachTheHandlerByCookie) {
 
 TEST_F(MenuManagerTest, ShutdownForgetsTheCommandsAndReleasesTheHandlers) {
     RecordingHandler::s_nDestroyed = 0;
+    // Popups and separators keep no reference to the handler.
+    Add(-1, "", "&Extra", true);
+    Add(-1, "&Extra\n*", "", false, true);
+    Add(-1, "", "&Extra", true); // refused
+    EXPECT_EQ(m_pHandler->GetRefCount(), 1);
     int id = Add(7, "&File\n*", "Seven");
     m_pHandler.Reset(); // the command record keeps it alive
     EXPECT_EQ(RecordingHandler::s_nDestroyed, 0);
@@ -165,13 +166,6 @@ TEST_F(MenuManagerTest, ShutdownForgetsTheCommandsAndReleasesTheHandlers) {
     m_pMenuManager->ExecuteCommand(id);
     EXPECT_EQ(m_pMenuManager->GetCommandPrompt(id), "");
     EXPECT_EQ(CallLog().size(), 1u);
-}
-
-TEST_F(MenuManagerTest, PopupsAndSeparatorsKeepNoReferenceToTheHandler) {
-    Add(-1, "", "&Extra", true);
-    Add(-1, "&Extra\n*", "", false, true);
-    Add(-1, "", "&Extra", true); // refused
-    EXPECT_EQ(m_pHandler->GetRefCount(), 1);
 }
 
 TEST(MenuManagerWithoutMainWindowTest, AddsNothingAndReleasesTheHandler) {

@@ -19,12 +19,11 @@ LPARAM PointParam(int x, int y) {
                                static_cast<std::uint16_t>(x));
 }
 
-// Takes left-button presses; records everything it sees.
-class TakesLeftDown : public BasePlugin, public InputEventHandler {
+// A handler plug-in that counts the live ones and accepts every source.
+class CountedHandler : public BasePlugin, public InputEventHandler {
   public:
-    CORVANE_DECLARE_CLASS();
-    TakesLeftDown() { ++s_nLiveHandlers; }
-    ~TakesLeftDown() override { --s_nLiveHandlers; }
+    CountedHandler() { ++s_nLiveHandlers; }
+    ~CountedHandler() override { --s_nLiveHandlers; }
     void* FindInterface(const char* name) override {
         return InterfaceQuery(name)
             .Answer("BasePlugin", static_cast<BasePlugin*>(this))
@@ -32,54 +31,45 @@ class TakesLeftDown : public BasePlugin, public InputEventHandler {
             .Result();
     }
     bool AcceptsSource(InputEventSource*) override { return true; }
-    bool OnLButtonDown(POINT p, InputEventSource* source) override {
-        s_events.push_back("first down " + std::to_string(p.x) + "," + std::to_string(p.y));
-        source->SetEventCapture(Pointer<InputEventHandler>(this));
+
+  protected:
+    bool Saw(const std::string& what, POINT p) {
+        s_events.push_back(what + " " + std::to_string(p.x) + "," + std::to_string(p.y));
         return true;
     }
-    bool OnMouseMove(POINT p, InputEventSource*) override {
-        s_events.push_back("first move " + std::to_string(p.x) + "," + std::to_string(p.y));
-        return false;
+};
+
+// Takes left-button presses and captures until the release; records what it sees.
+class TakesLeftDown : public CountedHandler {
+  public:
+    CORVANE_DECLARE_CLASS();
+    bool OnLButtonDown(POINT p, InputEventSource* source) override {
+        source->SetEventCapture(Pointer<InputEventHandler>(this));
+        return Saw("first down", p);
     }
-    bool OnLButtonUp(POINT, InputEventSource* source) override {
-        s_events.push_back("first up");
+    bool OnMouseMove(POINT p, InputEventSource*) override { return !Saw("first move", p); }
+    bool OnLButtonUp(POINT p, InputEventSource* source) override {
         source->ReleaseEventCapture();
-        return false;
+        return !Saw("first up", p);
     }
 };
 CORVANE_REGISTER_CLASS(TakesLeftDown)
 
-class SeesEverything : public BasePlugin, public InputEventHandler {
+class SeesEverything : public CountedHandler {
   public:
     CORVANE_DECLARE_CLASS();
-    SeesEverything() { ++s_nLiveHandlers; }
-    ~SeesEverything() override { --s_nLiveHandlers; }
-    void* FindInterface(const char* name) override {
-        return InterfaceQuery(name)
-            .Answer("BasePlugin", static_cast<BasePlugin*>(this))
-            .Answer("InputEventHandler", static_cast<InputEventHandler*>(this))
-            .Result();
-    }
-    bool AcceptsSource(InputEventSource*) override { return true; }
-    bool OnLButtonDown(POINT, InputEventSource*) override { return Saw("second down"); }
-    bool OnMouseMove(POINT, InputEventSource*) override { return Saw("second move"); }
+    bool OnLButtonDown(POINT p, InputEventSource*) override { return Saw("second down", p); }
+    bool OnMouseMove(POINT p, InputEventSource*) override { return Saw("second move", p); }
     bool OnKeyDown(UINT key, InputEventSource*) override {
-        return Saw("second key " + std::to_string(key));
-    }
-
-  private:
-    bool Saw(const std::string& what) {
-        s_events.push_back(what);
-        return true;
+        return Saw("second key", {static_cast<LONG>(key), 0});
     }
 };
 CORVANE_REGISTER_CLASS(SeesEverything)
 
-class RefusesEverySource : public BasePlugin, public InputEventHandler {
+// Answers no "BasePlugin", and refuses every source.
+class RefusesEverySource : public CountedHandler {
   public:
     CORVANE_DECLARE_CLASS();
-    RefusesEverySource() { ++s_nLiveHandlers; }
-    ~RefusesEverySource() override { --s_nLiveHandlers; }
     void* FindInterface(const char* name) override {
         return InterfaceQuery(name)
             .Answer("InputEventHandler", static_cast<InputEventHandler*>(this))
@@ -123,7 +113,7 @@ TEST_F(InputEventDispatcherTest, TheFirstHandlerThatTakesAnEventHidesItFromTheRe
     source.PassEvent(WM_KEYDOWN, VK_DELETE, 0);
     source.PassEvent(WM_RBUTTONDOWN, MK_RBUTTON, PointParam(1, 1)); // nobody reacts: dropped
     EXPECT_EQ(s_events,
-              (std::vector<std::string>{"first move 3,4", "second move", "second key 46"}));
+              (std::vector<std::string>{"first move 3,4", "second move 3,4", "second key 46,0"}));
 }
 
 TEST_F(InputEventDispatcherTest, CaptureSendsEveryEventToTheCapturingHandlerAlone) {
@@ -137,8 +127,9 @@ TEST_F(InputEventDispatcherTest, CaptureSendsEveryEventToTheCapturingHandlerAlon
     source.PassEvent(WM_LBUTTONUP, 0, PointParam(0, 0)); // releases the capture
     EXPECT_FALSE(source.GetCapturedHandler());
     source.PassEvent(WM_MOUSEMOVE, 0, PointParam(1, 2));
-    EXPECT_EQ(s_events, (std::vector<std::string>{"first down 10,20", "first move -5,30",
-                                                  "first up", "first move 1,2", "second move"}));
+    EXPECT_EQ(s_events,
+              (std::vector<std::string>{"first down 10,20", "first move -5,30", "first up 0,0",
+                                        "first move 1,2", "second move 1,2"}));
 }
 
 TEST(InputEventDispatcherWithoutModuleTest, NothingIsAttachedWhenTheCataloguesAreNotRunning) {

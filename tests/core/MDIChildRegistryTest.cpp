@@ -20,7 +20,7 @@ std::vector<std::string> s_log;
 
 class LoggingFrame : public MDIChildWnd {
   public:
-    explicit LoggingFrame(std::string name) : m_strName(std::move(name)) {}
+    explicit LoggingFrame(std::string name) : MDIChildWnd(nullptr), m_strName(std::move(name)) {}
 
   protected:
     void OnPaint() override {

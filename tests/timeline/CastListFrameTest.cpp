@@ -47,44 +47,29 @@ class CastListFrameTest : public WindowTest {
     std::vector<Pointer<FakeCastMember>> m_members;
 };
 
-TEST_F(CastListFrameTest, ColumnsAreWholeTilesOfTheClientWidth) {
-    AddMembers(3);
-    OpenCastList(119, 200);
-    EXPECT_EQ(HitTest(30, 10), std::make_pair(0, 0));
-    EXPECT_EQ(HitTest(70, 10), std::make_pair(-1, -2)); // right of the only column
-    EXPECT_EQ(HitTest(30, 70), std::make_pair(1, 1));
-
-    SetClientSize(m_pCastList, 120, 200);
-    EXPECT_EQ(HitTest(70, 10), std::make_pair(1, 1));
-    EXPECT_EQ(HitTest(30, 70), std::make_pair(2, 2));
-}
-
-TEST_F(CastListFrameTest, AWindowNarrowerThanATileShowsNoTile) {
-    AddMembers(2);
-    OpenCastList(59, 200);
-    CRect client;
-    m_pCastList->GetClientRect(&client);
-    ASSERT_EQ(client.Width(), 59);
+TEST_F(CastListFrameTest, HitTestsNameTheTileUnderThePointInColumnsOfWholeTiles) {
+    AddMembers(5);
+    OpenCastList(119, 300);
+    // Tiles of 60 by 56 pixels inside the client edge; -2: the index was not written.
+    const struct {
+        int width, x, y, member, index;
+    } cases[] = {
+        {119, 30, 10, 0, 0},   {119, 70, 10, -1, -2},  {119, 30, 70, 1, 1},
+        {120, 70, 10, 1, 1},   {120, 30, 70, 2, 2},    {150, 59, 55, 0, 0},
+        {150, 60, 56, 3, 3},   {150, 1, 120, 4, 4},    {150, 0, 10, -1, -2},
+        {150, 10, 0, -1, -2},  {150, 130, 10, -1, -2}, {150, 10, 300, -1, -2},
+        {150, 70, 120, -1, 5}, // right of the last member on its line: the index is written
+        {59, 30, 10, -1, -2},  // narrower than a tile: no tile at all
+    };
+    for (const auto& c : cases) {
+        SetClientSize(m_pCastList, c.width, 300);
+        EXPECT_EQ(HitTest(c.x, c.y), std::make_pair(c.member, c.index))
+            << c.x << "," << c.y << " of " << c.width;
+    }
     m_members[0]->m_areas.clear();
     m_pCastList->Redraw();
     EXPECT_TRUE(m_members[0]->m_areas.empty());
-    EXPECT_EQ(HitTest(30, 10), std::make_pair(-1, -2));
     EXPECT_EQ(ScrollRange(), std::make_pair(0, 0));
-}
-
-TEST_F(CastListFrameTest, HitTestsNameTheTileAndIgnoreTheClientEdges) {
-    AddMembers(5);
-    OpenCastList(150, 300); // two columns, three lines
-    EXPECT_EQ(HitTest(59, 55), std::make_pair(0, 0));
-    EXPECT_EQ(HitTest(60, 56), std::make_pair(3, 3));
-    EXPECT_EQ(HitTest(1, 120), std::make_pair(4, 4));
-    // Right of the last member on the last, partly filled line: the index is
-    // still written.
-    EXPECT_EQ(HitTest(70, 120), std::make_pair(-1, 5));
-    EXPECT_EQ(HitTest(0, 10), std::make_pair(-1, -2));
-    EXPECT_EQ(HitTest(10, 0), std::make_pair(-1, -2));
-    EXPECT_EQ(HitTest(130, 10), std::make_pair(-1, -2)); // beyond the tile columns
-    EXPECT_EQ(HitTest(10, 300), std::make_pair(-1, -2));
 }
 
 TEST_F(CastListFrameTest, TheScrollBarCountsLinesAndScrollsOneLineAPage) {

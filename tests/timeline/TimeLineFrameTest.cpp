@@ -61,25 +61,19 @@ class TimeLineFrameTest : public WindowTest {
 
 TEST_F(TimeLineFrameTest, PointToCellLeavesOutTheHeaderEdgesAndTheClientBorder) {
     OpenTimeLine(400, 200);
-    int row = -7, frame = -7;
-    EXPECT_FALSE(m_pTimeLine->PointToCell(30, 21, row, frame));
-    EXPECT_FALSE(m_pTimeLine->PointToCell(31, 20, row, frame));
-    EXPECT_FALSE(m_pTimeLine->PointToCell(400, 100, row, frame));
-    EXPECT_FALSE(m_pTimeLine->PointToCell(100, 200, row, frame));
-    EXPECT_EQ(row, -7); // nothing is written for a point off the grid
-    EXPECT_EQ(frame, -7);
-
-    EXPECT_TRUE(m_pTimeLine->PointToCell(31, 21, row, frame));
-    EXPECT_EQ(std::make_pair(row, frame), std::make_pair(1, 1));
-    EXPECT_TRUE(m_pTimeLine->PointToCell(41, 37, row, frame));
-    EXPECT_EQ(std::make_pair(row, frame), std::make_pair(1, 1));
-    EXPECT_TRUE(m_pTimeLine->PointToCell(42, 38, row, frame));
-    EXPECT_EQ(std::make_pair(row, frame), std::make_pair(2, 2));
-    EXPECT_TRUE(m_pTimeLine->PointToCell(399, 199, row, frame));
-    EXPECT_EQ(std::make_pair(row, frame), std::make_pair(10, 31));
-
+    // Row and frame -7: off the grid, and nothing is written.
+    const struct {
+        int x, y, row, frame;
+    } cases[] = {{30, 21, -7, -7}, {31, 20, -7, -7}, {400, 100, -7, -7}, {100, 200, -7, -7},
+                 {31, 21, 1, 1},   {41, 37, 1, 1},   {42, 38, 2, 2},     {399, 199, 10, 31}};
+    for (const auto& c : cases) {
+        int row = -7, frame = -7;
+        EXPECT_EQ(m_pTimeLine->PointToCell(c.x, c.y, row, frame), c.row > 0) << c.x << "," << c.y;
+        EXPECT_EQ(std::make_pair(row, frame), std::make_pair(c.row, c.frame)) << c.x << "," << c.y;
+    }
     Scroll(WM_HSCROLL, SB_PAGERIGHT);
     Scroll(WM_VSCROLL, SB_LINEDOWN);
+    int row = 0, frame = 0;
     EXPECT_TRUE(m_pTimeLine->PointToCell(42, 38, row, frame));
     EXPECT_EQ(std::make_pair(row, frame), std::make_pair(3, 12));
 }
@@ -264,12 +258,8 @@ TEST_F(TimeLineFrameTest, OnlyTheVisibleRowsAndFramesAreAskedFor) {
 
     Scroll(WM_HSCROLL, SB_PAGERIGHT);
     EXPECT_EQ(m_pTimeLineModel->m_queries.back(), (FakeTimeLine::Query{22, 11, 91}));
-}
 
-TEST_F(TimeLineFrameTest, AMinimisedWindowAsksForNoRow) {
-    Place(1, 3, 8);
-    OpenTimeLine(400, 200);
-    m_pTimeLine->ShowWindow(SW_MINIMIZE);
+    m_pTimeLine->ShowWindow(SW_MINIMIZE); // minimised, it asks for no row
     m_pTimeLineModel->m_queries.clear();
     Redraw();
     EXPECT_TRUE(m_pTimeLineModel->m_queries.empty());

@@ -32,7 +32,14 @@ class FileMenuHandlerTest : public CommandsTest {
     Pointer<FileMenuHandler> m_pHandler;
 };
 
-TEST_F(FileMenuHandlerTest, AddsSevenItemsJustBeforeExit) {
+TEST(FileMenuHandlerClassTest, AnswersItsInterfacesAndNeedsTheManagersFirst) {
+    ExpectHandlerClass<FileMenuHandler>("FileMenuHandler",
+                                        {"MenuManager", "AcceleratorManager", "Project"});
+}
+
+TEST_F(FileMenuHandlerTest, AddsSevenItemsBeforeExitBindsFourKeysAndKeepsThemEnabled) {
+    Pointer<RecordingAcceleratorManager> recorder(new RecordingAcceleratorManager);
+    Publish(recorder);
     Initialize();
     EXPECT_EQ(
         Describe(FindPopup(MenuBar(), "&File")),
@@ -43,12 +50,6 @@ TEST_F(FileMenuHandlerTest, AddsSevenItemsJustBeforeExit) {
                "filename\nSave As (Ctrl+Shift+S)",
                "-", "Generate EXE|105|Generates an executable file for this project\nGenerate EXE",
                "-", "E&xit\tAlt+F4|57665|"}));
-}
-
-TEST_F(FileMenuHandlerTest, BindsFourShortcutsInOneTableAndItsItemsStayEnabledAndUnchecked) {
-    Pointer<RecordingAcceleratorManager> recorder(new RecordingAcceleratorManager);
-    Publish(recorder);
-    Initialize();
     ASSERT_EQ(recorder->m_tables.size(), 1u);
     EXPECT_EQ(recorder->m_tables[0],
               (std::vector<ACCEL>{
@@ -123,21 +124,6 @@ TEST_F(FileMenuHandlerTest, TheDialogsAddTheExtensionAskBeforeReplacingAndShowTh
     EXPECT_TRUE(m_pProject->m_bWaitCursorShown);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     std::filesystem::remove_all(folder);
-}
-
-TEST_F(FileMenuHandlerTest, TheShortcutsRunTheirCommands) {
-    Initialize();
-    Automation::Instance().QueueFileAnswer("/projects/first.qmx");
-    PressKey(Qt::Key_S, Qt::ControlModifier); // never saved: asks
-    PressKey(Qt::Key_S, Qt::ControlModifier); // saved: does not ask
-    Automation::Instance().QueueFileAnswer("/projects/second.qmx");
-    PressKey(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    PressKey(Qt::Key_N, Qt::ControlModifier);
-    Automation::Instance().QueueFileAnswer("/projects/first.qmx");
-    PressKey(Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(CallLog(), (Texts{"Save(/projects/first.qmx)", "Save(/projects/first.qmx)",
-                                "Save(/projects/second.qmx)", "New", "SetCurrentFrame(1)",
-                                "Load(/projects/first.qmx)", "SetCurrentFrame(1)"}));
 }
 
 } // namespace

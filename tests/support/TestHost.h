@@ -35,6 +35,26 @@ Texts ReadTexts(HMENU menu);
 // The popup of the item with that text, or null.
 HMENU FindPopup(HMENU menu, const std::string& text);
 
+// A menu handler is a single-instance plug-in that is never published, and
+// starts after the managers and what it drives.
+template <class Handler> void ExpectHandlerClass(const char* className, const Texts& required) {
+    Pointer<Handler> handler(new Handler);
+    Handler* object = handler.Get();
+    EXPECT_EQ(object->GetClass()->GetName(), className);
+    EXPECT_EQ(object->FindInterface("MenuHandler"), static_cast<MenuHandler*>(object));
+    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"),
+              static_cast<StaticInstancePlugin*>(object));
+    EXPECT_EQ(object->FindInterface("BasePlugin"), static_cast<BasePlugin*>(object));
+    EXPECT_EQ(object->FindInterface(className), object);
+    EXPECT_EQ(object->FindInterface("SharedObject"), nullptr);
+    EXPECT_EQ(object->FindInterface("BaseObject"), nullptr);
+    StringList names = object->GetRequiredInterfaces();
+    Texts texts;
+    for (int i = 0; i < names.GetCount(); ++i)
+        texts.push_back(names[i].str());
+    EXPECT_EQ(texts, required);
+}
+
 class CommandsTest : public testing::Test {
   protected:
     void SetUp() override;

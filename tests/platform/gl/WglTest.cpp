@@ -1,5 +1,5 @@
+#include "../gdi/MemoryDC.h"
 #include "BitmapGL.h"
-#include "MemoryDC.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +81,10 @@ TEST(Wgl, RendersIntoTheSelectedBitmapTopRowFirst) {
     ASSERT_TRUE(gl.MakeCurrent());
     EXPECT_EQ(wglGetCurrentContext(), gl.rc());
     EXPECT_EQ(wglGetCurrentDC(), &gl.dc());
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 8);
+    EXPECT_EQ(viewport[3], 6);
     ClearTo(0.0f, 0.0f, 1.0f);
     glColor3f(1.0f, 0.0f, 0.0f);
     Quad(-1.0f, 0.0f, 1.0f, 1.0f); // the upper half
@@ -148,61 +152,6 @@ TEST(Wgl, DeletingTheCurrentContextOrItsDCReleasesIt) {
     pDC.reset();
     EXPECT_EQ(wglGetCurrentContext(), nullptr);
     EXPECT_TRUE(wglDeleteContext(hRC));
-}
-
-// Two quads under the pick point, the nearer one named 2: the pick finds it,
-// as the scene views pick.
-TEST(Wgl, SelectionModeFindsTheNearerOfTwoQuads) {
-    BitmapGL gl(40, 30);
-    ASSERT_TRUE(gl.MakeCurrent());
-    glEnable(GL_DEPTH_TEST);
-    GLuint buffer[64] = {};
-    glSelectBuffer(64, buffer);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 40);
-    EXPECT_EQ(viewport[3], 30);
-    glMatrixMode(GL_PROJECTION);
-    glRenderMode(GL_SELECT);
-    glLoadIdentity();
-    gluPickMatrix(20.0, 30.0 - 15.0, 2.0, 2.0, viewport);
-    gluPerspective(45.0, 40.0 / 30.0, 0.1, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glInitNames();
-    glPushName(0);
-    glLoadName(1);
-    Quad(-1.0f, -1.0f, 1.0f, 1.0f, -20.0f); // far
-    glLoadName(2);
-    Quad(-1.0f, -1.0f, 1.0f, 1.0f, -5.0f); // near
-    glLoadName(3);
-    Quad(5.0f, 5.0f, 6.0f, 6.0f, -5.0f); // beside the point
-    const GLint nHits = glRenderMode(GL_RENDER);
-
-    ASSERT_EQ(nHits, 2);
-    GLuint nNearest = 0, nMinDepth = 0xFFFFFFFF;
-    for (int i = 0; i < nHits; ++i) {
-        ASSERT_EQ(buffer[i * 4], 1u);
-        if (buffer[i * 4 + 1] < nMinDepth) {
-            nMinDepth = buffer[i * 4 + 1];
-            nNearest = buffer[i * 4 + 3];
-        }
-    }
-    EXPECT_EQ(nNearest, 2u);
-}
-
-TEST(Wgl, SeventeenHitsOverflowTheSixtyFourWordBuffer) {
-    BitmapGL gl(10, 10);
-    ASSERT_TRUE(gl.MakeCurrent());
-    GLuint buffer[64] = {};
-    glSelectBuffer(64, buffer);
-    glRenderMode(GL_SELECT);
-    glInitNames();
-    glPushName(0);
-    for (GLuint i = 1; i <= 17; ++i) {
-        glLoadName(i);
-        Quad(-1.0f, -1.0f, 1.0f, 1.0f);
-    }
-    EXPECT_LT(glRenderMode(GL_RENDER), 0);
 }
 
 } // namespace

@@ -12,99 +12,53 @@ namespace {
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
+// A pen's style and width, and the background mode.
+struct Pen {
+    int nStyle, nWidth, nBkMode;
+};
+constexpr Pen kSolid{PS_SOLID, 1, OPAQUE}, kDots{PS_DOT, 1, TRANSPARENT},
+    kOpaqueDots{PS_DOT, 1, OPAQUE}, kWide{PS_SOLID, 2, OPAQUE}, kWideDots{PS_DOT, 2, OPAQUE};
+
 // Figures drawn with a red pen over a white 16 x 16 bitmap, the background
 // colour blue, and the picture (see MemoryDC) they leave inside view; outside
 // it everything stays white.
 struct Figures {
     const char* name;
-    int nStyle;
-    int nWidth;
-    int nBkMode;
+    Pen pen;
     std::vector<std::vector<POINT>> figures; // MoveTo the first point, LineTo the others
     RECT view;
     const char* picture;
 };
 
 const Figures kFigures[] = {
-    {"rightwards, without the end point",
-     PS_SOLID,
-     1,
-     OPAQUE,
-     {{{2, 5}, {6, 5}}},
-     {1, 5, 8, 6},
-     ".rrrr.."},
-    {"leftwards", PS_SOLID, 1, OPAQUE, {{{6, 5}, {2, 5}}}, {1, 5, 8, 6}, "..rrrr."},
-    {"downwards", PS_SOLID, 1, OPAQUE, {{{4, 2}, {4, 5}}}, {4, 1, 5, 7}, ". r r r . ."},
-    {"upwards", PS_SOLID, 1, OPAQUE, {{{4, 5}, {4, 2}}}, {4, 1, 5, 7}, ". . r r r ."},
-    {"diagonal", PS_SOLID, 1, OPAQUE, {{{1, 1}, {4, 4}}}, {1, 1, 5, 5}, "r... .r.. ..r. ...."},
-    {"half steps round away from the start",
-     PS_SOLID,
-     1,
-     OPAQUE,
-     {{{1, 1}, {5, 3}}},
-     {1, 1, 6, 4},
-     "r.... .rr.. ...r."},
-    {"half steps backwards",
-     PS_SOLID,
-     1,
-     OPAQUE,
-     {{{5, 3}, {1, 1}}},
-     {1, 1, 6, 4},
-     ".r... ..rr. ....r"},
-    {"to its own start: nothing", PS_SOLID, 1, OPAQUE, {{{6, 6}, {6, 6}}}, {6, 6, 7, 7}, "."},
-    {"a closed figure",
-     PS_SOLID,
-     1,
-     OPAQUE,
+    {"rightwards, no end point", kSolid, {{{2, 5}, {6, 5}}}, {1, 5, 8, 6}, ".rrrr.."},
+    {"leftwards", kSolid, {{{6, 5}, {2, 5}}}, {1, 5, 8, 6}, "..rrrr."},
+    {"downwards", kSolid, {{{4, 2}, {4, 5}}}, {4, 1, 5, 7}, ". r r r . ."},
+    {"upwards", kSolid, {{{4, 5}, {4, 2}}}, {4, 1, 5, 7}, ". . r r r ."},
+    {"diagonal", kSolid, {{{1, 1}, {4, 4}}}, {1, 1, 5, 5}, "r... .r.. ..r. ...."},
+    // Half steps round away from the start.
+    {"half steps", kSolid, {{{1, 1}, {5, 3}}}, {1, 1, 6, 4}, "r.... .rr.. ...r."},
+    {"half steps back", kSolid, {{{5, 3}, {1, 1}}}, {1, 1, 6, 4}, ".r... ..rr. ....r"},
+    {"to its own start", kSolid, {{{6, 6}, {6, 6}}}, {6, 6, 7, 7}, "."},
+    {"closed",
+     kSolid,
      {{{1, 1}, {4, 1}, {4, 4}, {1, 4}, {1, 1}}},
      {0, 0, 6, 6},
      "...... .rrrr. .r..r. .r..r. .rrrr. ......"},
-    {"dots: 3 on, 3 off, on across LineTo, anew after MoveTo",
-     PS_DOT,
-     1,
-     TRANSPARENT,
+    // Dots: 3 on, 3 off, going on across LineTo and round corners, anew after MoveTo.
+    {"dots",
+     kDots,
      {{{0, 1}, {4, 1}, {14, 1}}, {{0, 3}, {8, 3}}},
      {0, 1, 15, 4},
      "rrr...rrr...rr. ............... rrr...rr......."},
-    {"dots turn corners",
-     PS_DOT,
-     1,
-     TRANSPARENT,
-     {{{1, 1}, {5, 1}, {5, 5}}},
-     {1, 1, 6, 6},
-     "rrr.. ..... ....r ....r ....."},
-    {"dots with an opaque background",
-     PS_DOT,
-     1,
-     OPAQUE,
-     {{{0, 1}, {7, 1}}},
-     {0, 1, 8, 2},
-     "rrrbbbr."},
-    {"width 2: both ends, and the row and column before",
-     PS_SOLID,
-     2,
-     OPAQUE,
-     {{{3, 5}, {7, 5}}},
-     {1, 3, 9, 7},
-     "........ .rrrrrr. .rrrrrr. ........"},
-    {"width 2 upwards",
-     PS_SOLID,
-     2,
-     OPAQUE,
-     {{{5, 7}, {5, 4}}},
-     {3, 2, 7, 9},
-     ".... .rr. .rr. .rr. .rr. .rr. ...."},
-    {"width 2 dotted: solid",
-     PS_DOT,
-     2,
-     OPAQUE,
-     {{{1, 2}, {9, 2}}},
-     {0, 1, 11, 3},
-     "rrrrrrrrrr. rrrrrrrrrr."},
+    {"corner", kDots, {{{1, 1}, {5, 1}, {5, 5}}}, {1, 1, 6, 6}, "rrr.. ..... ....r ....r ....."},
+    {"opaque dots", kOpaqueDots, {{{0, 1}, {7, 1}}}, {0, 1, 8, 2}, "rrrbbbr."},
+    // Width 2: both ends, and the row and column before; never dotted.
+    {"wide", kWide, {{{3, 5}, {7, 5}}}, {1, 3, 9, 7}, "........ .rrrrrr. .rrrrrr. ........"},
+    {"wide up", kWide, {{{5, 7}, {5, 4}}}, {3, 2, 7, 9}, ".... .rr. .rr. .rr. .rr. .rr. ...."},
+    {"wide dots", kWideDots, {{{1, 2}, {9, 2}}}, {0, 1, 11, 3}, "rrrrrrrrrr. rrrrrrrrrr."},
     {"far outside: clipped",
-     PS_SOLID,
-     1,
-     OPAQUE,
+     kSolid,
      {{{-2000000000, 5}, {2000000000, 5}}, {{-50, -50}, {-10, 60}}},
      {0, 5, 16, 6},
      "rrrrrrrrrrrrrrrr"},
@@ -114,9 +68,9 @@ TEST(GdiLine, DrawsThePixelsOfEveryFigure) {
     for (const Figures& drawing : kFigures) {
         SCOPED_TRACE(drawing.name);
         MemoryDC memory(16, 16);
-        CPen pen(drawing.nStyle, drawing.nWidth, kRed);
+        CPen pen(drawing.pen.nStyle, drawing.pen.nWidth, kRed);
         memory.dc().SelectObject(&pen);
-        memory.dc().SetBkMode(drawing.nBkMode);
+        memory.dc().SetBkMode(drawing.pen.nBkMode);
         memory.dc().SetBkColor(kBlue);
         for (const std::vector<POINT>& figure : drawing.figures) {
             memory.dc().MoveTo(figure.front().x, figure.front().y);
@@ -137,18 +91,14 @@ TEST(GdiRectangle, OutlinesWithThePenAndFillsWithTheBrush) {
         RECT view;
         const char* picture;
     } kRectangles[] = {
-        {"pen and brush",
+        {"both",
          false,
          false,
          {1, 1, 6, 5},
          {0, 0, 7, 6},
          "....... .rrrrr. .rbbbr. .rbbbr. .rrrrr. ......."},
-        {"null pen: one pixel less right and bottom",
-         true,
-         false,
-         {1, 1, 5, 4},
-         {0, 0, 6, 5},
-         "...... .bbb.. .bbb.. ...... ......"},
+        // Without a pen, one pixel less right and bottom.
+        {"null pen", true, false, {1, 1, 5, 4}, {0, 0, 6, 5}, "...... .bbb.. .bbb.. ...... ......"},
         {"null brush", false, true, {1, 1, 4, 4}, {0, 0, 5, 5}, "..... .rrr. .r.r. .rrr. ....."},
     };
     for (const auto& drawing : kRectangles) {
