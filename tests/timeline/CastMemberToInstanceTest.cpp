@@ -46,9 +46,6 @@ class PickyInstance : public FakeInstance, public BasePlugin {
 };
 CORVANE_REGISTER_CLASS(PickyInstance)
 
-// Another kind of window that bears the time line's title.
-class ImpostorFrame : public MDIChildWnd {};
-
 class CastMemberToInstanceTest : public WindowTest {
   protected:
     void SetUp() override {
@@ -213,7 +210,8 @@ TEST_F(CastMemberToInstanceTest, TheHotMemberIsTrackedAndOnlyAnAcceptedOneStarts
 
 TEST_F(CastMemberToInstanceTest, AnotherWindowTitledTimeLineIsNotATarget) {
     // Over it the preview is kept, so a release there adds nothing.
-    ImpostorFrame* impostor = new ImpostorFrame;
+    // A plain frame of the window framework that bears the time line's title.
+    CMDIChildWnd* impostor = new CMDIChildWnd;
     ASSERT_TRUE(impostor->LoadFrame(105, 0x06FF0000, m_pMainWnd));
     impostor->SetTitle("Time Line");
     impostor->ShowWindow(SW_RESTORE);
