@@ -6,8 +6,12 @@
 #include "framework/SharedObjects.h"
 #include "model/ProjectModel.h"
 
-#include <QCoreApplication>
+#include "app/Corvane.xpm"
+
+#include <QApplication>
 #include <QEvent>
+#include <QIcon>
+#include <QPixmap>
 
 #include <stdexcept>
 
@@ -19,6 +23,8 @@ HostApplication::~HostApplication() {
 
 void HostApplication::Start(const std::string& pluginFolder, bool manualTiming) {
     m_bStarted = true;
+    // Every window without an icon of its own shows the application's.
+    QApplication::setWindowIcon(QIcon(QPixmap(Corvane_xpm)));
     // The main window comes first: menu handlers add their items to its menu
     // bar when they are initialised.
     auto* frame = new MainFrame; // deletes itself when its window is destroyed

@@ -1,7 +1,9 @@
 #include "app/MainFrame.h"
 
+#include "app/AboutBox.h"
 #include "app/HostMenuItemState.h"
 #include "app/SharedService.h"
+#include "app/Workspace.h"
 
 #include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
@@ -25,6 +27,9 @@ namespace {
 
 // The status bar's text while no menu item is highlighted.
 constexpr const char* kIdleMessage = "Ready";
+// As in MFC, the Window menu lists the first nine windows.
+constexpr UINT kMaxListedWindows = 9;
+constexpr const char* kWindowListPrompt = "Activate this window\nActivate";
 
 struct HostCommand {
     UINT nID;
@@ -35,6 +40,8 @@ constexpr HostCommand kHostCommands[] = {
     {ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle Status Bar"},
     {ID_WINDOW_CASCADE, "Arrange windows so they overlap\nCascade Windows"},
     {ID_WINDOW_TILE_HORZ, "Arrange windows as non-overlapping tiles\nTile Windows"},
+    {ID_WINDOW_DEFAULT_LAYOUT,
+     "Open the authoring windows and arrange them as at the first start\nDefault Layout"},
     {ID_APP_ABOUT, "Display program information\nAbout"},
 };
 
@@ -53,6 +60,14 @@ void ShowToolTipsOf(QAction* action) {
     for (QObject* owner : action->associatedObjects())
         if (auto* menu = qobject_cast<QMenu*>(owner))
             menu->setToolTipsVisible(true);
+}
+
+std::vector<CMDIChildWnd*> ChildFramesOf(QMdiArea* area, QMdiArea::WindowOrder order) {
+    std::vector<CMDIChildWnd*> frames;
+    for (QMdiSubWindow* sub : area->subWindowList(order))
+        if (auto* frame = dynamic_cast<CMDIChildWnd*>(CWnd::FromWidget(sub->widget())))
+            frames.push_back(frame);
+    return frames;
 }
 
 } // namespace
@@ -76,15 +91,21 @@ void MainFrame::BuildMenus() {
     HMENU hBar = GetMenu(GetSafeHwnd());
     AppendMenuA(AppendPopup(hBar, "&File"), MF_STRING, ID_APP_EXIT, "E&xit\tAlt+F4");
     AppendMenuA(AppendPopup(hBar, "&View"), MF_STRING, ID_VIEW_STATUS_BAR, "&Status Bar");
-    HMENU hWindow = AppendPopup(hBar, "&Window");
-    AppendMenuA(hWindow, MF_STRING, ID_WINDOW_CASCADE, "&Cascade");
-    AppendMenuA(hWindow, MF_STRING, ID_WINDOW_TILE_HORZ, "&Tile");
+    m_hWindowMenu = AppendPopup(hBar, "&Window");
+    AppendMenuA(m_hWindowMenu, MF_STRING, ID_WINDOW_CASCADE, "&Cascade");
+    AppendMenuA(m_hWindowMenu, MF_STRING, ID_WINDOW_TILE_HORZ, "&Tile");
+    AppendMenuA(m_hWindowMenu, MF_STRING, ID_WINDOW_DEFAULT_LAYOUT, "Default &Layout");
     AppendMenuA(AppendPopup(hBar, "&Help"), MF_STRING, ID_APP_ABOUT, "&About Corvane...");
     DrawMenuBar(GetSafeHwnd());
 }
 
+bool MainFrame::IsWindowListCommand(UINT nID) {
+    return nID >= AFX_IDM_FIRST_MDICHILD && nID < AFX_IDM_FIRST_MDICHILD + kMaxListedWindows;
+}
+
 bool MainFrame::IsHostCommand(UINT nID) const {
-    return std::any_of(std::begin(kHostCommands), std::end(kHostCommands),
+    return IsWindowListCommand(nID) ||
+           std::any_of(std::begin(kHostCommands), std::end(kHostCommands),
                        [nID](const HostCommand& command) { return command.nID == nID; });
 }
 
@@ -117,18 +138,74 @@ bool MainFrame::ExecuteHostCommand(UINT nID) {
     case ID_WINDOW_TILE_HORZ:
         GetMDIArea()->tileSubWindows();
         return true;
+    case ID_WINDOW_DEFAULT_LAYOUT:
+        Workspace(*this).ApplyDefault();
+        return true;
     case ID_APP_ABOUT:
-        AfxMessageBox("Corvane\nAuthoring of interactive 3D projects", MB_OK | MB_ICONINFORMATION);
+        AfxMessageBox(AboutBox::Text().c_str(), MB_OK | MB_ICONINFORMATION);
         return true;
     default:
-        return false;
+        if (!IsWindowListCommand(nID))
+            return false;
+        ActivateListedWindow(nID);
+        return true;
     }
+}
+
+void MainFrame::ActivateListedWindow(UINT nID) {
+    std::vector<CMDIChildWnd*> frames = GetChildFramesInOpeningOrder();
+    size_t index = nID - AFX_IDM_FIRST_MDICHILD;
+    if (index >= frames.size())
+        return;
+    CMDIChildWnd* frame = frames[index];
+    if (frame->GetSubWindow()->isMinimized())
+        frame->ShowWindow(SW_RESTORE);
+    frame->MDIActivate();
+}
+
+void MainFrame::UpdateWindowList() {
+    for (int position = GetMenuItemCount(m_hWindowMenu) - 1; position >= 0; --position)
+        if (IsWindowListCommand(GetMenuItemID(m_hWindowMenu, position)))
+            DeleteMenu(m_hWindowMenu, static_cast<UINT>(position), MF_BYPOSITION);
+    int last = GetMenuItemCount(m_hWindowMenu) - 1;
+    if (last >= 0 && GetMenuItemID(m_hWindowMenu, last) == 0)
+        DeleteMenu(m_hWindowMenu, static_cast<UINT>(last), MF_BYPOSITION);
+
+    std::vector<CMDIChildWnd*> frames = GetChildFramesInOpeningOrder();
+    if (frames.empty())
+        return;
+    AppendMenuA(m_hWindowMenu, MF_SEPARATOR, 0, nullptr);
+    CMDIChildWnd* active = MDIGetActive();
+    for (UINT index = 0; index < frames.size() && index < kMaxListedWindows; ++index) {
+        String title;
+        frames[index]->GetWindowText(title);
+        std::string text = "&" + std::to_string(index + 1) + " " + title.str();
+        AppendMenuA(m_hWindowMenu, MF_STRING | (frames[index] == active ? MF_CHECKED : 0),
+                    AFX_IDM_FIRST_MDICHILD + index, text.c_str());
+    }
+}
+
+void MainFrame::OpenWorkspace(const QString& settingsFile) {
+    Workspace workspace(*this);
+    if (!workspace.Restore(settingsFile))
+        workspace.ApplyDefault();
+    m_strWorkspaceFile = settingsFile;
+}
+
+// Saved while the windows are still open; closing destroys them.
+void MainFrame::OnClose() {
+    if (!m_strWorkspaceFile.isEmpty())
+        Workspace(*this).Save(m_strWorkspaceFile);
+    CMDIFrameWnd::OnClose();
 }
 
 void MainFrame::OnInitMenuPopup(HMENU hPopupMenu, UINT nIndex, BOOL bSysMenu) {
     CMDIFrameWnd::OnInitMenuPopup(hPopupMenu, nIndex, bSysMenu);
-    if (!bSysMenu)
-        UpdatePopupState(hPopupMenu);
+    if (bSysMenu)
+        return;
+    if (hPopupMenu == m_hWindowMenu)
+        UpdateWindowList();
+    UpdatePopupState(hPopupMenu);
 }
 
 void MainFrame::UpdatePopupState(HMENU hPopup) {
@@ -154,6 +231,8 @@ void MainFrame::UpdateHostItem(HMENU hMenu, int nPosition, UINT nID) {
 }
 
 String MainFrame::GetCommandPrompt(UINT nID) const {
+    if (IsWindowListCommand(nID))
+        return kWindowListPrompt;
     for (const HostCommand& command : kHostCommands)
         if (command.nID == nID)
             return command.pszPrompt;
@@ -196,11 +275,11 @@ void MainFrame::OnDestroy() {
 }
 
 std::vector<CMDIChildWnd*> MainFrame::GetChildFrames() const {
-    std::vector<CMDIChildWnd*> frames;
-    for (QMdiSubWindow* sub : GetMDIArea()->subWindowList(QMdiArea::StackingOrder))
-        if (auto* frame = dynamic_cast<CMDIChildWnd*>(CWnd::FromWidget(sub->widget())))
-            frames.push_back(frame);
-    return frames;
+    return ChildFramesOf(GetMDIArea(), QMdiArea::StackingOrder);
+}
+
+std::vector<CMDIChildWnd*> MainFrame::GetChildFramesInOpeningOrder() const {
+    return ChildFramesOf(GetMDIArea(), QMdiArea::CreationOrder);
 }
 
 CMDIChildWnd* MainFrame::FindChildFrame(const std::string& title) const {

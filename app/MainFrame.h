@@ -3,6 +3,8 @@
 #include "framework/String.h"
 #include "platform/CMDIFrameWnd.h"
 
+#include <QString>
+
 #include <string>
 #include <vector>
 
@@ -14,6 +16,10 @@ inline constexpr UINT ID_APP_EXIT = 0xE141;
 inline constexpr UINT ID_WINDOW_CASCADE = 0xE132;
 inline constexpr UINT ID_WINDOW_TILE_HORZ = 0xE133;
 inline constexpr UINT ID_VIEW_STATUS_BAR = 0xE801;
+// The first free one after MFC's window commands.
+inline constexpr UINT ID_WINDOW_DEFAULT_LAYOUT = 0xE136;
+// The Window menu's list of open windows, numbered from here as in MFC.
+inline constexpr UINT AFX_IDM_FIRST_MDICHILD = 0xFF00;
 
 // The host's main window: the MDI area, the host's own menus, the status bar,
 // and the routing of plug-in commands. Every identifier from 101 up that is
@@ -26,15 +32,21 @@ class MainFrame : public CMDIFrameWnd {
     static constexpr UINT kFirstPluginCommand = 101;
 
     // Makes and shows the window titled "Corvane" with the menus "&File"
-    // (holding "E&xit\tAlt+F4"), "&View", "&Window" and "&Help" and a status
-    // bar; it becomes the application's main window.
+    // (holding "E&xit\tAlt+F4"), "&View", "&Window" (which lists the open
+    // windows) and "&Help" and a status bar; it becomes the application's
+    // main window.
     BOOL CreateMainWindow();
+    // Restores the workspace saved in the settings file, or else opens the
+    // default one; the workspace is saved there when the window closes.
+    void OpenWorkspace(const QString& settingsFile);
 
     // "status text\ntool tip" of a command; empty when it has none.
     String GetCommandPrompt(UINT nID) const;
 
     // The MDI child frames, bottom of the stack first.
     std::vector<CMDIChildWnd*> GetChildFrames() const;
+    // The same, in the order they were opened.
+    std::vector<CMDIChildWnd*> GetChildFramesInOpeningOrder() const;
     // The child frame with exactly that title, or null.
     CMDIChildWnd* FindChildFrame(const std::string& title) const;
 
@@ -42,13 +54,22 @@ class MainFrame : public CMDIFrameWnd {
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnInitMenuPopup(HMENU hPopupMenu, UINT nIndex, BOOL bSysMenu) override;
     void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu) override;
+    void OnClose() override;
     void OnDestroy() override;
 
   private:
     void BuildMenus();
+    // Lists the open windows at the end of the Window menu, numbered in the
+    // order they were opened, the active one checked.
+    void UpdateWindowList();
+    void ActivateListedWindow(UINT nID);
     // Asks the state of every command item of a popup, as before it opens.
     void UpdatePopupState(HMENU hPopup);
     bool ExecuteHostCommand(UINT nID);
     bool IsHostCommand(UINT nID) const;
     void UpdateHostItem(HMENU hMenu, int nPosition, UINT nID);
+    static bool IsWindowListCommand(UINT nID);
+
+    HMENU m_hWindowMenu = nullptr;
+    QString m_strWorkspaceFile;
 };

@@ -24,6 +24,7 @@ struct SessionCommand {
         Tick,
         Dump,
         Screenshot,
+        LayoutDefault,
         Quit
     };
     enum class MouseAction { Down, Up, DoubleClick, Move };

@@ -218,6 +218,12 @@ void ReadQuit(WordReader& words, SessionCommand&) {
     words.ExpectEnd();
 }
 
+// Only the default workspace can be asked for.
+void ReadLayout(WordReader& words, SessionCommand&) {
+    words.NextChoice<bool>("layout", {{"default", true}});
+    words.ExpectEnd();
+}
+
 // Each command's kind and the reader of its arguments; "answer" sets its kind
 // from its first argument.
 struct CommandGrammar {
@@ -237,6 +243,7 @@ const std::map<std::string, CommandGrammar>& Commands() {
         {"tick", {Kind::Tick, ReadTick}},
         {"dump", {Kind::Dump, ReadPath}},
         {"screenshot", {Kind::Screenshot, ReadScreenshot}},
+        {"layout", {Kind::LayoutDefault, ReadLayout}},
         {"quit", {Kind::Quit, ReadQuit}},
     };
     return commands;

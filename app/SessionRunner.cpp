@@ -6,6 +6,7 @@
 #include "app/SessionError.h"
 #include "app/SharedService.h"
 #include "app/StateDump.h"
+#include "app/Workspace.h"
 
 #include "framework/Exception.h"
 #include "host/Project.h"
@@ -136,6 +137,9 @@ bool SessionRunner::Execute(const SessionCommand& command) {
         break;
     case Kind::Screenshot:
         Screenshot(command);
+        break;
+    case Kind::LayoutDefault:
+        Workspace(GetFrame()).ApplyDefault();
         break;
     case Kind::Quit:
         return false;

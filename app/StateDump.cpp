@@ -56,20 +56,23 @@ nlohmann::json StateDump::Describe(HostApplication& host) {
             {{"text", message.text}, {"flags", message.flags}, {"answer", message.answer}});
     state["messages"] = messages;
 
-    // Each modal dialog with its controls as they were when it was answered.
     nlohmann::json dialogs = nlohmann::json::array();
     for (const auto& dialog : Automation::Instance().GetDialogs()) {
         nlohmann::json controls = nlohmann::json::array();
-        for (const auto& control : dialog.controls)
-            controls.push_back({{"id", control.id},
-                                {"class", control.className},
-                                {"text", control.text},
-                                {"enabled", control.enabled},
-                                {"visible", control.visible},
-                                {"items", control.items},
-                                {"selection", control.selection},
-                                {"sel_start", control.selStart},
-                                {"sel_end", control.selEnd}});
+        for (const auto& control : dialog.controls) {
+            nlohmann::json entry = {{"id", control.id},
+                                    {"class", control.className},
+                                    {"text", control.text},
+                                    {"enabled", control.enabled},
+                                    {"visible", control.visible}};
+            if (control.className == "LISTBOX" || control.className == "COMBOBOX") {
+                entry["items"] = control.items;
+                entry["selection"] = control.selection;
+            } else if (control.className == "EDIT") {
+                entry["selection"] = {control.selStart, control.selEnd};
+            }
+            controls.push_back(std::move(entry));
+        }
         dialogs.push_back(
             {{"caption", dialog.caption}, {"shown", dialog.shown}, {"controls", controls}});
     }

@@ -10,7 +10,7 @@ class MenuDriver;
 
 // The state of a running session as JSON: the model's "project",
 // "instances" and "cast", and the host's "main_window", "windows", "menus",
-// "messages", "debug" and "processes".
+// "messages", "dialogs", "debug" and "processes".
 class StateDump {
   public:
     static nlohmann::json Describe(HostApplication& host);

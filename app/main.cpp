@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/HostApplication.h"
+#include "app/MainFrame.h"
 #include "app/SessionError.h"
 #include "app/SessionRunner.h"
 #include "app/SessionScript.h"
@@ -8,6 +9,7 @@
 #include "framework/Debugger.h"
 
 #include <QApplication>
+#include <QSettings>
 
 #include <cstdlib>
 #include <iostream>
@@ -53,10 +55,15 @@ int main(int argc, char** argv) {
                                                options.projectPath->c_str(), error.what());
             }
         }
-        if (options.scriptPath)
+        if (options.scriptPath) {
             runner.Run(commands);
-        else if (host.GetMainFrame())
+        } else if (MainFrame* frame = host.GetMainFrame()) {
+            // Sessions leave the workspace alone, so that they stay repeatable.
+            frame->OpenWorkspace(
+                QSettings(QSettings::IniFormat, QSettings::UserScope, "Corvane", "workspace")
+                    .fileName());
             status = application.exec();
+        }
     } catch (const std::exception& error) {
         std::cerr << error.what() << '\n';
         status = 1;

@@ -1,6 +1,10 @@
 // Redraw of a 1,000 x 400 time line window on a project of 10,000 instances:
-// only the visible rows and frames may cost anything.
+// only the visible rows and frames may cost anything. And one mouse-move step
+// of an instance drag there, which moves the instance and redraws the time
+// line alone.
 
+#include "core/QuendaInterfaces.h"
+#include "timeline/MoveInstances.h"
 #include "timeline/TimeLineFrame.h"
 
 #include "model/ProjectModel.h"
@@ -11,6 +15,10 @@
 #include "host/Instance.h"
 #include "host/TimeLine.h"
 #include "platform/CMDIFrameWnd.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -79,5 +87,50 @@ void TimeLineRedraw(benchmark::State& state) {
     model.Withdraw(GetSharedObjects());
 }
 BENCHMARK(TimeLineRedraw)->Unit(benchmark::kMillisecond);
+
+void SendMouse(QWidget* widget, QEvent::Type type, int frame) {
+    // Row 1, in the middle of the frame's cell.
+    const QPointF at(30 + (frame - 1) * 12 + 6, 29);
+    QMouseEvent event(type, at, widget->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void InstanceDragStep(benchmark::State& state) {
+    ProjectModel model;
+    model.Publish(GetSharedObjects());
+    FillProject();
+    Pointer<TimeLine> timeLine =
+        GetSharedObjects()->GetObjectA("Time Line").As<TimeLine>("TimeLine");
+    // Room for the instance over frames 41 to 50 of row 1 to move right.
+    timeLine->RemoveInstance(timeLine->GetInstances(1, 51, 51).front(), 0);
+    QuendaInterfaces interfaces;
+    interfaces.AddClass(MoveInstances::s_classRecord.Get());
+    interfaces.Initialize();
+
+    auto* mainWnd = new CMDIFrameWnd;
+    mainWnd->LoadFrame(100);
+    mainWnd->MoveWindow(0, 0, 1400, 1000);
+    mainWnd->ShowWindow(SW_SHOW);
+    TimeLineFrame* frame = nullptr;
+    frame = new TimeLineFrame(&frame);
+    frame->LoadFrame(105, 0x06FF0000, mainWnd);
+    frame->SetTitle("Time Line");
+    frame->ShowWindow(SW_RESTORE);
+    SetClientSize(frame, 1000, 400);
+    QWidget* widget = frame->GetWidget();
+
+    SendMouse(widget, QEvent::MouseButtonPress, 45);
+    int step = 0;
+    for (auto _ : state)
+        SendMouse(widget, QEvent::MouseMove, 45 + (++step & 1));
+    SendMouse(widget, QEvent::MouseButtonRelease, 45);
+
+    mainWnd->DestroyWindow();
+    interfaces.Shutdown();
+    model.Withdraw(GetSharedObjects());
+}
+BENCHMARK(InstanceDragStep)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -11,15 +11,11 @@
 #include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
 #include "platform/CWnd.h"
+#include "res/FrameIcons.h"
 
 CORVANE_REGISTER_SINGLE_INSTANCE_CLASS(ViewMenuHandler)
 
 namespace {
-
-// The frame resources name the windows' icon groups.
-constexpr UINT IDR_OGLFRAME = 103;
-constexpr UINT IDR_CASTLISTFRAME = 104;
-constexpr UINT IDR_TIMELINEFRAME = 105;
 
 constexpr DWORD kSceneViewStyle = WS_OVERLAPPEDWINDOW;
 constexpr DWORD kCastListStyle =

@@ -22,8 +22,8 @@ RTTIClass::RTTIClass(const String& name, CreateFunction create, SupportsFunction
     bool taken = std::any_of(registry.begin(), registry.end(),
                              [&](const RTTIClass* record) { return record->m_strName == name; });
     if (taken)
-        TVK::GetDebugger()->PrintError(
-            ("Class \"" + name.str() + "\" is registered twice; the first one is used\n").c_str());
+        TVK::GetDebugger()->PrintError("Class \"%s\" is registered twice; the first one is used\n",
+                                       name.c_str());
     registry.push_back(this);
 }
 

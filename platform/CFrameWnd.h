@@ -7,8 +7,8 @@
 // with new and never deleted by their creator.
 class CFrameWnd : public CWnd {
   public:
-    // nIDResource names the frame's icon group; icons are not shown, so any
-    // number is accepted. pContext is not used.
+    // nIDResource names the frame's icon (IconResource.h); a number with no
+    // icon registered is accepted. pContext is not used.
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW,
                            CWnd* pParentWnd = nullptr, void* pContext = nullptr) = 0;
     // Shows the frame (nCmdShow -1: as it is, or normally when hidden) and

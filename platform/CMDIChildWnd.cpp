@@ -1,9 +1,11 @@
 #include "platform/CMDIChildWnd.h"
 
 #include "platform/CMDIFrameWnd.h"
+#include "platform/IconResource.h"
 #include "platform/WindowWidget.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -17,7 +19,8 @@ constexpr int kMinimumDefaultWidth = 400;
 constexpr int kMinimumDefaultHeight = 300;
 } // namespace
 
-BOOL CMDIChildWnd::LoadFrame(UINT, DWORD dwDefaultStyle, CWnd* pParentWnd, void* pContext) {
+BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                             void* pContext) {
     auto* pMain = dynamic_cast<CMDIFrameWnd*>(pParentWnd ? pParentWnd : AfxGetMainWnd());
     if (GetSafeHwnd() || !pMain || !pMain->GetMDIArea())
         return FALSE;
@@ -30,6 +33,10 @@ BOOL CMDIChildWnd::LoadFrame(UINT, DWORD dwDefaultStyle, CWnd* pParentWnd, void*
                    std::max(areaSize.height() * 3 / 4, kMinimumDefaultHeight));
     QMdiSubWindow* sub = area->addSubWindow(widget);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    // The frame resource names the frame's icon; without one the
+    // application's icon is shown.
+    if (QIcon icon = LoadIconResource(nIDResource); !icon.isNull())
+        sub->setWindowIcon(icon);
     // Qt binds keys such as Ctrl+W to the sub-window's system menu; in
     // Windows every key reaches the application's accelerators first.
     if (QMenu* menu = sub->systemMenu())

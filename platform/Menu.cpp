@@ -186,6 +186,17 @@ BOOL AppendMenuA(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCSTR lpNewItem
     return InsertMenuA(hMenu, static_cast<UINT>(-1), uFlags | MF_BYPOSITION, uIDNewItem, lpNewItem);
 }
 
+BOOL DeleteMenu(HMENU hMenu, UINT uPosition, UINT uFlags) {
+    QAction* action = MenuItems::Find(MenuHandle::Valid(hMenu), uPosition, uFlags);
+    if (!action)
+        return FALSE;
+    if (QMenu* popup = MenuItems::Popup(action))
+        delete popup;
+    else
+        delete action; // a deleted action leaves every menu that shows it
+    return TRUE;
+}
+
 int EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable) {
     QAction* action =
         MenuItems::Find(MenuHandle::Valid(hMenu), uIDEnableItem, uEnable & MF_BYPOSITION);

@@ -41,6 +41,9 @@ UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
 // MF_GRAYED, MF_DISABLED, MF_CHECKED.
 BOOL InsertMenuA(HMENU hMenu, UINT uPosition, UINT uFlags, UINT_PTR uIDNewItem, LPCSTR lpNewItem);
 BOOL AppendMenuA(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCSTR lpNewItem);
+// Removes the item at uPosition (MF_BYPOSITION) or with that command
+// identifier; a popup is destroyed with it.
+BOOL DeleteMenu(HMENU hMenu, UINT uPosition, UINT uFlags);
 // Both return the previous state (MF_GRAYED / MF_CHECKED bits) or -1 when
 // there is no such item.
 int EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);

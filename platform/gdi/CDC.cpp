@@ -422,6 +422,22 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
     const int j0 = std::max(0, -top), j1 = std::min(h, pTarget->height() - top);
     if (i0 >= i1 || j0 >= j1)
         return TRUE;
+    if (w == sw && h == sh && !bMirrorX && !bMirrorY && pSource != pTarget) {
+        // One to one between two pictures (the off-screen windows' paint):
+        // rows are copied straight, with no scaling and no staging buffer.
+        const int iFrom = std::max(i0, -srcLeft);
+        const int iTo = std::min(i1, pSource->width() - srcLeft);
+        for (int j = j0; j < j1 && iFrom < iTo; ++j) {
+            const int sy = srcTop + j;
+            if (sy < 0 || sy >= pSource->height())
+                continue;
+            const QRgb* pFrom = reinterpret_cast<const QRgb*>(pSource->constScanLine(sy)) + srcLeft;
+            QRgb* pTo = reinterpret_cast<QRgb*>(pTarget->scanLine(top + j)) + left;
+            for (int i = iFrom; i < iTo; ++i)
+                pTo[i] = pFrom[i] | 0xFF000000;
+        }
+        return TRUE;
+    }
     const int nSpan = i1 - i0;
     std::vector<QRgb> pixels(static_cast<size_t>(nSpan) * (j1 - j0), 0); // 0: outside the source
     for (int j = j0; j < j1; ++j) {

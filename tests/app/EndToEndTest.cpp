@@ -257,10 +257,44 @@ TEST(EndToEnd, MediaLightsAndFrameScriptsComeInAndAFailingScriptIsShown) {
         }
         if (control["id"] == 1005) {
             const std::string source = control["text"];
-            const int start = control["sel_start"], end = control["sel_end"];
+            const int start = control["selection"][0], end = control["selection"][1];
             EXPECT_EQ(source.substr(start, end - start), "local b = a + nil");
         }
     }
 }
 
 } // namespace
+
+TEST(EndToEnd, DraggingTheCubeMovesItOneUnitPerTwentyFivePixelsAndTurnsItWithTheRightButton) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string dir = folder.path().toStdString() + "/";
+    const char* const views[] = {"Camera", "Top", "Front", "Side"};
+    std::string script = "open \"" CORVANE_APP_DIR "/samples/sample.qmx\"\n"
+                         "key Ctrl+Q\nkey Ctrl+W\nkey Ctrl+E\nkey Ctrl+R\nkey Ctrl+T\nkey Ctrl+L\n";
+    auto screenshots = [&](const char* suffix) {
+        for (const char* view : views)
+            script += "screenshot \"" + dir + view + suffix + ".png\" @ " + view + "\n";
+    };
+    screenshots("-before");
+    // The cube (-4.5, -1, 0) lies 112 pixels left of and 25 below the middle
+    // of the Front view's 768 x 545 client area at zoom 1.
+    script += "drag left 271 297 296 297 @ Front steps 5\ndump \"" + dir + "moved.json\"\n";
+    screenshots("-after");
+    script += "drag right 296 272 326 272 @ Top steps 3\ndump \"" + dir + "turned.json\"\n";
+    Write(folder.filePath("drag.script"), script);
+
+    SessionRun run = RunSession(folder.filePath("drag.script"));
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    const nlohmann::json moved = ReadJson(folder.filePath("moved.json"))["instances"][0];
+    EXPECT_EQ(moved["properties"]["TranslateX"], "-3.500000");
+    EXPECT_EQ(moved["properties"]["TranslateY"], "-1.000000");
+    EXPECT_EQ(moved["selected"], true);
+    const nlohmann::json turned = ReadJson(folder.filePath("turned.json"))["instances"][0];
+    EXPECT_EQ(turned["properties"]["RotationZ"], "-30.000000");
+    EXPECT_EQ(turned["properties"]["TranslateX"], "-3.500000");
+    for (const char* view : views)
+        EXPECT_NE(QImage(QString::fromStdString(dir + view + "-before.png")),
+                  QImage(QString::fromStdString(dir + view + "-after.png")))
+            << view;
+}

@@ -136,11 +136,12 @@ TEST(SessionScriptParse, AnswersForFilesMessagesAndDialogs) {
     EXPECT_TRUE(commands[4].dialogActions.empty());
 }
 
-TEST(SessionScriptParse, ResizeScreenshotAndTickArguments) {
+TEST(SessionScriptParse, ResizeScreenshotTickAndLayoutArguments) {
     auto commands = SessionScript::Parse("resize \"Time Line\" 640 200\nscreenshot a.png @ Front\n"
-                                         "screenshot b.png\ntick 0\n",
+                                         "screenshot b.png\ntick 0\nlayout Default\n",
                                          "s");
-    ASSERT_EQ(commands.size(), 4u);
+    ASSERT_EQ(commands.size(), 5u);
+    EXPECT_EQ(commands[4].kind, SessionCommand::Kind::LayoutDefault);
     EXPECT_EQ(*commands[0].title, "Time Line");
     EXPECT_EQ(commands[0].nWidth, 640);
     EXPECT_EQ(commands[0].nHeight, 200);
@@ -175,6 +176,8 @@ TEST(SessionScriptParse, BadLinesNameTheFileTheLineAndTheProblem) {
     EXPECT_EQ(ErrorOf("answer dialog ok click\n"), "tour.script:1: missing control id");
     EXPECT_EQ(ErrorOf("screenshot a.png Front\n"),
               "tour.script:1: unexpected argument \"Front\" (expected @ TITLE)");
+    EXPECT_EQ(ErrorOf("layout wide\n"), "tour.script:1: layout must be default, not \"wide\"");
+    EXPECT_EQ(ErrorOf("layout default now\n"), "tour.script:1: unexpected argument \"now\"");
 }
 
 TEST(SessionScriptLoad, AMissingFileIsAnErrorNamingIt) {

@@ -2,8 +2,11 @@
 #include "RecordingWnd.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/CMDIFrameWnd.h"
+#include "platform/IconResource.h"
 #include "platform/Menu.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -125,6 +128,21 @@ TEST_F(FrameTest, ALoadedChildFrameIsAHiddenSubWindowWithARealClientSizeAndItsOw
     String title;
     pFrame->GetWindowText(title);
     EXPECT_EQ(title, "Time Line");
+}
+
+TEST_F(FrameTest, TheFrameResourceNamesTheSubWindowsIcon) {
+    static const char* const square[] = {"2 2 1 1", "r c #FF0000", "rr", "rr"};
+    RegisterIconResource(990, square);
+    auto* pRegistered = new ViewFrame(&m_log);
+    ASSERT_TRUE(pRegistered->LoadFrame(990, 0x00CF0000, nullptr, nullptr));
+    EXPECT_EQ(pRegistered->GetSubWindow()->windowIcon().pixmap(2, 2).toImage().pixel(0, 0),
+              qRgb(255, 0, 0));
+    // A number with no icon leaves the application's icon to show.
+    auto* pUnregistered = new ViewFrame(&m_log);
+    ASSERT_TRUE(pUnregistered->LoadFrame(991, 0x00CF0000, nullptr, nullptr));
+    EXPECT_TRUE(LoadIconResource(991).isNull());
+    EXPECT_EQ(pUnregistered->GetSubWindow()->windowIcon().cacheKey(),
+              QApplication::windowIcon().cacheKey());
 }
 
 TEST_F(FrameTest, ActivatingAFrameMakesItTheActiveChildAndRestoresIt) {

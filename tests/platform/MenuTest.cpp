@@ -93,6 +93,21 @@ TEST_F(MenuTest, PopupsNest) {
                              reinterpret_cast<UINT_PTR>(hOrtho), "Again"));
 }
 
+TEST_F(MenuTest, DeletingRemovesAnItemByPositionOrCommandAndAPopupWithIt) {
+    HMENU hWindow = AddPopup(m_hBar, static_cast<UINT>(-1), "&Window");
+    AppendMenuA(hWindow, MF_STRING, 130, "&Cascade");
+    AppendMenuA(hWindow, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(hWindow, MF_STRING, 131, "&1 Top");
+    HMENU hMore = AddPopup(hWindow, static_cast<UINT>(-1), "More");
+    EXPECT_TRUE(DeleteMenu(m_hBar, 131, MF_BYCOMMAND));
+    EXPECT_TRUE(DeleteMenu(hWindow, 1, MF_BYPOSITION));
+    EXPECT_TRUE(DeleteMenu(hWindow, 1, MF_BYPOSITION));
+    EXPECT_THAT(Texts(hWindow), ElementsAre("&Cascade"));
+    EXPECT_EQ(GetMenuItemCount(hMore), -1);
+    EXPECT_FALSE(DeleteMenu(hWindow, 5, MF_BYPOSITION));
+    EXPECT_FALSE(DeleteMenu(m_hBar, 131, MF_BYCOMMAND));
+}
+
 TEST_F(MenuTest, EnableAndCheckFindItemsInSubmenus) {
     HMENU hControl = AddPopup(m_hBar, static_cast<UINT>(-1), "&Control");
     AppendMenuA(hControl, MF_STRING, 120, "&Play\tEnter");

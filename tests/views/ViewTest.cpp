@@ -30,7 +30,8 @@ void ViewTest::SetUp() {
     MainWindowTest::SetUp();
     RecordingHandler::Events().clear();
     m_pInterfaces = new QuendaInterfaces;
-    m_pInterfaces->AddClass(RTTIClass::FindClass("RecordingHandler"));
+    for (const char* className : m_handlerClasses)
+        m_pInterfaces->AddClass(RTTIClass::FindClass(className));
     m_pInterfaces->Initialize();
 }
 

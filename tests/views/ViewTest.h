@@ -69,6 +69,8 @@ class ViewTest : public MainWindowTest {
     // zoom as they are (25 pixels a unit at zoom 1).
     static CPoint ScreenPointOf(SceneViewWnd* view, Float3 scenePoint);
 
+    // The input handler classes the core interface redirect knows, in its order.
+    std::vector<const char*> m_handlerClasses{"RecordingHandler"};
     std::list<OGLFrame*> m_frames; // each emptied by its frame when it closes
     Pointer<QuendaInterfaces> m_pInterfaces;
 };
