@@ -38,6 +38,8 @@ struct SessionCommand {
     std::vector<std::string> menuTexts;
     // "@ TITLE" of key, mouse, drag and screenshot; the window of resize.
     std::optional<std::string> title;
+    // "to TITLE" of a drag that ends in another window.
+    std::optional<std::string> toTitle;
 
     // key: the Qt key pressed and the modifiers held with it.
     int nKey = 0;

@@ -59,20 +59,26 @@ QPoint ReadPoint(WordReader& words) {
 }
 
 // The options that may follow a pointer command, in any order:
-// "@ TITLE", "shift", "ctrl" and, for drag, "steps N".
-void ReadPointerOptions(WordReader& words, SessionCommand& command, bool allowSteps) {
+// "@ TITLE", "shift", "ctrl" and, for drag, "to TITLE" (after "@ TITLE")
+// and "steps N".
+void ReadPointerOptions(WordReader& words, SessionCommand& command, bool isDrag) {
     while (!words.AtEnd()) {
         std::string option = ToLower(words.Peek());
         if (option == "@") {
             words.Next("@");
             command.title = words.Next("window title after @");
+        } else if (option == "to" && isDrag) {
+            words.Next("to");
+            if (!command.title)
+                throw std::invalid_argument("\"to TITLE\" needs \"@ TITLE\" before it");
+            command.toTitle = words.Next("window title after to");
         } else if (option == "shift") {
             words.Next("shift");
             command.modifiers |= Qt::ShiftModifier;
         } else if (option == "ctrl") {
             words.Next("ctrl");
             command.modifiers |= Qt::ControlModifier;
-        } else if (option == "steps" && allowSteps) {
+        } else if (option == "steps" && isDrag) {
             words.Next("steps");
             command.nSteps = words.NextInteger("steps", 1);
         } else {

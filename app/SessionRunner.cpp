@@ -240,15 +240,23 @@ void SessionRunner::Mouse(const SessionCommand& command) {
     }
 }
 
+// With "to TITLE" the end point is a client point of that window; the moves
+// cross the screen from one window to the other, all sent as the start
+// window sees them, as a hand that holds the button down makes them.
 void SessionRunner::Drag(const SessionCommand& command) {
     CMDIChildWnd& child = GetPointerTarget(command);
     QPointer<QWidget> client(child.GetWidget());
+    QPoint end = command.to;
+    if (command.toTitle) {
+        QWidget* target = GetChildFrame(*command.toTitle).GetWidget();
+        end = client->mapFromGlobal(target->mapToGlobal(command.to));
+    }
     const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton};
     for (Qt::MouseButton button : buttons)
         if (command.buttons & button)
             m_input.Press(client, command.from, button, command.modifiers);
     ProcessPendingEvents();
-    QPoint distance = command.to - command.from;
+    QPoint distance = end - command.from;
     for (int step = 1; step <= command.nSteps && client; ++step) {
         QPoint point = command.from + QPoint(qRound(distance.x() * double(step) / command.nSteps),
                                              qRound(distance.y() * double(step) / command.nSteps));
@@ -259,7 +267,7 @@ void SessionRunner::Drag(const SessionCommand& command) {
         throw std::runtime_error("the window closed during the drag");
     for (Qt::MouseButton button : buttons)
         if (command.buttons & button)
-            m_input.Release(client, command.to, button, command.modifiers);
+            m_input.Release(client, end, button, command.modifiers);
 }
 
 // The sub-window's decoration (caption, borders, scroll bars) is kept; the

@@ -5,7 +5,9 @@
 #include <tiny_obj_loader.h>
 
 #include <cmath>
-#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 CORVANE_REGISTER_CLASS(MeshCM)
 
@@ -21,17 +23,56 @@ StringList MeshCM::GetFileTypes() {
     return {"Wavefront Mesh (*.obj)\n*.obj"};
 }
 
+namespace {
+
+// Reads the file whole; a text encoding the reader cannot take gives the
+// reason in problem. A UTF-8 byte order mark is dropped.
+bool ReadObjText(const std::string& path, std::string& text, std::string& problem) {
+    std::ifstream in(path, std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (!in.is_open() || in.bad()) {
+        problem = "it cannot be read";
+        return false;
+    }
+    if (text.empty()) {
+        problem = "it is empty";
+        return false;
+    }
+    if (text.rfind("\xFF\xFE", 0) == 0 || text.rfind("\xFE\xFF", 0) == 0) {
+        problem = "it is written in UTF-16; save it as UTF-8 or ASCII text";
+        return false;
+    }
+    if (text.find('\0') != std::string::npos) {
+        problem = "it is not a text file";
+        return false;
+    }
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0)
+        text.erase(0, 3);
+    return true;
+}
+
+bool IsFinite(const float* position) {
+    return std::isfinite(position[0]) && std::isfinite(position[1]) && std::isfinite(position[2]);
+}
+
+} // namespace
+
+// Missing material libraries, texture coordinates and normals do not matter:
+// the mesh takes its colour from the instance and makes its own normals.
 bool MeshCM::Load() {
     std::string path = GetPath();
     if (!CheckFile())
         return false;
+    std::string text, problem;
+    if (!ReadObjText(path, text, problem))
+        return FailLoad(problem);
 
     tinyobj::ObjReaderConfig config;
     config.triangulate = true;
     config.vertex_color = false;
     tinyobj::ObjReader reader;
-    if (!reader.ParseFromFile(path, config)) {
-        std::string problem = reader.Error();
+    if (!reader.ParseFromString(text, std::string(), config)) {
+        problem = reader.Error();
         while (!problem.empty() && (problem.back() == '\n' || problem.back() == '\r'))
             problem.pop_back();
         return FailLoad(problem.empty() ? "it is not a readable mesh" : problem);
@@ -40,8 +81,11 @@ bool MeshCM::Load() {
     const tinyobj::attrib_t& attributes = reader.GetAttrib();
     size_t vertexCount = attributes.vertices.size() / 3;
     size_t normalCount = attributes.normals.size() / 3;
+    bool hasLinesOrPoints = false;
     TriangleMesh mesh;
     for (const auto& shape : reader.GetShapes()) {
+        hasLinesOrPoints =
+            hasLinesOrPoints || !shape.lines.indices.empty() || !shape.points.indices.empty();
         const auto& indices = shape.mesh.indices;
         for (size_t face = 0; face + 3 <= indices.size(); face += 3) {
             bool allNormals = true;
@@ -50,21 +94,28 @@ bool MeshCM::Load() {
                 if (index.vertex_index < 0 ||
                     static_cast<size_t>(index.vertex_index) >= vertexCount)
                     return FailLoad("a face refers to a vertex the file does not have");
-                bool hasNormal = index.normal_index >= 0 &&
-                                 static_cast<size_t>(index.normal_index) < normalCount;
+                const float* position =
+                    &attributes.vertices[3 * static_cast<size_t>(index.vertex_index)];
+                if (!IsFinite(position))
+                    return FailLoad("a vertex has a coordinate too large to draw");
+                bool hasNormal =
+                    index.normal_index >= 0 &&
+                    static_cast<size_t>(index.normal_index) < normalCount &&
+                    IsFinite(&attributes.normals[3 * static_cast<size_t>(index.normal_index)]);
                 allNormals = allNormals && hasNormal;
                 const float none[3] = {0, 0, 0};
                 mesh.AddCorner(
-                    &attributes.vertices[3 * static_cast<size_t>(index.vertex_index)],
-                    hasNormal ? &attributes.normals[3 * static_cast<size_t>(index.normal_index)]
-                              : none);
+                    position, hasNormal
+                                  ? &attributes.normals[3 * static_cast<size_t>(index.normal_index)]
+                                  : none);
             }
             if (!allNormals)
                 mesh.UseFaceNormal();
         }
     }
     if (mesh.GetTriangleCount() == 0)
-        return FailLoad("it has no faces");
+        return FailLoad(hasLinesOrPoints ? "it has only points or lines, no faces to draw"
+                                         : "it has no faces");
     m_mesh = std::move(mesh);
     return true;
 }

@@ -110,7 +110,7 @@ TEST(EndToEnd, ALineThatCannotBeReadOrRunStopsTheSessionNamingTheFileAndLine) {
 
 // The module's handlers fill the host's menu bar in the order the plug-in
 // list starts them.
-TEST(EndToEnd, TheMenuBarHoldsTheModulesFileAndControlCommands) {
+TEST(EndToEnd, TheMenuBarHoldsTheModulesFileInsertAndControlCommands) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     QString script = folder.filePath("menus.script");
@@ -134,28 +134,133 @@ TEST(EndToEnd, TheMenuBarHoldsTheModulesFileAndControlCommands) {
                                            (item["checked"].get<bool>() ? "1" : "0"));
         }
     }
-    EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&View", "&Control", "&Window", "&Help"}));
+    EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&View", "I&nsert", "&Control", "&Window",
+                                             "&Help"}));
     EXPECT_EQ(items["&File"],
               (std::vector<std::string>{
-                  "&New\tCtrl+N|104|Create a new Corvane project\nNew (Ctrl+N)",
-                  "&Open\tCtrl+O|105|Open a Corvane project from disk\nOpen (Ctrl+O)",
-                  "&Save\tCtrl+S|106|Save this Corvane project to disk\nSave (Ctrl+S)",
-                  "Save &As\tCtrl+Shift+S|107|Save this Corvane project under a different "
+                  "&New\tCtrl+N|107|Create a new Corvane project\nNew (Ctrl+N)",
+                  "&Open\tCtrl+O|108|Open a Corvane project from disk\nOpen (Ctrl+O)",
+                  "&Save\tCtrl+S|109|Save this Corvane project to disk\nSave (Ctrl+S)",
+                  "Save &As\tCtrl+Shift+S|110|Save this Corvane project under a different "
                   "filename\nSave As (Ctrl+Shift+S)",
                   "-",
-                  "Generate EXE|108|Generates an executable file for this project\nGenerate EXE",
+                  "Generate EXE|111|Generates an executable file for this project\nGenerate EXE",
                   "-",
                   "E&xit\tAlt+F4|57665|Quit the application\nExit",
               }));
     EXPECT_EQ(
         items["&Control"],
         (std::vector<std::string>{
-            "&Play\tEnter|101|Start playing the project\nPlay (Enter)",
-            "&Stop\tEsc|102|Stop the playing\nStop (Esc)",
+            "&Play\tEnter|104|Start playing the project\nPlay (Enter)",
+            "&Stop\tEsc|105|Stop the playing\nStop (Esc)",
             "-",
-            "&Rewind\tBackspace|103|Rewind to the beginning of the project\nRewind (Backspace)",
+            "&Rewind\tBackspace|106|Rewind to the beginning of the project\nRewind (Backspace)",
         }));
     EXPECT_EQ(states["&Control"], (std::vector<std::string>{"10", "01", "10", "10"}));
+    EXPECT_EQ(items["I&nsert"],
+              (std::vector<std::string>{
+                  "Cast Member|101|Insert a cast member into the Cast List\nInsert Cast Member",
+                  "Frame Script|102|Insert a frame script at a specified frame\nInsert Frame "
+                  "Script",
+                  "Light|103|Insert a light into the scene\nInsert Light",
+              }));
+}
+
+// "class cast row start-stop" of every instance of a dump.
+std::vector<std::string> Layout(const nlohmann::json& state) {
+    std::vector<std::string> layout;
+    for (const auto& instance : state["instances"])
+        layout.push_back(instance["class"].get<std::string>() + " " +
+                         instance["cast"].get<std::string>() + " " +
+                         std::to_string(instance["row"].get<int>()) + " " +
+                         std::to_string(instance["start"].get<int>()) + "-" +
+                         std::to_string(instance["stop"].get<int>()));
+    return layout;
+}
+
+// From an empty project: three media files inserted and dragged onto the
+// time line, a light and a frame script inserted; the frame script then
+// fails on its second line while the project plays.
+TEST(EndToEnd, MediaLightsAndFrameScriptsComeInAndAFailingScriptIsShown) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string media = CORVANE_SOURCE_DIR "/samples/media/";
+    const std::string at = folder.path().toStdString() + "/";
+    const QString script = folder.filePath("insert.script");
+    Write(script, "key Ctrl+T\nresize \"Time Line\" 600 160\nkey Ctrl+L\n"
+                  "resize \"Cast List\" 190 60\n"
+                  "answer file \"" +
+                      media +
+                      "cube.obj\"\nmenu \"I&nsert\" \"Cast Member\"\n"
+                      "answer file \"" +
+                      media +
+                      "logo.png\"\nmenu \"I&nsert\" \"Cast Member\"\n"
+                      "answer file \"" +
+                      media +
+                      "title.txt\"\nmenu \"I&nsert\" \"Cast Member\"\n"
+                      "screenshot \"" +
+                      at +
+                      "01-cast.png\" @ \"Cast List\"\n"
+                      "drag left 30 28 504 29 @ \"Cast List\" to \"Time Line\"\n"
+                      "drag left 90 28 504 47 @ \"Cast List\" to \"Time Line\"\n"
+                      "drag left 150 28 504 65 @ \"Cast List\" to \"Time Line\"\n"
+                      "dump \"" +
+                      at +
+                      "1.json\"\n"
+                      "menu \"I&nsert\" \"Light\"\n"
+                      "answer dialog ok type 1000 5\nmenu \"I&nsert\" \"Frame Script\"\n"
+                      "screenshot \"" +
+                      at +
+                      "02-time-line.png\" @ \"Time Line\"\n"
+                      "dump \"" +
+                      at +
+                      "2.json\"\n"
+                      "answer file \"" +
+                      at +
+                      "built.qmx\"\n"
+                      "menu \"&File\" \"Save &As\\tCtrl+Shift+S\"\n");
+    SessionRun run = RunSession(script);
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(Layout(ReadJson(folder.filePath("1.json"))),
+              (std::vector<std::string>{"Actor cube.obj 1 35-45", "Actor logo.png 2 35-45",
+                                        "Actor title.txt 3 35-45"}));
+    EXPECT_EQ(Layout(ReadJson(folder.filePath("2.json"))),
+              (std::vector<std::string>{"Light Light 1 1-21", "Actor cube.obj 1 35-45",
+                                        "FrameScript Frame Script 2 5-5", "Actor logo.png 2 35-45",
+                                        "Actor title.txt 3 35-45"}));
+
+    // The author's script, as the script editor would have stored it.
+    nlohmann::json project = ReadJson(folder.filePath("built.qmx"));
+    for (auto& instance : project["instances"])
+        if (instance["class"] == "FrameScript")
+            instance["scripts"]["Script"] = "local a = 1\nlocal b = a + nil\n";
+    Write(folder.filePath("built.qmx"), project.dump(2));
+
+    Write(script, "open \"" + at +
+                      "built.qmx\"\nkey Ctrl+T\n"
+                      "answer message yes\nanswer dialog ok\nkey Enter\ntick 8\nkey Esc\n"
+                      "screenshot \"" +
+                      at + "03-after-error.png\"\ndump \"" + at + "3.json\"\n");
+    run = RunSession(script);
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    const nlohmann::json state = ReadJson(folder.filePath("3.json"));
+    ASSERT_EQ(state["messages"].size(), 1u);
+    const std::string text = state["messages"][0]["text"];
+    EXPECT_NE(text.find("line 2"), std::string::npos) << text;
+    EXPECT_EQ(text.substr(text.size() - 31), "\n\nDo you want to view the code?");
+    EXPECT_EQ(state["messages"][0]["flags"], 0x34);
+    ASSERT_EQ(state["dialogs"].size(), 1u);
+    EXPECT_EQ(state["dialogs"][0]["caption"], "Script Editor Dialog");
+    for (const auto& control : state["dialogs"][0]["controls"]) {
+        if (control["id"] == 1004) {
+            EXPECT_EQ(control["items"], nlohmann::json::array({"Script"}));
+        }
+        if (control["id"] == 1005) {
+            const std::string source = control["text"];
+            const int start = control["selection"][0], end = control["selection"][1];
+            EXPECT_EQ(source.substr(start, end - start), "local b = a + nil");
+        }
+    }
 }
 
 } // namespace

@@ -83,12 +83,14 @@ TEST(SessionScriptParse, KeyReadsModifiersNamesAndTargetWindow) {
 }
 
 TEST(SessionScriptParse, MouseAndDragReadButtonsPointsAndOptions) {
-    auto commands = SessionScript::Parse("mouse dblclk left 10 20 @ Front shift\n"
-                                         "mouse move -5 7 ctrl @ Top\n"
-                                         "drag both 1 2 30 40 @ Side steps 3\n"
-                                         "drag right 0 0 9 9\n",
-                                         "s");
-    ASSERT_EQ(commands.size(), 4u);
+    auto commands =
+        SessionScript::Parse("mouse dblclk left 10 20 @ Front shift\n"
+                             "mouse move -5 7 ctrl @ Top\n"
+                             "drag both 1 2 30 40 @ Side steps 3\n"
+                             "drag right 0 0 9 9\n"
+                             "drag left 30 28 504 29 @ \"Cast List\" to \"Time Line\"\n",
+                             "s");
+    ASSERT_EQ(commands.size(), 5u);
     EXPECT_EQ(commands[0].mouseAction, SessionCommand::MouseAction::DoubleClick);
     EXPECT_EQ(commands[0].buttons, Qt::LeftButton);
     EXPECT_EQ(commands[0].from, QPoint(10, 20));
@@ -102,6 +104,10 @@ TEST(SessionScriptParse, MouseAndDragReadButtonsPointsAndOptions) {
     EXPECT_EQ(commands[2].nSteps, 3);
     EXPECT_EQ(commands[3].buttons, Qt::RightButton);
     EXPECT_GT(commands[3].nSteps, 0);
+    EXPECT_FALSE(commands[3].toTitle);
+    EXPECT_EQ(*commands[4].title, "Cast List");
+    EXPECT_EQ(*commands[4].toTitle, "Time Line");
+    EXPECT_EQ(commands[4].to, QPoint(504, 29));
 }
 
 TEST(SessionScriptParse, AnswersForFilesMessagesAndDialogs) {
@@ -159,6 +165,8 @@ TEST(SessionScriptParse, BadLinesNameTheFileTheLineAndTheProblem) {
     EXPECT_EQ(ErrorOf("resize Front 0 10\n"),
               "tour.script:1: width must be a whole number of at least 1, not \"0\"");
     EXPECT_EQ(ErrorOf("drag left 1 2 3\n"), "tour.script:1: missing Y");
+    EXPECT_EQ(ErrorOf("drag left 1 2 3 4 to B\n"),
+              "tour.script:1: \"to TITLE\" needs \"@ TITLE\" before it");
     EXPECT_EQ(
         ErrorOf("tick 99999999999\n"),
         "tour.script:1: tick count must be a whole number of at least 0, not \"99999999999\"");

@@ -1,0 +1,98 @@
+#include "TestHost.h"
+
+#include "platform/Automation.h"
+#include "project/AuthoringScriptExceptionHandler.h"
+
+#include "host/PropertyHolderScript.h"
+
+namespace {
+
+// A holder of two scripts, "OnFrame" of three lines and "Other" of one.
+class ScriptHolder : public FakePropertyHolder, public PropertyHolderScript {
+  public:
+    ScriptHolder() {
+        SetPropertyValue("OnFrame", "a = 1\nb = nil + 1\nc = 3");
+        SetPropertyValue("Other", "x = 1");
+    }
+    StringList GetScriptNames() override { return {"OnFrame", "Other"}; }
+    void* FindInterface(const char* name) override {
+        return InterfaceQuery(name)
+            .Answer("PropertyHolder", static_cast<PropertyHolder*>(this))
+            .Answer("PropertyHolderScript", static_cast<PropertyHolderScript*>(this))
+            .Result();
+    }
+};
+
+class AuthoringScriptExceptionHandlerTest : public CommandsTest {
+  protected:
+    // Reports an error through one of the two operations with the message
+    // box answered; what the author saw of the editor ("" when none opened):
+    // the selected text and its scripts.
+    std::string Report(bool throughList, int answer, int line) {
+        Automation::Instance().Clear();
+        Automation::Instance().QueueMessageAnswer(answer);
+        Automation::Instance().QueueDialogAnswer(true, {});
+        Pointer<ScriptHolder> holder(new ScriptHolder);
+        if (throughList) {
+            Pointer<ObjectList> objects(new ObjectList);
+            objects->objects = {Pointer<BaseObject>(new FakeInstance("1", "2")), holder};
+            m_pHandler->ReportException(objects, "onframe", "attempt", line);
+        } else {
+            m_pHandler->ReportScriptException(holder, "onframe", "attempt", line);
+        }
+        const auto& dialogs = Automation::Instance().GetDialogs();
+        if (dialogs.empty())
+            return "";
+        std::string seen = dialogs[0].caption + ":";
+        for (const auto& control : dialogs[0].controls) {
+            if (control.id == 1004)
+                for (const std::string& item : control.items)
+                    seen += " " + item;
+            if (control.id == 1005)
+                seen += " [" +
+                        control.text.substr(control.selStart, control.selEnd - control.selStart) +
+                        "]";
+        }
+        return seen;
+    }
+
+    Pointer<AuthoringScriptExceptionHandler> m_pHandler{new AuthoringScriptExceptionHandler};
+};
+
+TEST_F(AuthoringScriptExceptionHandlerTest, AnswersAsThePublishedScriptExceptionHandler) {
+    EXPECT_EQ(m_pHandler->GetSharedName().str(), "StdScriptExceptionHandler");
+    const char* names[] = {"StaticInstancePlugin", "BasePlugin", "ScriptExceptionHandler",
+                           "SharedObject", "AuthoringScriptExceptionHandler"};
+    for (const char* name : names)
+        EXPECT_NE(m_pHandler->FindInterface(name), nullptr) << name;
+    EXPECT_EQ(m_pHandler->FindInterface("MenuHandler"), nullptr);
+}
+
+TEST_F(AuthoringScriptExceptionHandlerTest, TheBoxAsksWhetherToViewTheCode) {
+    Automation::Instance().QueueMessageAnswer(IDNO);
+    m_pHandler->ReportScriptException(new ScriptHolder, "OnFrame", "", 2);
+    ASSERT_EQ(Automation::Instance().GetMessages().size(), 1u);
+    EXPECT_EQ(Automation::Instance().GetMessages()[0].text, "\n\nDo you want to view the code?");
+    EXPECT_EQ(Automation::Instance().GetMessages()[0].flags, 0x34u);
+}
+
+TEST_F(AuthoringScriptExceptionHandlerTest, YesOpensTheEditorOnTheFailingLine) {
+    const struct {
+        bool throughList;
+        int answer, line;
+        std::string seen;
+    } cases[] = {
+        {false, IDNO, 2, ""},
+        {true, IDNO, 2, ""},
+        {false, IDYES, 2, "Script Editor Dialog: [b = nil + 1] OnFrame"},
+        {true, IDYES, 2, "Script Editor Dialog: [b = nil + 1] OnFrame"},
+        // Beyond the script: nothing selected. No line: every script.
+        {false, IDYES, 4, "Script Editor Dialog: [] OnFrame"},
+        {true, IDYES, 0, "Script Editor Dialog: [] OnFrame Other"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Report(c.throughList, c.answer, c.line), c.seen)
+            << c.throughList << " " << c.answer << " " << c.line;
+}
+
+} // namespace

@@ -1,0 +1,226 @@
+#include "TestHost.h"
+
+#include "core/QuendaInterfaces.h"
+#include "platform/Automation.h"
+#include "project/InsertMenuHandler.h"
+#include "timeline/CastListFrame.h"
+
+#include "framework/ClassRecord.h"
+#include "framework/PluginClass.h"
+
+#include <QApplication>
+
+namespace {
+
+// A cast member class whose file types and load result a test sets; every
+// load is logged with the class's number, the file and whether the author
+// saw the wait cursor.
+template <int N> class TypedCM : public CastMember {
+  public:
+    static inline StringList s_types;
+    static inline bool s_bLoads = true;
+
+    void SetFileName(Pointer<BaseObject>, const String& fileName) override { m_file = fileName; }
+    String GetFileName() override { return m_file; }
+    String GetName() override { return "member " + std::to_string(N); }
+    StringList GetFileTypes() override { return s_types; }
+    bool Load() override {
+        QCursor* cursor = QApplication::overrideCursor();
+        bool waiting = cursor && cursor->shape() == Qt::WaitCursor;
+        CallLog().push_back("Load " + std::to_string(N) + " " + m_file.str() +
+                            (waiting ? " (wait)" : ""));
+        return s_bLoads;
+    }
+    void DrawThumbnail(CDC*, CDC*, const tagRECT&) override {
+        CallLog().push_back("DrawThumbnail " + std::to_string(N));
+    }
+    void* FindInterface(const char* name) override {
+        return InterfaceQuery(name).Answer("CastMember", static_cast<CastMember*>(this)).Result();
+    }
+
+  private:
+    String m_file;
+};
+
+ClassRecord s_firstClass("FirstTypedCM", &PluginClass<TypedCM<1>>::Create,
+                         &PluginClass<TypedCM<1>>::Supports);
+ClassRecord s_secondClass("SecondTypedCM", &PluginClass<TypedCM<2>>::Create,
+                          &PluginClass<TypedCM<2>>::Supports);
+
+class InsertMenuHandlerTest : public CommandsTest {
+  protected:
+    void SetUp() override {
+        CommandsTest::SetUp();
+        TypedCM<1>::s_types = {"First (*.a)\n*.a"};
+        TypedCM<2>::s_types = {"Second (*.b)\n*.b"};
+        TypedCM<1>::s_bLoads = TypedCM<2>::s_bLoads = true;
+        m_pCast = new FakeCastList;
+        Publish(m_pCast);
+        m_pInterfaces = new QuendaInterfaces;
+        m_pInterfaces->AddClass(s_firstClass.Get());
+        m_pInterfaces->AddClass(s_secondClass.Get());
+        m_pInterfaces->Initialize();
+        m_pHandler = new InsertMenuHandler;
+        m_pHandler->Initialize();
+    }
+    void TearDown() override {
+        m_pInterfaces->Shutdown();
+        CommandsTest::TearDown();
+    }
+    // Insert Cast Member with the file dialog answered by the path; the calls
+    // it made and the texts of the message boxes it showed.
+    Texts InsertCastMember(const std::string& path) {
+        Automation::Instance().Clear();
+        Automation::Instance().QueueFileAnswer(path);
+        CallLog().clear();
+        m_pHandler->ExecuteMenuItem(InsertMenuHandler::kCastMember);
+        Texts calls = CallLog();
+        for (const auto& message : Automation::Instance().GetMessages())
+            calls.push_back("message " + message.text + " " + std::to_string(message.flags));
+        return calls;
+    }
+    // Where the model's time line placed each instance: "class row start-stop".
+    Texts Placements() {
+        Texts placed;
+        for (const auto& p : m_pTimeLine->m_placements)
+            placed.push_back(std::string(p.instance->FindInterface("Light") ? "Light" : "Script") +
+                             " " + std::to_string(p.row) + " " + std::to_string(p.start) + "-" +
+                             std::to_string(p.stop));
+        return placed;
+    }
+
+    Pointer<FakeCastList> m_pCast;
+    Pointer<QuendaInterfaces> m_pInterfaces;
+    Pointer<InsertMenuHandler> m_pHandler;
+};
+
+TEST_F(InsertMenuHandlerTest, AddsItsPopupJustBeforeTheWindowMenu) {
+    Texts bar = ReadTexts(MenuBar());
+    auto insert = std::find(bar.begin(), bar.end(), "I&nsert");
+    ASSERT_NE(insert, bar.end());
+    EXPECT_EQ(*(insert + 1), "&Window");
+    EXPECT_EQ(Describe(FindPopup(MenuBar(), "I&nsert")),
+              (Texts{"Cast Member|101|Insert a cast member into the Cast List\nInsert Cast Member",
+                     "Frame Script|102|Insert a frame script at a specified frame\nInsert Frame "
+                     "Script",
+                     "Light|103|Insert a light into the scene\nInsert Light"}));
+    EXPECT_EQ(States(FindPopup(MenuBar(), "I&nsert")), "10 10 10");
+}
+
+TEST_F(InsertMenuHandlerTest, TheFilterListsEveryTypeOfEveryClassInOrder) {
+    const struct {
+        int classes;
+        StringList first, second;
+        const char* filter;
+    } cases[] = {
+        {0, {}, {}, "All Files (*.*)|*.*||"},
+        {2, {}, {"no line feed"}, "All Files (*.*)|*.*||"},
+        {1, {"A\n*.a"}, {}, "Supported Types|*.a|A|*.a|All Files (*.*)|*.*||"},
+        {2, {"A\n*.a"}, {"B\n*.b"}, "Supported Types|*.a; *.b|A|*.a|B|*.b|All Files (*.*)|*.*||"},
+        {1,
+         {"A\n*.a", "skipped", "C\n*.c\nmore"},
+         {},
+         "Supported Types|*.a; *.c\nmore|A|*.a|C|*.c\nmore|All Files (*.*)|*.*||"},
+        // Only the first 127 characters of an entry count.
+        {1, {std::string(127, 'x') + "\n*.z"}, {}, "All Files (*.*)|*.*||"},
+    };
+    for (const auto& c : cases) {
+        TypedCM<1>::s_types = c.first;
+        TypedCM<2>::s_types = c.second;
+        CastMemberList prototypes;
+        if (c.classes > 0)
+            prototypes.push_back(new TypedCM<1>);
+        if (c.classes > 1)
+            prototypes.push_back(new TypedCM<2>);
+        EXPECT_EQ(InsertMenuHandler::BuildFileFilter(prototypes).str(), c.filter);
+    }
+}
+
+TEST_F(InsertMenuHandlerTest, TheFirstClassThatReadsTheFileTypeLoadsIt) {
+    TypedCM<2>::s_types = {"Also A (*.a)\n*.a", "Second (*.b)\n*.b"};
+    const struct {
+        bool firstLoads, secondLoads;
+        const char* path;
+        Texts calls;
+        size_t members;
+    } cases[] = {
+        {true, true, "/m/x.b", {"Load 2 /m/x.b (wait)", "DrawThumbnail 2"}, 1},
+        // Extensions match byte for byte.
+        {true, true, "/m/x.A", {}, 0},
+        {true, true, "/m/noextension", {}, 0},
+        {false,
+         true,
+         "/m/x.a",
+         {"Load 1 /m/x.a (wait)", "Load 2 /m/x.a (wait)", "DrawThumbnail 2",
+          "message Unable to load cast member!\n 16"},
+         1},
+        {false,
+         false,
+         "/m/x.a",
+         {"Load 1 /m/x.a (wait)", "Load 2 /m/x.a (wait)",
+          "message Unable to load cast member!\n 16", "message Unable to load cast member!\n 16"},
+         0},
+    };
+    // The open cast list shows the new member at once.
+    CastListFrame* castList = nullptr;
+    castList = new CastListFrame(&castList);
+    ASSERT_TRUE(castList->LoadFrame(104, 0x06EF0000, m_pMainWnd));
+    castList->ShowWindow(SW_RESTORE);
+    for (const auto& c : cases) {
+        TypedCM<1>::s_bLoads = c.firstLoads;
+        TypedCM<2>::s_bLoads = c.secondLoads;
+        m_pCast->m_members.clear();
+        EXPECT_EQ(InsertCastMember(c.path), c.calls) << c.path;
+        EXPECT_EQ(m_pCast->m_members.size(), c.members) << c.path;
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    castList->DestroyWindow();
+}
+
+TEST_F(InsertMenuHandlerTest, CancellingTheFileDialogInsertsNothing) {
+    Automation::Instance().QueueFileAnswer(std::nullopt);
+    m_pHandler->ExecuteMenuItem(InsertMenuHandler::kCastMember);
+    EXPECT_TRUE(m_pCast->m_members.empty());
+    EXPECT_TRUE(CallLog().empty());
+}
+
+TEST_F(InsertMenuHandlerTest, AFrameScriptNeedsAFrameOfOneOrMoreAndTakesTheFirstFreeRow) {
+    for (int row : {1, 2})
+        m_pTimeLine->AddInstance(new FakeInstance("1", "9"), row, 1, 9);
+    m_pTimeLine->AddInstance(new FakeInstance("6", "9"), 3, 6, 9);
+    const struct {
+        const char* typed;
+        bool ok;
+        const char* placed;
+    } cases[] = {
+        {"", true, nullptr},           {"0", true, nullptr},           {"12", false, nullptr},
+        {" 7 ", true, "Script 4 7-7"}, {"12", true, "Script 1 12-12"}, {"5", true, "Script 3 5-5"},
+    };
+    for (const auto& c : cases) {
+        m_pTimeLine->m_placements.resize(3);
+        Automation::Instance().QueueDialogAnswer(c.ok,
+                                                 {{Automation::DialogAction::Type, 1000, c.typed}});
+        m_pHandler->ExecuteMenuItem(InsertMenuHandler::kFrameScript);
+        Texts placed = Placements();
+        EXPECT_EQ(placed.size() == 4 ? placed[3] : "", c.placed ? c.placed : "")
+            << '"' << c.typed << '"';
+    }
+}
+
+TEST_F(InsertMenuHandlerTest, ALightSpansTwentyOneFramesFromTheCurrentOneInWhite) {
+    m_pPlayer->m_nFrame = 10;
+    m_pTimeLine->AddInstance(new FakeInstance("30", "40"), 1, 30, 40);
+    m_pHandler->ExecuteMenuItem(InsertMenuHandler::kLight);
+    ASSERT_EQ(Placements(), (Texts{"Script 1 30-40", "Light 2 10-30"}));
+    Pointer<HasProperties> light =
+        m_pTimeLine->m_placements[1].instance.As<HasProperties>("HasProperties");
+    std::string values;
+    for (const char* name : {"Red", "Green", "Blue", "TranslateX", "TranslateY", "TranslateZ"}) {
+        String value;
+        light->GetPropertyValue(name, value);
+        values += value.str() + " ";
+    }
+    EXPECT_EQ(values, "1.0 1.0 1.0 -1.0 1.0 1.0 ");
+}
+
+} // namespace
