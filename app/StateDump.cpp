@@ -3,12 +3,14 @@
 #include "app/HostApplication.h"
 #include "app/MainFrame.h"
 #include "app/MenuDriver.h"
+#include "app/SharedService.h"
 
 #include "framework/Debugger.h"
 #include "model/ProjectModel.h"
 #include "platform/Automation.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/Menu.h"
+#include "timeline/TimeLineWindow.h"
 
 #include <QMainWindow>
 
@@ -32,8 +34,12 @@ std::string ClassNameOf(const CWnd& window) {
 } // namespace
 
 nlohmann::json StateDump::Describe(HostApplication& host) {
-    nlohmann::json state =
-        host.GetModel() ? host.GetModel()->DescribeState() : nlohmann::json::object();
+    // Which key frame is selected only the time line window knows, while it is open.
+    auto timeLineWindow = FindSharedService<TimeLineWindow>("Time Line Window", "TimeLineWindow");
+    Pointer<KeyFrame> selectedKeyFrame =
+        timeLineWindow ? timeLineWindow->GetSelectedKeyFrame() : nullptr;
+    nlohmann::json state = host.GetModel() ? host.GetModel()->DescribeState(selectedKeyFrame.Get())
+                                           : nlohmann::json::object();
     MainFrame* frame = host.GetMainFrame();
     if (frame) {
         String title;

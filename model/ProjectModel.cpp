@@ -57,7 +57,7 @@ nlohmann::json VisibleProperties(const PropertyHolderList& holders) {
     return values;
 }
 
-nlohmann::json KeyFrames(const Pointer<Instance>& instance) {
+nlohmann::json KeyFrames(const Pointer<Instance>& instance, const KeyFrame* selected) {
     nlohmann::json keyFrames = nlohmann::json::array();
     auto allows = instance.As<AllowsKeyFrames>("AllowsKeyFrames");
     if (!allows)
@@ -66,7 +66,7 @@ nlohmann::json KeyFrames(const Pointer<Instance>& instance) {
          keyFrame = keyFrame->frame == INT_MAX ? nullptr
                                                : allows->GetNextKeyFrame(keyFrame->frame + 1))
         keyFrames.push_back({{"frame", keyFrame->frame},
-                             {"selected", false},
+                             {"selected", keyFrame.Get() == selected},
                              {"properties", VisibleProperties(keyFrame->holders)}});
     return keyFrames;
 }
@@ -105,7 +105,7 @@ void ProjectModel::Tick() {
     m_pImpl->timer->Tick();
 }
 
-nlohmann::json ProjectModel::DescribeState() const {
+nlohmann::json ProjectModel::DescribeState(const KeyFrame* selectedKeyFrame) const {
     const Impl& model = *m_pImpl;
     nlohmann::json state;
     state["project"] = {{"file", model.project->GetFileName().str()},
@@ -127,7 +127,7 @@ nlohmann::json ProjectModel::DescribeState() const {
              {"selected", instance == selected},
              {"properties",
               properties ? VisibleProperties(properties->GetHolders()) : nlohmann::json::object()},
-             {"keyframes", KeyFrames(instance)}});
+             {"keyframes", KeyFrames(instance, selectedKeyFrame)}});
     }
     state["instances"] = std::move(instances);
     nlohmann::json cast = nlohmann::json::array();

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class KeyFrame;
+
 class SharedObjects;
 
 // The project the author works on: project, player, playback timer, time line
@@ -36,8 +38,10 @@ class ProjectModel {
 
     // The state for a scripted session's dump: an object with "project"
     // (file, frame, playing), "instances" (id, row, class, cast, start, stop,
-    // selected, properties, keyframes) and "cast" (name, class, file).
-    nlohmann::json DescribeState() const;
+    // selected, properties, keyframes) and "cast" (name, class, file). The
+    // selected key frame is the time line window's to know; the caller passes
+    // it, or null.
+    nlohmann::json DescribeState(const KeyFrame* selectedKeyFrame = nullptr) const;
 
   private:
     struct Impl;

@@ -116,6 +116,9 @@ TEST_F(EditingSessionTest, KeyFramesInstancesAndPropertiesAreEditedOnTheTimeLine
     json added = State(1);
     EXPECT_THAT(KeyFrames(Row(added, 1)), testing::ElementsAre(34, 50, 67, 99));
     EXPECT_EQ(added["project"]["frame"], 50);
+    // The added key frame is the one the time line shows selected.
+    for (const json& keyFrame : Row(added, 1)["keyframes"])
+        EXPECT_EQ(keyFrame["selected"], keyFrame["frame"] == 50) << keyFrame["frame"];
 
     json dragged = State(2);
     EXPECT_EQ(Row(dragged, 5)["start"], 23);
