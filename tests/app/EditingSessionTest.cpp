@@ -43,11 +43,13 @@ class EditingSessionTest : public testing::Test {
     json State(int n) const {
         return json::parse(std::ifstream(Path("state" + std::to_string(n) + ".json")));
     }
-    static json Row(const json& state, int row) {
+    // A reference into state, which must outlive it.
+    static const json& Row(const json& state, int row) {
+        static const json none;
         for (const json& instance : state["instances"])
             if (instance["row"] == row)
                 return instance;
-        return json();
+        return none;
     }
     static std::vector<int> KeyFrames(const json& instance) {
         std::vector<int> frames;
