@@ -209,6 +209,11 @@ TEST(EndToEnd, MediaLightsAndFrameScriptsComeInAndAFailingScriptIsShown) {
                       "1.json\"\n"
                       "menu \"I&nsert\" \"Light\"\n"
                       "answer dialog ok type 1000 5\nmenu \"I&nsert\" \"Frame Script\"\n"
+                      // The author types the script: a double-click on the frame
+                      // script opens its property editor, Scripts its script editor.
+                      "answer dialog ok click 1003\n"
+                      "answer dialog ok type 1005 \"local a = 1\\nlocal b = a + nil\\n\"\n"
+                      "mouse dblclk left 84 47 @ \"Time Line\"\n"
                       "screenshot \"" +
                       at +
                       "02-time-line.png\" @ \"Time Line\"\n"
@@ -228,13 +233,6 @@ TEST(EndToEnd, MediaLightsAndFrameScriptsComeInAndAFailingScriptIsShown) {
               (std::vector<std::string>{"Light Light 1 1-21", "Actor cube.obj 1 35-45",
                                         "FrameScript Frame Script 2 5-5", "Actor logo.png 2 35-45",
                                         "Actor title.txt 3 35-45"}));
-
-    // The author's script, as the script editor would have stored it.
-    nlohmann::json project = ReadJson(folder.filePath("built.qmx"));
-    for (auto& instance : project["instances"])
-        if (instance["class"] == "FrameScript")
-            instance["scripts"]["Script"] = "local a = 1\nlocal b = a + nil\n";
-    Write(folder.filePath("built.qmx"), project.dump(2));
 
     Write(script, "open \"" + at +
                       "built.qmx\"\nkey Ctrl+T\n"
