@@ -1,5 +1,6 @@
 #include "tools/Linker.h"
 
+#include "tools/OutputFile.h"
 #include "tools/ResourceError.h"
 #include "tools/ResourceFile.h"
 
@@ -77,29 +78,6 @@ bool IsResourceFile(const std::string& input) {
     return strcasecmp(extension.c_str(), ".res") == 0;
 }
 
-void WriteExecutable(const fs::path& output, const std::string& bytes) {
-    fs::path partial = output;
-    partial += ".partial";
-    std::error_code error;
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush()) {
-            fs::remove(partial, error);
-            throw ResourceError("cannot write the output file \"" + output.string() + "\"");
-        }
-    }
-    fs::permissions(partial,
-                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                        fs::perms::others_read | fs::perms::others_exec,
-                    error);
-    fs::rename(partial, output, error);
-    if (error) {
-        fs::remove(partial, error);
-        throw ResourceError("cannot write the output file \"" + output.string() + "\"");
-    }
-}
-
 } // namespace
 
 int Linker::Run(const std::vector<std::string>& arguments) {
@@ -135,8 +113,8 @@ int Linker::Run(const std::vector<std::string>& arguments) {
         }
         if (programInput.empty())
             throw ResourceError("no input file holds the viewer program");
-        WriteExecutable(Native(options.output),
-                        ResourceFile::Attach(program, ResourceFile::Serialize(resources)));
+        WriteOutputFile(Native(options.output),
+                        ResourceFile::Attach(program, ResourceFile::Serialize(resources)), true);
     } catch (const ResourceError& error) {
         std::cerr << "link.exe: " << error.what() << '\n';
         return 1;

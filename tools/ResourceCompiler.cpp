@@ -1,5 +1,6 @@
 #include "tools/ResourceCompiler.h"
 
+#include "tools/OutputFile.h"
 #include "tools/ProjectBundle.h"
 #include "tools/ResourceError.h"
 #include "tools/ResourceFile.h"
@@ -82,23 +83,6 @@ fs::path MediaFolder(const fs::path& project) {
     return fs::absolute(source).parent_path();
 }
 
-void WriteOutput(const fs::path& output, const std::string& bytes) {
-    fs::path partial = output;
-    partial += ".partial";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush())
-            throw ResourceError("cannot write \"" + output.string() + "\"");
-    }
-    std::error_code error;
-    fs::rename(partial, output, error);
-    if (error) {
-        fs::remove(partial, error);
-        throw ResourceError("cannot write \"" + output.string() + "\"");
-    }
-}
-
 } // namespace
 
 int ResourceCompiler::Run(const std::vector<std::string>& arguments) {
@@ -123,7 +107,7 @@ int ResourceCompiler::Run(const std::vector<std::string>& arguments) {
             for (auto& entry : ProjectBundle::Make(statement.name, project, MediaFolder(project)))
                 entries.push_back(std::move(entry));
         }
-        WriteOutput(options.output, ResourceFile::Serialize(entries));
+        WriteOutputFile(options.output, ResourceFile::Serialize(entries), false);
     } catch (const ResourceError& error) {
         std::cerr << "rc.exe: " << error.what() << '\n';
         return 1;
