@@ -60,21 +60,29 @@ void SetClientSize(CWnd* window, int width, int height) {
     }
 }
 
-void TimeLineRedraw(benchmark::State& state) {
-    ProjectModel model;
-    model.Publish(GetSharedObjects());
-    FillProject();
-
+// A main window holding a time line window of 1,000 x 400 client pixels;
+// frame is the time line window's owner pointer. Destroying the main window
+// closes both.
+CMDIFrameWnd* OpenTimeLine(TimeLineFrame*& frame) {
     auto* mainWnd = new CMDIFrameWnd;
     mainWnd->LoadFrame(100);
     mainWnd->MoveWindow(0, 0, 1400, 1000);
     mainWnd->ShowWindow(SW_SHOW);
-    TimeLineFrame* frame = nullptr;
     frame = new TimeLineFrame(&frame);
     frame->LoadFrame(105, 0x06FF0000, mainWnd);
     frame->SetTitle("Time Line");
     frame->ShowWindow(SW_RESTORE);
     SetClientSize(frame, 1000, 400);
+    return mainWnd;
+}
+
+void TimeLineRedraw(benchmark::State& state) {
+    ProjectModel model;
+    model.Publish(GetSharedObjects());
+    FillProject();
+
+    TimeLineFrame* frame = nullptr;
+    CMDIFrameWnd* mainWnd = OpenTimeLine(frame);
     CRect client;
     frame->GetClientRect(&client);
     state.counters["client_width"] = client.Width();
@@ -109,16 +117,8 @@ void InstanceDragStep(benchmark::State& state) {
     interfaces.AddClass(MoveInstances::s_classRecord.Get());
     interfaces.Initialize();
 
-    auto* mainWnd = new CMDIFrameWnd;
-    mainWnd->LoadFrame(100);
-    mainWnd->MoveWindow(0, 0, 1400, 1000);
-    mainWnd->ShowWindow(SW_SHOW);
     TimeLineFrame* frame = nullptr;
-    frame = new TimeLineFrame(&frame);
-    frame->LoadFrame(105, 0x06FF0000, mainWnd);
-    frame->SetTitle("Time Line");
-    frame->ShowWindow(SW_RESTORE);
-    SetClientSize(frame, 1000, 400);
+    CMDIFrameWnd* mainWnd = OpenTimeLine(frame);
     QWidget* widget = frame->GetWidget();
 
     SendMouse(widget, QEvent::MouseButtonPress, 45);

@@ -3,6 +3,7 @@
 #include "tools/OutputFile.h"
 #include "tools/ResourceError.h"
 #include "tools/ResourceFile.h"
+#include "tools/WindowsPath.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -14,11 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Native(std::string path) {
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
 
 struct Options {
     std::string output;

@@ -5,6 +5,7 @@
 #include "tools/ResourceError.h"
 #include "tools/ResourceFile.h"
 #include "tools/ResourceScript.h"
+#include "tools/WindowsPath.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -17,11 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Native(std::string path) {
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
 
 struct Options {
     std::string script;
