@@ -105,6 +105,10 @@ void ProjectModel::Tick() {
     m_pImpl->timer->Tick();
 }
 
+std::string ProjectModel::Snapshot() const {
+    return m_pImpl->project->Snapshot();
+}
+
 nlohmann::json ProjectModel::DescribeState(const KeyFrame* selectedKeyFrame) const {
     const Impl& model = *m_pImpl;
     nlohmann::json state;

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include <functional>
+#include <string>
 
 class KeyFrame;
 
@@ -42,6 +43,10 @@ class ProjectModel {
     // selected key frame is the time line window's to know; the caller passes
     // it, or null.
     nlohmann::json DescribeState(const KeyFrame* selectedKeyFrame = nullptr) const;
+
+    // The open project as the text of a .qmx file naming every medium in full,
+    // so that it reads back the same from any folder.
+    std::string Snapshot() const;
 
   private:
     struct Impl;

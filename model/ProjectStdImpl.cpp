@@ -169,6 +169,10 @@ bool ProjectStdImpl::Save(Pointer<BaseObject>, const String& path) {
     return true;
 }
 
+std::string ProjectStdImpl::Snapshot() const {
+    return ProjectWriter(std::filesystem::path()).Write(GetContent());
+}
+
 ProjectContent ProjectStdImpl::GetContent() const {
     ProjectContent content;
     content.frameRate = m_pTimer->GetFrameRate();

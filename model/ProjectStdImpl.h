@@ -10,6 +10,8 @@
 
 #include "framework/SharedObject.h"
 
+#include <string>
+
 // "Project": the project file. Loading reads the whole file into new objects
 // first and replaces the open project only when all of it was sound; saving
 // writes a temporary file beside the target and renames it over the target,
@@ -31,6 +33,10 @@ class ProjectStdImpl : public Project, public SharedObject {
 
     // The open project, as a file would hold it.
     ProjectContent GetContent() const;
+    // The open project as the text of a file that can be read back from any
+    // folder (every medium named in full): for copies kept outside the
+    // project's own file.
+    std::string Snapshot() const;
 
   private:
     void SetFileName(const String& path);

@@ -85,7 +85,7 @@ TEST_F(ProjectFileTest, NewEmptiesTheProjectAndLoadingRebuildsItAtFrameOneToSave
     EXPECT_TRUE(TVK::GetDebugger()->GetLines().empty());
 }
 
-TEST_F(ProjectFileTest, TheFileIsVersionedJsonWithMediaBelowTheProjectRelative) {
+TEST_F(ProjectFileTest, TheFileIsVersionedJsonWithMediaBelowTheProjectRelativeButSnapshotsInFull) {
     auto path = SaveBuiltProject();
     EXPECT_EQ(m_pProject->GetFileName().str(), path.string());
     auto file = nlohmann::json::parse(ReadFile(path));
@@ -101,6 +101,9 @@ TEST_F(ProjectFileTest, TheFileIsVersionedJsonWithMediaBelowTheProjectRelative) 
     EXPECT_EQ(actor["keyframes"][0]["frame"], 30);
     EXPECT_EQ(actor["keyframes"][0]["changes"]["TranslateX"], 3.0);
     EXPECT_EQ(file["instances"][2]["cast"]["class"], "LightCM");
+    // A copy kept elsewhere must still find the media.
+    EXPECT_EQ(nlohmann::json::parse(m_model.Snapshot())["cast"][0]["file"],
+              (m_folder / "media/triangle.obj").string());
     for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
         EXPECT_EQ(entry.path().filename().string().find(".project.qmx"), std::string::npos)
             << "temporary file left";
