@@ -1,12 +1,11 @@
 #include "model/media/MeshCM.h"
+#include "model/media/MediaText.h"
 
 #include "framework/InterfaceQuery.h"
 
 #include <tiny_obj_loader.h>
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 CORVANE_REGISTER_CLASS(MeshCM)
@@ -25,32 +24,6 @@ StringList MeshCM::GetFileTypes() {
 
 namespace {
 
-// Reads the file whole; a text encoding the reader cannot take gives the
-// reason in problem. A UTF-8 byte order mark is dropped.
-bool ReadObjText(const std::string& path, std::string& text, std::string& problem) {
-    std::ifstream in(path, std::ios::binary);
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in.is_open() || in.bad()) {
-        problem = "it cannot be read";
-        return false;
-    }
-    if (text.empty()) {
-        problem = "it is empty";
-        return false;
-    }
-    if (text.rfind("\xFF\xFE", 0) == 0 || text.rfind("\xFE\xFF", 0) == 0) {
-        problem = "it is written in UTF-16; save it as UTF-8 or ASCII text";
-        return false;
-    }
-    if (text.find('\0') != std::string::npos) {
-        problem = "it is not a text file";
-        return false;
-    }
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0)
-        text.erase(0, 3);
-    return true;
-}
-
 bool IsFinite(const float* position) {
     return std::isfinite(position[0]) && std::isfinite(position[1]) && std::isfinite(position[2]);
 }
@@ -64,7 +37,7 @@ bool MeshCM::Load() {
     if (!CheckFile())
         return false;
     std::string text, problem;
-    if (!ReadObjText(path, text, problem))
+    if (!MediaText::Read(path, text, problem))
         return FailLoad(problem);
 
     tinyobj::ObjReaderConfig config;

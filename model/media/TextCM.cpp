@@ -1,4 +1,5 @@
 #include "model/media/TextCM.h"
+#include "model/media/MediaText.h"
 
 #include "framework/InterfaceQuery.h"
 #include "platform/gdi/CDC.h"
@@ -6,8 +7,6 @@
 #include <GL/gl.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 CORVANE_REGISTER_CLASS(TextCM)
 
@@ -92,10 +91,9 @@ bool TextCM::Load() {
     std::error_code error;
     if (std::filesystem::file_size(path, error) > kLongestText)
         return FailLoad("it is longer than 64 KB, too long for 3D text");
-    std::ifstream in(path, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.is_open() || in.bad())
-        return FailLoad("it cannot be read");
+    std::string text, problem;
+    if (!MediaText::Read(path, text, problem))
+        return FailLoad(problem);
     std::vector<std::string> lines = ToGlyphLines(text);
     if (lines.empty())
         return FailLoad("it holds no text");
