@@ -4,6 +4,7 @@
 #include "app/SessionError.h"
 #include "app/SessionTokenizer.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -28,6 +29,9 @@ std::vector<SessionCommand> SessionScript::Parse(const std::string& text,
 }
 
 std::vector<SessionCommand> SessionScript::Load(const std::string& fileName) {
+    std::error_code error;
+    if (std::filesystem::is_directory(fileName, error))
+        throw SessionError(fileName, 0, "it is a folder, not a script file");
     std::ifstream file(fileName, std::ios::binary);
     if (!file)
         throw SessionError(fileName, 0, "cannot read the script file");

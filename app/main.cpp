@@ -7,6 +7,7 @@
 
 #include "framework/AppPath.h"
 #include "framework/Debugger.h"
+#include "platform/Automation.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -48,6 +49,9 @@ int main(int argc, char** argv) {
         host.Start(GetAppPath("Plugins/").str(), options.scriptPath.has_value());
         SessionRunner runner(host, options.scriptPath.value_or(""));
         if (options.projectPath) {
+            // A project that fails to open must not wait for a person to
+            // close the message box when a script runs the session.
+            Automation::Instance().SetSessionMode(options.scriptPath.has_value());
             try {
                 runner.Open(*options.projectPath);
             } catch (const std::runtime_error& error) {

@@ -18,10 +18,10 @@ struct SessionRun {
     std::string errors;
 };
 
-SessionRun RunSession(const QString& script) {
+SessionRun RunSession(const QString& script, const QStringList& more = {}) {
     QProcess process;
     process.setProgram(QStringLiteral(CORVANE_APP_DIR "/corvane"));
-    process.setArguments({"--offscreen", "--script", script});
+    process.setArguments(QStringList{"--offscreen", "--script", script} + more);
     process.start();
     EXPECT_TRUE(process.waitForFinished(240000)) << "the session did not end";
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -106,6 +106,19 @@ TEST(EndToEnd, ALineThatCannotBeReadOrRunStopsTheSessionNamingTheFileAndLine) {
         EXPECT_NE(run.errors.find(script.toStdString() + c.error), std::string::npos) << run.errors;
     }
     EXPECT_FALSE(QFile::exists(dump));
+}
+
+TEST(EndToEnd, ADamagedProjectGivenWithAScriptIsReportedAndTheSessionGoesOn) {
+    QTemporaryDir folder;
+    QString project = folder.filePath("damaged.qmx");
+    Write(project, "{\"format\": \"Corvane project\", \"vers");
+    Write(folder.filePath("s.script"),
+          "dump \"" + folder.filePath("s.json").toStdString() + "\"\n");
+    SessionRun run = RunSession(folder.filePath("s.script"), {project});
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_NE(run.errors.find(project.toStdString() + "\": the file is damaged"), std::string::npos)
+        << run.errors;
+    EXPECT_EQ(ReadJson(folder.filePath("s.json"))["project"]["file"], "");
 }
 
 // The module's handlers fill the host's menu bar in the order the plug-in

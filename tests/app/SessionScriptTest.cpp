@@ -180,13 +180,18 @@ TEST(SessionScriptParse, BadLinesNameTheFileTheLineAndTheProblem) {
     EXPECT_EQ(ErrorOf("layout default now\n"), "tour.script:1: unexpected argument \"now\"");
 }
 
-TEST(SessionScriptLoad, AMissingFileIsAnErrorNamingIt) {
-    try {
-        SessionScript::Load("/nonexistent/x.script");
-        FAIL() << "no error";
-    } catch (const SessionError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "/nonexistent/x.script:0: cannot read the script file");
+TEST(SessionScriptLoad, AFileThatCannotBeReadIsAnErrorNamingIt) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"/nonexistent/x.script", "/nonexistent/x.script:0: cannot read the script file"},
+        {CORVANE_APP_DIR, CORVANE_APP_DIR ":0: it is a folder, not a script file"},
+    };
+    for (const auto& [file, message] : cases) {
+        try {
+            SessionScript::Load(file);
+            ADD_FAILURE() << "no error for " << file;
+        } catch (const SessionError& error) {
+            EXPECT_EQ(std::string(error.what()), message);
+        }
     }
 }
 
