@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
                                                options.projectPath->c_str(), error.what());
             }
         }
+        host.OfferRecovery();
         if (options.scriptPath) {
             runner.Run(commands);
         } else if (MainFrame* frame = host.GetMainFrame()) {
