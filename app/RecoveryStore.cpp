@@ -44,8 +44,11 @@ RecoveryStore::RecoveryStore(std::filesystem::path folder, long owner)
         throw std::runtime_error("cannot make the recovery folder " + m_folder.string() + ": " +
                                  error.message());
     m_nOwnLock = open(LockPath(m_nOwner).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (m_nOwnLock < 0 || flock(m_nOwnLock, LOCK_EX | LOCK_NB) != 0)
-        throw std::runtime_error("cannot lock " + LockPath(m_nOwner).string());
+    if (m_nOwnLock >= 0 && flock(m_nOwnLock, LOCK_EX | LOCK_NB) == 0)
+        return;
+    if (m_nOwnLock >= 0)
+        close(m_nOwnLock);
+    throw std::runtime_error("cannot lock " + LockPath(m_nOwner).string());
 }
 
 RecoveryStore::~RecoveryStore() {
@@ -53,7 +56,8 @@ RecoveryStore::~RecoveryStore() {
     for (const auto& [pid, lock] : m_orphanLocks)
         close(lock);
     if (m_nOwnLock >= 0) {
-        // A lock file with no copies left tells nothing.
+        // Once the current copy is gone the file has served; the copies this
+        // tool kept are offered all the same, a missing lock counting as free.
         if (m_current.empty())
             unlink(LockPath(m_nOwner).c_str());
         close(m_nOwnLock);

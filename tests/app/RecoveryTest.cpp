@@ -13,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QTemporaryDir>
+
+#include <nlohmann/json.hpp>
 
 #include <fcntl.h>
 #include <fstream>
@@ -157,6 +160,35 @@ TEST_F(RecoveryTest, TheNextStartOffersTheCopiesOfToolsThatEndedUncleanly) {
     EXPECT_EQ(Automation::Instance().GetMessages().size(), 2u);
     EXPECT_EQ(Copies().size(), 1u);
     EXPECT_FALSE(declined.IsModified());
+}
+
+// Across real runs of the tool: New keeps a copy of the changed project it
+// replaces, and a later session answers the offer to restore it.
+TEST_F(RecoveryTest, ASessionAnswersTheOfferOfACopyAnEarlierRunKept) {
+    auto run = [&](const std::string& script) {
+        std::filesystem::path path = m_folder.filePath("run.script").toStdString();
+        std::ofstream(path) << script;
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_STATE_HOME", QString::fromStdString(m_state.string()));
+        process.setProcessEnvironment(environment);
+        process.start(CORVANE_APP_DIR "/corvane",
+                      {"--offscreen", "--script", QString::fromStdString(path.string())});
+        EXPECT_TRUE(process.waitForFinished(120000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    };
+    run("menu \"I&nsert\" \"Light\"\nmenu \"&File\" \"&New\\tCtrl+N\"\nquit\n");
+    ASSERT_EQ(Copies().size(), 1u);
+
+    std::string dump = m_folder.filePath("state.json").toStdString();
+    run("answer message yes\ndump \"" + dump + "\"\n");
+    nlohmann::json state = nlohmann::json::parse(Read(dump));
+    EXPECT_EQ(state["instances"].size(), 1u);
+    EXPECT_EQ(state["project"]["file"], "");
+    ASSERT_EQ(state["messages"].size(), 1u);
+    EXPECT_NE(state["messages"][0]["text"].get<std::string>().find("\"Untitled\""),
+              std::string::npos);
+    EXPECT_TRUE(Copies().empty());
 }
 
 } // namespace
