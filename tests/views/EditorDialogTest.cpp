@@ -118,23 +118,6 @@ TEST_F(EditorDialogTest, WithoutPropertiesTheEditorIsNotNeededAndScriptsOpenDire
     EXPECT_EQ(Automation::Instance().GetDialogs()[1].caption, "Script Editor Dialog");
 }
 
-TEST_F(EditorDialogTest, ScriptsButtonOffersTheScriptsAndCloseStoresTheOneShown) {
-    Pointer<PropertyObject> object(new PropertyObject);
-    object->Add(new TextPropertyHolder("Transform", {{"TranslateX", "0"}})).Add(Scripts());
-    PropertyEditorDialog dialog(AfxGetMainWnd());
-    dialog.SetPropertyHolder(object);
-    Automation::Instance().QueueDialogAnswer(true, {{Action::Click, IDC_SCRIPTS, ""}});
-    Automation::Instance().QueueDialogAnswer(true, {{Action::Select, IDC_SCRIPT_NAMES, "OnFrame"},
-                                                    {Action::Type, IDC_SCRIPT_TEXT, "z = 3\n"}});
-    dialog.DoModal();
-    ASSERT_EQ(Automation::Instance().GetDialogs().size(), 2u);
-    EXPECT_THAT(Control(1, IDC_SCRIPT_NAMES).items, ElementsAre("OnClick", "OnFrame"));
-    auto scripts = object->GetHolders()[1];
-    String source;
-    scripts->GetPropertyValue("OnFrame", source);
-    EXPECT_EQ(source, "z = 3\n");
-}
-
 TEST_F(EditorDialogTest, ScriptEditorOffersTheFailingScriptAndSelectsTheFailingLine) {
     const struct {
         int nErrorLine;
