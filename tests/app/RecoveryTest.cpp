@@ -65,7 +65,8 @@ class RecoveryTest : public testing::Test {
     }
 
     QTemporaryDir m_folder;
-    std::filesystem::path m_state = m_folder.filePath("state").toStdString();
+    // Where the tool keeps its copies with XDG_STATE_HOME at m_folder/state.
+    std::filesystem::path m_state = m_folder.filePath("state/corvane/recovery").toStdString();
     std::filesystem::path m_file = m_folder.filePath("a.qmx").toStdString();
     ProjectModel m_model;
     Pointer<Project> m_pProject;
@@ -170,7 +171,7 @@ TEST_F(RecoveryTest, ASessionAnswersTheOfferOfACopyAnEarlierRunKept) {
         std::ofstream(path) << script;
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_STATE_HOME", QString::fromStdString(m_state.string()));
+        environment.insert("XDG_STATE_HOME", m_folder.filePath("state"));
         process.setProcessEnvironment(environment);
         process.start(CORVANE_APP_DIR "/corvane",
                       {"--offscreen", "--script", QString::fromStdString(path.string())});
