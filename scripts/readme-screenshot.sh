@@ -4,7 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 app=build/app
-(cd "$app" && ./corvane --offscreen --script samples/tour.script)
+# The tour keeps its recovery copies away from the user's own.
+state=$(mktemp -d)
+trap 'rm -rf "$state"' EXIT
+(cd "$app" && XDG_STATE_HOME="$state" ./corvane --offscreen --script samples/tour.script)
 cp "$app/tour/01-windows.png" docs/workspace.png
 cp "$app/tour/01-cube-moved.png" docs/tour-moved.png
 cp "$app/tour/03-frame-61.png" docs/tour-played.png
