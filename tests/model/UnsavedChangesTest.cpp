@@ -39,8 +39,9 @@ TEST_F(UnsavedChangesTest, FollowsOpenSaveNewAndRecover) {
     for (const Step& step : steps) {
         step.action();
         EXPECT_EQ(m_model.IsModified(), step.modified) << step.name;
-        if (std::string(step.name) == "recovered")
+        if (std::string(step.name) == "recovered") {
             EXPECT_EQ(m_model.GetFileName(), "");
+        }
     }
 }
 
