@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     // Image decoders come from the toolkit's plug-ins, found through the application.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     new QGuiApplication(*argc, *argv);
-    GetPluginManager()->LoadLibrary(GetAppPath("Plugins/CorvaneMedia.dll").str());
+    GetPluginManager()->LoadLibrary(GetAppPath("../app/Plugins/CorvaneMedia.dll").str());
     const char* folder = std::getenv("TMPDIR");
     g_path = std::string(folder ? folder : "/tmp") + "/corvane-fuzz-" + std::to_string(getpid()) +
              FUZZ_SUFFIX;

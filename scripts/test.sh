@@ -25,7 +25,7 @@ for target in "${fuzz_targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$target"
   # The loaders' debugger lines would fill the log: only the fuzzer's own
   # report and the sanitizers' are kept.
-  build-fuzz/app/fuzz_$target -max_total_time=60 -close_fd_mask=2 \
+  build-fuzz/fuzz/fuzz_$target -max_total_time=60 -close_fd_mask=2 \
     "build-fuzz/corpus/$target" "fuzz/corpus/$target"
 done
 

@@ -184,11 +184,13 @@ TEST_F(EditorDialogTest, ScriptEditorSnapsBackToItsOpeningSizeAndStretchesTheEdi
     EXPECT_EQ(shrunk.Width(), opened.Width());
     EXPECT_EQ(shrunk.Height(), opened.Height() + 40);
     EXPECT_EQ(grown.Width(), opened.Width() + 60);
-    // The margins right and below equal the left one: 7 dialog units.
-    const int margin = 7 * 6 / 4;
+    // The margins right and below equal the left one: 7 dialog units, 11
+    // pixels in the dialog font's 6 x 12 base units; the dialog opened at
+    // 522 x 318.
+    const int margin = 11;
     EXPECT_EQ(edit.left, margin);
-    EXPECT_EQ(edit.right, 348 * 6 / 4 + 60 - margin);
-    EXPECT_EQ(edit.bottom, 212 * 13 / 8 + 40 - margin);
+    EXPECT_EQ(edit.right, 522 + 60 - margin);
+    EXPECT_EQ(edit.bottom, 318 + 40 - margin);
 }
 
 } // namespace
