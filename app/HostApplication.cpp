@@ -1,6 +1,8 @@
 #include "app/HostApplication.h"
 
 #include "app/MainFrame.h"
+#include "app/RecoveryKeeper.h"
+#include "app/RecoveryStore.h"
 
 #include "framework/PluginManager.h"
 #include "framework/SharedObjects.h"
@@ -40,6 +42,22 @@ void HostApplication::Start(const std::string& pluginFolder, bool manualTiming) 
 
     m_plugins.LoadPluginFolder(pluginFolder);
     m_plugins.Start();
+
+    m_pRecovery = std::make_unique<RecoveryKeeper>(*m_pModel, RecoveryStore::DefaultFolder());
+    m_pRecovery->SetRoundListener([this] {
+        if (MainFrame* main = GetMainFrame())
+            main->RefreshTitle();
+    });
+    m_pRecovery->Start();
+    frame->AttachProject(m_pModel.get(), m_pRecovery.get());
+}
+
+void HostApplication::OfferRecovery() {
+    if (!m_pRecovery)
+        return;
+    m_pRecovery->OfferRestore();
+    if (MainFrame* frame = GetMainFrame())
+        frame->RefreshTitle();
 }
 
 MainFrame* HostApplication::GetMainFrame() const {
@@ -50,6 +68,12 @@ void HostApplication::Shutdown() {
     if (!m_bStarted)
         return;
     m_bStarted = false;
+    // Whatever the author was asked at closing, the copy has served.
+    if (m_pRecovery)
+        m_pRecovery->Finish();
+    if (MainFrame* frame = GetMainFrame())
+        frame->AttachProject(nullptr, nullptr);
+    m_pRecovery.reset();
     m_plugins.ShutDownPlugins();
     // The windows of plug-ins live in their libraries: they go before those
     // are unloaded, and they unregister and withdraw what they published.

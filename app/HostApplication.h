@@ -7,6 +7,7 @@
 
 class MainFrame;
 class ProjectModel;
+class RecoveryKeeper;
 
 // The running authoring tool: the main window, the project model and the
 // plug-ins, started in the order the plug-ins rely on and shut down in
@@ -23,17 +24,22 @@ class HostApplication {
     // timing the playback timer advances only through ProjectModel::Tick.
     // Throws std::runtime_error when the main window cannot be made.
     void Start(const std::string& pluginFolder, bool manualTiming);
-    // Shuts the plug-ins down, closes the windows, withdraws and drops every
-    // published object and the model, then unloads the plug-in libraries.
+    // Offers to restore the recovery copies that tools which did not end
+    // cleanly left behind.
+    void OfferRecovery();
+    // Shuts the plug-ins down, removes the recovery copy of this run, closes the windows, withdraws
+    // and drops every published object and the model, then unloads the plug-in libraries.
     void Shutdown();
 
     // Null once the main window has been closed.
     MainFrame* GetMainFrame() const;
     ProjectModel* GetModel() const { return m_pModel.get(); }
     PluginHost& GetPlugins() { return m_plugins; }
+    RecoveryKeeper* GetRecovery() const { return m_pRecovery.get(); }
 
   private:
     std::unique_ptr<ProjectModel> m_pModel;
+    std::unique_ptr<RecoveryKeeper> m_pRecovery;
     PluginHost m_plugins;
     bool m_bStarted = false;
 };

@@ -109,6 +109,18 @@ std::string ProjectModel::Snapshot() const {
     return m_pImpl->project->Snapshot();
 }
 
+bool ProjectModel::IsModified() const {
+    return m_pImpl->project->IsModified();
+}
+
+std::string ProjectModel::GetFileName() const {
+    return m_pImpl->project->GetFileName().str();
+}
+
+bool ProjectModel::Recover(const std::string& path) {
+    return m_pImpl->project->Recover(String(path));
+}
+
 nlohmann::json ProjectModel::DescribeState(const KeyFrame* selectedKeyFrame) const {
     const Impl& model = *m_pImpl;
     nlohmann::json state;

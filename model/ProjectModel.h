@@ -47,6 +47,15 @@ class ProjectModel {
     // The open project as the text of a .qmx file naming every medium in full,
     // so that it reads back the same from any folder.
     std::string Snapshot() const;
+    // Whether the project differs from what was last opened, saved or made
+    // new; a project brought back by Recover counts as changed until saved.
+    bool IsModified() const;
+    // The project's file, empty when it has none.
+    std::string GetFileName() const;
+    // Opens a copy of a project kept outside its own file, as a changed
+    // project with no file name. False, after telling the author why, when
+    // the copy cannot be read.
+    bool Recover(const std::string& path);
 
   private:
     struct Impl;

@@ -10,6 +10,8 @@
 
 #include "framework/SharedObject.h"
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 // "Project": the project file. Loading reads the whole file into new objects
@@ -38,7 +40,15 @@ class ProjectStdImpl : public Project, public SharedObject {
     // project's own file.
     std::string Snapshot() const;
 
+    // Whether the project differs from what was last opened, saved or made
+    // new.
+    bool IsModified() const;
+    // Opens a copy kept outside the project's own file as a changed project
+    // with no file name, so that saving it asks where to.
+    bool Recover(const String& path);
+
   private:
+    void RememberSaved(std::filesystem::path folder, std::string text);
     void SetFileName(const String& path);
     void Replace(ProjectContent content);
 
@@ -47,4 +57,8 @@ class ProjectStdImpl : public Project, public SharedObject {
     Pointer<TimeLineStdImpl> m_pTimeLine;
     Pointer<CastListStdImpl> m_pCastList;
     String m_strFileName;
+    // The file text of the project as last opened, saved or made new, and the
+    // folder its media paths are relative to; none after Recover.
+    std::filesystem::path m_savedFolder;
+    std::optional<std::string> m_savedText;
 };
