@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/FirstPaintExit.h"
 #include "app/HostApplication.h"
 #include "app/MainFrame.h"
 #include "app/SessionError.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QWidget>
 
 #include <algorithm>
 #include <cstdlib>
@@ -79,6 +81,8 @@ int main(int argc, char** argv) {
             frame->OpenWorkspace(
                 QSettings(QSettings::IniFormat, QSettings::UserScope, "Corvane", "workspace")
                     .fileName());
+            if (std::getenv("CORVANE_EXIT_AT_FIRST_PAINT"))
+                new FirstPaintExit(frame->GetWidget()->window());
             status = application.exec();
         }
     } catch (const std::exception& error) {

@@ -25,8 +25,9 @@ std::vector<InstanceKeyFrame*> KeyFrameTrack::GetSorted() const {
 }
 
 Pointer<InstanceKeyFrame> KeyFrameTrack::Add(int frame) {
-    if (auto existing = GetNext(frame); existing && existing->frame == frame)
-        return existing;
+    Pointer<InstanceKeyFrame> after = GetNext(frame);
+    if (after && after->frame == frame)
+        return after;
 
     std::vector<Pointer<KeyFramePropertyHolder>> holders;
     holders.reserve(m_pLayout->GetGroups().size());
@@ -34,6 +35,12 @@ Pointer<InstanceKeyFrame> KeyFrameTrack::Add(int frame) {
         holders.emplace_back(new KeyFramePropertyHolder(group.holderName, group.names));
     Pointer<InstanceKeyFrame> added(new InstanceKeyFrame(frame, holders));
 
+    // Past the last key frame the motion holds the sum of every change, so a
+    // key frame added there (as a file adds them) changes nothing.
+    if (!after) {
+        m_keyFrames.push_back(added);
+        return added;
+    }
     // The new key frame sits where the motion already passes; the key frame
     // after it gives up that part of its change.
     size_t count = m_pLayout->GetNames()->size();

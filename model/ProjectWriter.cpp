@@ -1,6 +1,7 @@
 #include "model/ProjectWriter.h"
 
 #include "model/InstanceBase.h"
+#include "model/JsonTextWriter.h"
 #include "model/ProjectFormat.h"
 
 #include "host/AllowsKeyFrames.h"
@@ -13,17 +14,41 @@
 
 #include "framework/RTTIClass.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <climits>
 #include <unordered_map>
-
-using Json = nlohmann::ordered_json;
+#include <utility>
+#include <vector>
 
 namespace {
-Json Vector(const Float3& v) {
-    return Json::array({v[0], v[1], v[2]});
+// Named values in the order first named: naming one again replaces its value
+// in place, as a JSON object does.
+template <class Value> using Fields = std::vector<std::pair<String, Value>>;
+
+template <class Value> void SetField(Fields<Value>& fields, const String& name, Value value) {
+    for (auto& field : fields)
+        if (field.first == name) {
+            field.second = std::move(value);
+            return;
+        }
+    fields.emplace_back(name, std::move(value));
+}
+
+void WriteVector(JsonTextWriter& out, const char* name, const Float3& v) {
+    out.Name(name);
+    out.BeginArray();
+    for (int i = 0; i < 3; ++i)
+        out.Number(v[i]);
+    out.EndArray();
+}
+
+void WriteTexts(JsonTextWriter& out, const Fields<String>& fields) {
+    out.BeginObject();
+    for (const auto& [name, value] : fields) {
+        out.Name(name.str());
+        out.Text(value.str());
+    }
+    out.EndObject();
 }
 
 bool IsHidden(const Pointer<PropertyHolder>& holder) {
@@ -33,10 +58,11 @@ bool IsHidden(const Pointer<PropertyHolder>& holder) {
 
 // The properties whose text differs from what a new instance of the class
 // has: a file holds what the author made, and stays small.
-Json Properties(const Pointer<Instance>& instance, const Pointer<HasProperties>& properties,
-                const Pointer<HasProperties>& fresh) {
+Fields<String> Properties(const Pointer<Instance>& instance,
+                          const Pointer<HasProperties>& properties,
+                          const Pointer<HasProperties>& fresh) {
     auto model = instance.As<InstanceBase>("InstanceBase");
-    Json values = Json::object();
+    Fields<String> values;
     for (const auto& holder : properties->GetHolders()) {
         if (IsHidden(holder) || holder.As<PropertyHolderScript>("PropertyHolderScript"))
             continue;
@@ -51,14 +77,14 @@ Json Properties(const Pointer<Instance>& instance, const Pointer<HasProperties>&
                 holder->GetPropertyValue(name, value);
             if (fresh && fresh->GetPropertyValue(name, initial) && initial == value)
                 continue;
-            values[name.str()] = value.str();
+            SetField(values, name, std::move(value));
         }
     }
     return values;
 }
 
-Json Scripts(const Pointer<HasProperties>& properties) {
-    Json scripts = Json::object();
+Fields<String> Scripts(const Pointer<HasProperties>& properties) {
+    Fields<String> scripts;
     for (const auto& holder : properties->GetHolders()) {
         auto script = holder.As<PropertyHolderScript>("PropertyHolderScript");
         if (!script || IsHidden(holder))
@@ -66,31 +92,43 @@ Json Scripts(const Pointer<HasProperties>& properties) {
         for (const String& name : script->GetScriptNames()) {
             String source;
             if (holder->GetPropertyValue(name, source) && !source.IsEmpty())
-                scripts[name.str()] = source.str();
+                SetField(scripts, name, std::move(source));
         }
     }
     return scripts;
 }
 
-Json KeyFrames(const Pointer<Instance>& instance) {
-    Json keyFrames = Json::array();
+void WriteKeyFrames(JsonTextWriter& out, const Pointer<Instance>& instance) {
     auto allows = instance.As<AllowsKeyFrames>("AllowsKeyFrames");
-    if (!allows)
-        return keyFrames;
-    for (auto keyFrame = allows->GetNextKeyFrame(INT_MIN); keyFrame;
-         keyFrame = keyFrame->frame == INT_MAX ? nullptr
-                                               : allows->GetNextKeyFrame(keyFrame->frame + 1)) {
-        Json changes = Json::object();
+    auto keyFrame = allows ? allows->GetNextKeyFrame(INT_MIN) : nullptr;
+    if (!keyFrame)
+        return;
+    out.Name("keyframes");
+    out.BeginArray();
+    for (; keyFrame; keyFrame = keyFrame->frame == INT_MAX
+                                    ? nullptr
+                                    : allows->GetNextKeyFrame(keyFrame->frame + 1)) {
+        Fields<double> changes;
         for (const auto& holder : keyFrame->holders) {
             auto group = holder.As<PropertyHolderForKeyFrame>("PropertyHolderForKeyFrame");
             if (!group)
                 continue;
             for (const String& name : group->GetChangedNames())
-                changes[name.str()] = group->GetChange(name);
+                SetField(changes, name, group->GetChange(name));
         }
-        keyFrames.push_back(Json{{"frame", keyFrame->frame}, {"changes", std::move(changes)}});
+        out.BeginObject();
+        out.Name("frame");
+        out.Integer(keyFrame->frame);
+        out.Name("changes");
+        out.BeginObject();
+        for (const auto& [name, change] : changes) {
+            out.Name(name.str());
+            out.Number(change);
+        }
+        out.EndObject();
+        out.EndObject();
     }
-    return keyFrames;
+    out.EndArray();
 }
 } // namespace
 
@@ -109,28 +147,41 @@ std::string ProjectWriter::FilePath(const String& file) const {
 }
 
 std::string ProjectWriter::Write(const ProjectContent& content) const {
-    Json root;
-    root["format"] = ProjectFormat::kFormat;
-    root["version"] = ProjectFormat::kVersion;
-    root["frameRate"] = content.frameRate;
-    root["camera"] = {{"eye", Vector(content.camera.eye)},
-                      {"target", Vector(content.camera.target)},
-                      {"up", Vector(content.camera.up)}};
+    JsonTextWriter out;
+    out.BeginObject();
+    out.Name("format");
+    out.Text(ProjectFormat::kFormat);
+    out.Name("version");
+    out.Integer(ProjectFormat::kVersion);
+    out.Name("frameRate");
+    out.Integer(content.frameRate);
+    out.Name("camera");
+    out.BeginObject();
+    WriteVector(out, "eye", content.camera.eye);
+    WriteVector(out, "target", content.camera.target);
+    WriteVector(out, "up", content.camera.up);
+    out.EndObject();
 
-    auto member = [this](const Pointer<CastMember>& castMember) {
-        Json entry{{"class", castMember->GetClass()->GetName().str()}};
+    auto member = [this, &out](const Pointer<CastMember>& castMember) {
+        out.BeginObject();
+        out.Name("class");
+        out.Text(castMember->GetClass()->GetName().str());
         String file = castMember->GetFileName();
-        if (!file.IsEmpty())
-            entry["file"] = FilePath(file);
-        return entry;
+        if (!file.IsEmpty()) {
+            out.Name("file");
+            out.Text(FilePath(file));
+        }
+        out.EndObject();
     };
+    // A cast member listed twice is referred to by its first place.
     std::unordered_map<const CastMember*, int> castIndex;
-    Json cast = Json::array();
-    for (const auto& castMember : content.cast) {
-        castIndex.emplace(castMember.Get(), static_cast<int>(cast.size()));
-        cast.push_back(member(castMember));
+    out.Name("cast");
+    out.BeginArray();
+    for (size_t i = 0; i < content.cast.size(); ++i) {
+        castIndex.emplace(content.cast[i].Get(), static_cast<int>(i));
+        member(content.cast[i]);
     }
-    root["cast"] = std::move(cast);
+    out.EndArray();
 
     // One new instance of each class, for the values an instance starts with.
     std::unordered_map<const RTTIClass*, Pointer<HasProperties>> fresh;
@@ -141,29 +192,40 @@ std::string ProjectWriter::Write(const ProjectContent& content) const {
         Pointer<Instance> instance(static_cast<Instance*>(record->GetCreateFunction()("Instance")));
         return fresh[record] = instance.As<HasProperties>("HasProperties");
     };
-    Json instances = Json::array();
+    out.Name("instances");
+    out.BeginArray();
     for (const auto& placed : content.instances) {
         const auto& instance = placed.instance;
-        Json entry{{"class", instance->GetClass()->GetName().str()},
-                   {"row", placed.row},
-                   {"start", placed.start},
-                   {"stop", placed.stop}};
+        out.BeginObject();
+        out.Name("class");
+        out.Text(instance->GetClass()->GetName().str());
+        out.Name("row");
+        out.Integer(placed.row);
+        out.Name("start");
+        out.Integer(placed.start);
+        out.Name("stop");
+        out.Integer(placed.stop);
         if (auto castMember = instance->GetCastMember()) {
+            out.Name("cast");
             auto known = castIndex.find(castMember.Get());
-            entry["cast"] = known != castIndex.end() ? Json(known->second) : member(castMember);
+            if (known != castIndex.end())
+                out.Integer(known->second);
+            else
+                member(castMember);
         }
         if (auto properties = instance.As<HasProperties>("HasProperties")) {
-            entry["properties"] =
-                Properties(instance, properties, freshProperties(instance->GetClass()));
-            if (Json scripts = Scripts(properties); !scripts.empty())
-                entry["scripts"] = std::move(scripts);
+            out.Name("properties");
+            WriteTexts(out,
+                       Properties(instance, properties, freshProperties(instance->GetClass())));
+            if (auto scripts = Scripts(properties); !scripts.empty()) {
+                out.Name("scripts");
+                WriteTexts(out, scripts);
+            }
         }
-        if (Json keyFrames = KeyFrames(instance); !keyFrames.empty())
-            entry["keyframes"] = std::move(keyFrames);
-        instances.push_back(std::move(entry));
+        WriteKeyFrames(out, instance);
+        out.EndObject();
     }
-    root["instances"] = std::move(instances);
-    // Text that is not UTF-8 (a foreign file name) is saved with replacement
-    // characters rather than not at all.
-    return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    out.EndArray();
+    out.EndObject();
+    return out.Take() + "\n";
 }

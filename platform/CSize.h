@@ -9,8 +9,9 @@ class CSize : public tagSIZE {
     CSize(int initCX, int initCY) : tagSIZE{initCX, initCY} {}
     CSize(SIZE initSize) : tagSIZE(initSize) {}
 
-    bool operator==(SIZE size) const { return cx == size.cx && cy == size.cy; }
-    bool operator!=(SIZE size) const { return !(*this == size); }
+    // Both sides alike, so that comparing two CSize objects is not ambiguous
+    // with the reversed comparison; != follows from ==.
+    friend bool operator==(const SIZE& a, const SIZE& b) { return a.cx == b.cx && a.cy == b.cy; }
     CSize operator+(SIZE size) const { return CSize(cx + size.cx, cy + size.cy); }
     CSize operator-(SIZE size) const { return CSize(cx - size.cx, cy - size.cy); }
 };

@@ -840,3 +840,11 @@ void CWnd::BeginWaitCursor() {
 void CWnd::EndWaitCursor() {
     QApplication::restoreOverrideCursor();
 }
+
+void CWnd::SetFont(const QFont& font, BOOL bRedraw) {
+    if (!m_pWidget)
+        return;
+    m_pWidget->setFont(font);
+    if (bRedraw)
+        m_pWidget->update();
+}

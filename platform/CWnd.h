@@ -9,9 +9,9 @@
 #include <memory>
 
 class CDC;
-class CFont;
 class CScrollBar;
 class QEvent;
+class QFont;
 class QWidget;
 class StandardScrollBar;
 class WindowWidget;
@@ -119,10 +119,9 @@ class CWnd {
     void BeginWaitCursor();
     void EndWaitCursor();
 
-    // The window shows its text in the face that stands in for the logical
-    // font, as device contexts draw it. Defined with CFont, in the graphics
-    // library.
-    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+    // The window shows its text in the face (a font hands its own with
+    // CFont::GetQFont).
+    void SetFont(const QFont& font, BOOL bRedraw = TRUE);
 
     // Binds this window to the control nID of a dialog (made from its
     // template); the control's earlier window object lets go of it.

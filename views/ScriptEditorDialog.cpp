@@ -41,7 +41,7 @@ BOOL ScriptEditorDialog::OnInitDialog() {
                 m_comboScripts.AddString(displayName);
         }
 
-    m_editScript.SetFont(m_pEditorFont);
+    m_editScript.SetFont(m_pEditorFont->GetQFont());
     m_nCurrentIndex = -1;
     m_comboScripts.SetCurSel(0);
     OnSelchangeScript();

@@ -1,10 +1,8 @@
 #include "platform/gdi/CFont.h"
 
-#include "platform/CWnd.h"
 #include "platform/gdi/GdiFont.h"
 
 #include <QGuiApplication>
-#include <QWidget>
 
 #include <cstdlib>
 #include <cstring>
@@ -55,12 +53,8 @@ int CFont::GetLogFont(LOGFONT* pLogFont) {
     return static_cast<int>(sizeof(LOGFONT));
 }
 
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
-    LOGFONT logFont{};
-    if (!pFont || !pFont->GetLogFont(&logFont) || !GetWidget() ||
-        !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return;
-    GetWidget()->setFont(GdiFont(logFont).GetQFont());
-    if (bRedraw)
-        GetWidget()->update();
+QFont CFont::GetQFont() const {
+    if (!m_bCreated || !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return QFont();
+    return GdiFont(m_logFont).GetQFont();
 }

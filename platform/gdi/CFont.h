@@ -2,6 +2,8 @@
 
 #include "platform/gdi/CGdiObject.h"
 
+#include <QFont>
+
 class CDC;
 
 // A logical font: what a program asks for. The face that draws it is found
@@ -20,6 +22,10 @@ class CFont : public CGdiObject {
     // nPointSize in tenths of a point, at 96 pixels per inch.
     BOOL CreatePointFont(int nPointSize, const char* lpszFaceName, CDC* pDC = nullptr);
     int GetLogFont(LOGFONT* pLogFont);
+    // The face that stands in for the font, as device contexts draw it, for a
+    // window to show its text in (CWnd::SetFont); the application's default
+    // face before the font is created or without a running QGuiApplication.
+    QFont GetQFont() const;
 
   private:
     LOGFONT m_logFont{};
