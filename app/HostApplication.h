@@ -5,8 +5,10 @@
 #include <memory>
 #include <string>
 
+class GestureWatcher;
 class MainFrame;
 class ProjectModel;
+class UndoController;
 
 // The running authoring tool: the main window, the project model and the
 // plug-ins, started in the order the plug-ins rely on and shut down in
@@ -31,9 +33,13 @@ class HostApplication {
     MainFrame* GetMainFrame() const;
     ProjectModel* GetModel() const { return m_pModel.get(); }
     PluginHost& GetPlugins() { return m_plugins; }
+    // The history of the author's steps; null before Start and after Shutdown.
+    UndoController* GetUndo() const { return m_pUndo.get(); }
 
   private:
     std::unique_ptr<ProjectModel> m_pModel;
+    std::unique_ptr<UndoController> m_pUndo;
+    std::unique_ptr<GestureWatcher> m_pGestureWatcher;
     PluginHost m_plugins;
     bool m_bStarted = false;
 };
