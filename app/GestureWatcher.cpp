@@ -30,8 +30,11 @@ bool GestureWatcher::eventFilter(QObject* receiver, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
-        if (!QApplication::activeModalWidget())
-            OnMouse(qobject_cast<QWidget*>(receiver), event);
+        // Seen first by the window system's window, then by each widget it
+        // is offered to; the widget tells where the gesture is.
+        if (auto* widget = qobject_cast<QWidget*>(receiver);
+            widget && !QApplication::activeModalWidget())
+            OnMouse(widget, event);
         break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:

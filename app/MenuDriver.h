@@ -39,7 +39,7 @@ class MenuDriver {
 
   private:
     // The first item with exactly that text, else the first whose text is
-    // that text, a blank and more; -1 when there is none.
+    // that text, then a blank or a tab and more; -1 when there is none.
     static int FindItem(HMENU hMenu, const std::string& text);
 
     MainFrame& m_frame;
