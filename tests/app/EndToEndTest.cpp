@@ -134,8 +134,11 @@ TEST(EndToEnd, TheMenuBarHoldsTheModulesFileInsertAndControlCommands) {
                                            (item["checked"].get<bool>() ? "1" : "0"));
         }
     }
-    EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&View", "I&nsert", "&Control", "&Window",
-                                             "&Help"}));
+    EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&Edit", "&View", "I&nsert", "&Control",
+                                             "&Window", "&Help"}));
+    EXPECT_EQ(items["&Edit"], (std::vector<std::string>{
+                                  "&Undo\tCtrl+Z|57643|Undo the last action\nUndo",
+                                  "&Redo\tCtrl+Y|57644|Redo the previously undone action\nRedo"}));
     EXPECT_EQ(items["&File"],
               (std::vector<std::string>{
                   "&New\tCtrl+N|107|Create a new Corvane project\nNew (Ctrl+N)",
