@@ -2,6 +2,8 @@
 
 #include "app/GestureWatcher.h"
 #include "app/MainFrame.h"
+#include "app/RecoveryKeeper.h"
+#include "app/RecoveryStore.h"
 #include "app/UndoController.h"
 
 #include "framework/PluginManager.h"
@@ -48,6 +50,22 @@ void HostApplication::Start(const std::string& pluginFolder, bool manualTiming) 
 
     m_plugins.LoadPluginFolder(pluginFolder);
     m_plugins.Start();
+
+    m_pRecovery = std::make_unique<RecoveryKeeper>(*m_pModel, RecoveryStore::DefaultFolder());
+    m_pRecovery->SetRoundListener([this] {
+        if (MainFrame* main = GetMainFrame())
+            main->RefreshTitle();
+    });
+    m_pRecovery->Start();
+    frame->AttachProject(m_pModel.get(), m_pRecovery.get());
+}
+
+void HostApplication::OfferRecovery() {
+    if (!m_pRecovery)
+        return;
+    m_pRecovery->OfferRestore();
+    if (MainFrame* frame = GetMainFrame())
+        frame->RefreshTitle();
 }
 
 MainFrame* HostApplication::GetMainFrame() const {
@@ -59,8 +77,14 @@ void HostApplication::Shutdown() {
         return;
     m_bStarted = false;
     m_pGestureWatcher.reset();
-    if (MainFrame* frame = GetMainFrame())
+    // Whatever the author was asked at closing, the copy has served.
+    if (m_pRecovery)
+        m_pRecovery->Finish();
+    if (MainFrame* frame = GetMainFrame()) {
         frame->SetUndoController(nullptr);
+        frame->AttachProject(nullptr, nullptr);
+    }
+    m_pRecovery.reset();
     m_plugins.ShutDownPlugins();
     // The windows of plug-ins live in their libraries: they go before those
     // are unloaded, and they unregister and withdraw what they published.

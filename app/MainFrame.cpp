@@ -2,12 +2,15 @@
 
 #include "app/AboutBox.h"
 #include "app/HostMenuItemState.h"
+#include "app/MenuDriver.h"
+#include "app/RecoveryKeeper.h"
 #include "app/SharedService.h"
 #include "app/UndoController.h"
 #include "app/Workspace.h"
 
 #include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
+#include "model/ProjectModel.h"
 
 #include "platform/Accelerator.h"
 #include "platform/CMDIChildWnd.h"
@@ -23,6 +26,7 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
 
 namespace {
@@ -107,6 +111,12 @@ std::vector<CMDIChildWnd*> ChildFramesOf(QMdiArea* area, QMdiArea::WindowOrder o
     return frames;
 }
 
+// The project's file name without its folder, as the title shows it.
+std::string NameOf(const ProjectModel& model) {
+    std::string name = std::filesystem::path(model.GetFileName()).filename().string();
+    return name.empty() ? "Untitled" : name;
+}
+
 } // namespace
 
 BOOL MainFrame::CreateMainWindow() {
@@ -157,12 +167,16 @@ BOOL MainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (ExecuteHostCommand(nID))
         return TRUE;
     if (nID >= kFirstPluginCommand) {
+        // The module's New and Open replace the project without asking.
+        if (m_pRecovery && (IsFileCommand(nID, "&New\t") || IsFileCommand(nID, "&Open\t")))
+            m_pRecovery->KeepBeforeReplacing();
         if (m_pUndo)
             m_pUndo->BeginCommand(StepNameOf(GetMenu(GetSafeHwnd()), nID));
         if (Pointer<MenuManager> manager = FindMenuManager())
             manager->ExecuteCommand(static_cast<int>(nID));
         if (m_pUndo)
             m_pUndo->EndCommand();
+        RefreshTitle();
         return TRUE;
     }
     return CMDIFrameWnd::OnCommand(wParam, lParam);
@@ -247,8 +261,62 @@ void MainFrame::OpenWorkspace(const QString& settingsFile) {
     m_strWorkspaceFile = settingsFile;
 }
 
-// Saved while the windows are still open; closing destroys them.
+void MainFrame::AttachProject(ProjectModel* model, RecoveryKeeper* recovery) {
+    m_pModel = model;
+    m_pRecovery = recovery;
+    RefreshTitle();
+}
+
+void MainFrame::RefreshTitle() {
+    if (!m_pModel) {
+        SetWindowText("Corvane");
+        return;
+    }
+    std::string title = NameOf(*m_pModel) + (m_pModel->IsModified() ? "*" : "") + " - Corvane";
+    SetWindowText(title.c_str());
+}
+
+UINT MainFrame::FindFileCommand(const std::string& textStart) const {
+    HMENU hBar = GetMenu(GetSafeHwnd());
+    for (int position = 0; position < GetMenuItemCount(hBar); ++position) {
+        if (MenuDriver::GetItemText(hBar, position) != "&File")
+            continue;
+        HMENU hFile = GetSubMenu(hBar, position);
+        for (int item = 0; item < GetMenuItemCount(hFile); ++item)
+            if (MenuDriver::GetItemText(hFile, item).starts_with(textStart))
+                return GetMenuItemID(hFile, item);
+    }
+    return 0;
+}
+
+bool MainFrame::IsFileCommand(UINT nID, const std::string& textStart) const {
+    return FindFileCommand(textStart) == nID;
+}
+
+bool MainFrame::ConfirmClose() {
+    if (!m_pModel || !m_pModel->IsModified())
+        return true;
+    std::string text = "The project \"" + NameOf(*m_pModel) +
+                       "\" has unsaved changes.\n\nSave them before closing Corvane?";
+    switch (AfxMessageBox(text.c_str(), MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        // The module's own Save, which asks for a file name when the project
+        // has none; cancelling that keeps the tool open.
+        if (UINT nSave = FindFileCommand("&Save\t"))
+            SendMessage(WM_COMMAND, MAKEWPARAM(nSave, 0), 0);
+        return !m_pModel->IsModified();
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Saved while the windows are still open, once closing is confirmed; closing
+// destroys them.
 void MainFrame::OnClose() {
+    if (!ConfirmClose())
+        return;
     if (!m_strWorkspaceFile.isEmpty())
         Workspace(*this).Save(m_strWorkspaceFile);
     CMDIFrameWnd::OnClose();

@@ -10,6 +10,8 @@
 
 class CMDIChildWnd;
 class UndoController;
+class ProjectModel;
+class RecoveryKeeper;
 
 // Command identifiers of the host's own menu items, with their MFC values.
 inline constexpr UINT ID_APP_ABOUT = 0xE140;
@@ -45,6 +47,13 @@ class MainFrame : public CMDIFrameWnd {
     // Restores the workspace saved in the settings file, or else opens the
     // default one; the workspace is saved there when the window closes.
     void OpenWorkspace(const QString& settingsFile);
+    // The project whose name the title shows and whose unsaved changes
+    // closing asks about, and the keeper of its recovery copies. Either may
+    // be null.
+    void AttachProject(ProjectModel* model, RecoveryKeeper* recovery);
+    // "NAME - Corvane": the project's file name without folder ("Untitled"
+    // when it has none), marked "*" while it has unsaved changes.
+    void RefreshTitle();
 
     // "status text\ntool tip" of a command; empty when it has none.
     String GetCommandPrompt(UINT nID) const;
@@ -75,9 +84,18 @@ class MainFrame : public CMDIFrameWnd {
     bool IsHostCommand(UINT nID) const;
     void UpdateHostItem(HMENU hMenu, int nPosition, UINT nID);
     static bool IsWindowListCommand(UINT nID);
+    // With unsaved changes, asks whether to save them: Yes saves through
+    // File > Save, No discards them, Cancel keeps the tool open. True when
+    // the tool may close.
+    bool ConfirmClose();
+    // The File menu's command whose text starts so, or 0.
+    UINT FindFileCommand(const std::string& textStart) const;
+    bool IsFileCommand(UINT nID, const std::string& textStart) const;
 
     HMENU m_hWindowMenu = nullptr;
     HACCEL m_hEditAccelerators = nullptr;
     UndoController* m_pUndo = nullptr;
     QString m_strWorkspaceFile;
+    ProjectModel* m_pModel = nullptr;
+    RecoveryKeeper* m_pRecovery = nullptr;
 };

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QSettings>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <stdexcept>
@@ -56,8 +57,20 @@ int main(int argc, char** argv) {
             }
         }
         if (options.scriptPath) {
-            runner.Run(commands);
+            // The answers a script gives first are there for the offer of
+            // recovery copies.
+            auto firstAction =
+                std::find_if(commands.begin(), commands.end(), [](const SessionCommand& command) {
+                    return command.kind != SessionCommand::Kind::AnswerMessage &&
+                           command.kind != SessionCommand::Kind::AnswerFile &&
+                           command.kind != SessionCommand::Kind::AnswerDialog;
+                });
+            runner.Run({commands.begin(), firstAction});
+            host.OfferRecovery();
+            if (host.GetMainFrame())
+                runner.Run({firstAction, commands.end()});
         } else if (MainFrame* frame = host.GetMainFrame()) {
+            host.OfferRecovery();
             // Sessions leave the workspace alone, so that they stay repeatable.
             frame->OpenWorkspace(
                 QSettings(QSettings::IniFormat, QSettings::UserScope, "Corvane", "workspace")

@@ -144,6 +144,19 @@ void LoadAProjectOf10000Instances(benchmark::State& state) {
 }
 BENCHMARK(LoadAProjectOf10000Instances)->Unit(benchmark::kMillisecond);
 
+// What the title, Exit and the recovery timer pay to learn whether there are
+// unsaved changes.
+void IsModifiedOnAProjectOf10000Instances(benchmark::State& state) {
+    Session session;
+    auto cube = session.Cube();
+    session.castList->AddCastMember(cube);
+    session.AddActors(10000, cube);
+    session.project->Save(nullptr, String((session.folder / "large.qmx").string()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(session.model.IsModified());
+}
+BENCHMARK(IsModifiedOnAProjectOf10000Instances)->Unit(benchmark::kMillisecond);
+
 void DrawOf1000MeshesAt640x480(benchmark::State& state) {
     Session session;
     session.AddActors(1000, session.Cube());

@@ -12,7 +12,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // The media classes too, so that files naming them reach their code.
-    GetPluginManager()->LoadLibrary(GetAppPath("Plugins/CorvaneMedia.dll").str());
+    GetPluginManager()->LoadLibrary(GetAppPath("../app/Plugins/CorvaneMedia.dll").str());
     return 0;
 }
 

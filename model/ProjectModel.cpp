@@ -128,6 +128,18 @@ void ProjectModel::SetReplaceListener(std::function<void()> listener) {
     m_pImpl->project->SetReplaceListener(std::move(listener));
 }
 
+bool ProjectModel::IsModified() const {
+    return m_pImpl->project->IsModified();
+}
+
+std::string ProjectModel::GetFileName() const {
+    return m_pImpl->project->GetFileName().str();
+}
+
+bool ProjectModel::Recover(const std::string& path) {
+    return m_pImpl->project->Recover(String(path));
+}
+
 nlohmann::json ProjectModel::DescribeState(const KeyFrame* selectedKeyFrame) const {
     const Impl& model = *m_pImpl;
     nlohmann::json state;

@@ -61,6 +61,15 @@ class ProjectModel {
     bool Restore(const std::string& snapshot, const std::vector<std::uint64_t>& numbers);
     // Called after File New and after every Open that replaced the project.
     void SetReplaceListener(std::function<void()> listener);
+    // Whether the project differs from what was last opened, saved or made
+    // new; a project brought back by Recover counts as changed until saved.
+    bool IsModified() const;
+    // The project's file, empty when it has none.
+    std::string GetFileName() const;
+    // Opens a copy of a project kept outside its own file, as a changed
+    // project with no file name. False, after telling the author why, when
+    // the copy cannot be read.
+    bool Recover(const std::string& path);
 
   private:
     struct Impl;

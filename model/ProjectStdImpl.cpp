@@ -1,5 +1,6 @@
 #include "model/ProjectStdImpl.h"
 
+#include "model/AtomicFile.h"
 #include "model/ProjectFileError.h"
 #include "model/ProjectReader.h"
 #include "model/ProjectWriter.h"
@@ -16,12 +17,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -69,47 +67,14 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     return text;
 }
 
-// A temporary file in the target's folder, renamed over the target once it is
-// complete and on disk.
-void WriteAtomically(const std::filesystem::path& path, const std::string& text) {
-    std::string temporary =
-        (FolderOf(path) / ("." + path.filename().string() + ".XXXXXX")).string();
-    int file = mkstemp(temporary.data());
-    if (file < 0)
-        throw ProjectFileError(std::string("a file cannot be created in its folder (") +
-                               std::strerror(errno) + ")");
-    mode_t mask = umask(0);
-    umask(mask);
-    struct stat existing;
-    fchmod(file, stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0666 & ~mask);
-    size_t written = 0;
-    while (written < text.size()) {
-        ssize_t count = write(file, text.data() + written, text.size() - written);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            break;
-        written += static_cast<size_t>(count);
-    }
-    int problem = written < text.size() ? errno : 0;
-    if (!problem && fsync(file) != 0)
-        problem = errno;
-    if (close(file) != 0 && !problem)
-        problem = errno;
-    if (!problem && std::rename(temporary.c_str(), path.c_str()) != 0)
-        problem = errno;
-    if (problem) {
-        unlink(temporary.c_str());
-        throw ProjectFileError(std::string("the file cannot be written (") +
-                               std::strerror(problem ? problem : EIO) + ")");
-    }
-}
 } // namespace
 
 ProjectStdImpl::ProjectStdImpl(Pointer<PlayerStdImpl> player, Pointer<PlayerTimerStdImpl> timer,
                                Pointer<TimeLineStdImpl> timeLine, Pointer<CastListStdImpl> castList)
     : m_pPlayer(std::move(player)), m_pTimer(std::move(timer)), m_pTimeLine(std::move(timeLine)),
-      m_pCastList(std::move(castList)) {}
+      m_pCastList(std::move(castList)) {
+    RememberSaved(std::filesystem::path(), Snapshot());
+}
 
 void* ProjectStdImpl::FindInterface(const char* name) {
     return InterfaceQuery(name)
@@ -122,6 +87,7 @@ void* ProjectStdImpl::FindInterface(const char* name) {
 void ProjectStdImpl::New() {
     Replace(ProjectContent(), 1);
     SetFileName(String());
+    RememberSaved(std::filesystem::path(), Snapshot());
     if (m_replaceListener)
         m_replaceListener();
 }
@@ -154,6 +120,7 @@ bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
             missing += "\n" + member->GetFileName().str();
     Replace(std::move(content), 1);
     SetFileName(path);
+    RememberSaved(FolderOf(file), ProjectWriter(FolderOf(file)).Write(GetContent()));
     if (m_replaceListener)
         m_replaceListener();
     if (!missing.empty())
@@ -165,14 +132,34 @@ bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
 
 bool ProjectStdImpl::Save(Pointer<BaseObject>, const String& path) {
     std::filesystem::path file = NativePath(path);
+    std::string text = ProjectWriter(FolderOf(file)).Write(GetContent());
     try {
-        WriteAtomically(file, ProjectWriter(FolderOf(file)).Write(GetContent()));
+        AtomicFile::Write(file, text);
     } catch (const ProjectFileError& error) {
         TellAuthor("Unable to save the project to \"" + path.str() + "\": " + error.what() + ".",
                    MB_ICONHAND);
         return false;
     }
     SetFileName(path);
+    RememberSaved(FolderOf(file), std::move(text));
+    return true;
+}
+
+// Exactly what saving to the project's own file now would change.
+bool ProjectStdImpl::IsModified() const {
+    return !m_savedText || ProjectWriter(m_savedFolder).Write(GetContent()) != *m_savedText;
+}
+
+void ProjectStdImpl::RememberSaved(std::filesystem::path folder, std::string text) {
+    m_savedFolder = std::move(folder);
+    m_savedText = std::move(text);
+}
+
+bool ProjectStdImpl::Recover(const String& path) {
+    if (!Load(Pointer<BaseObject>(), path))
+        return false;
+    SetFileName(String());
+    m_savedText.reset();
     return true;
 }
 

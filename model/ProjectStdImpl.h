@@ -10,7 +10,9 @@
 
 #include "framework/SharedObject.h"
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 // "Project": the project file. Loading reads the whole file into new objects
@@ -49,7 +51,15 @@ class ProjectStdImpl : public Project, public SharedObject {
         m_replaceListener = std::move(listener);
     }
 
+    // Whether the project differs from what was last opened, saved or made
+    // new.
+    bool IsModified() const;
+    // Opens a copy kept outside the project's own file as a changed project
+    // with no file name, so that saving it asks where to.
+    bool Recover(const String& path);
+
   private:
+    void RememberSaved(std::filesystem::path folder, std::string text);
     void SetFileName(const String& path);
     void Replace(ProjectContent content, int frame);
     void TakeOverCastMembers(ProjectContent& content) const;
@@ -60,4 +70,8 @@ class ProjectStdImpl : public Project, public SharedObject {
     Pointer<CastListStdImpl> m_pCastList;
     String m_strFileName;
     std::function<void()> m_replaceListener;
+    // The file text of the project as last opened, saved or made new, and the
+    // folder its media paths are relative to; none after Recover.
+    std::filesystem::path m_savedFolder;
+    std::optional<std::string> m_savedText;
 };

@@ -8,6 +8,7 @@
 #include "platform/CListBox.h"
 #include "platform/ControlAdapter.h"
 #include "platform/DialogControl.h"
+#include "platform/DialogFont.h"
 #include "platform/DialogWidget.h"
 
 #include <QComboBox>
@@ -39,11 +40,6 @@ class DigitsOnlyFilter : public QObject {
         return !text.isEmpty() && text[0].isPrint() && !text[0].isDigit();
     }
 };
-
-QRect PixelRect(const DialogItemTemplate& item) {
-    return QRect(DialogUnitsToPixelsX(item.x), DialogUnitsToPixelsY(item.y),
-                 DialogUnitsToPixelsX(item.cx), DialogUnitsToPixelsY(item.cy));
-}
 
 // The Windows class of a control made by CreateControl.
 std::string WindowsClassOf(const QWidget* control) {
@@ -227,7 +223,9 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate& dialogTemplate) {
         parent = pOwner->GetWidget() ? pOwner->GetWidget()->window() : nullptr;
     auto* dialog = new DialogWidget(parent);
     dialog->setWindowTitle(QString::fromStdString(dialogTemplate.caption));
-    QSize size(DialogUnitsToPixelsX(dialogTemplate.cx), DialogUnitsToPixelsY(dialogTemplate.cy));
+    const DialogFont font(dialogTemplate.font);
+    dialog->setFont(font.GetQFont());
+    const QSize size = font.ToPixels(dialogTemplate.cx, dialogTemplate.cy);
     dialog->resize(size);
     if (!(dialogTemplate.style & WS_THICKFRAME))
         dialog->setFixedSize(size);
@@ -236,12 +234,12 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate& dialogTemplate) {
     if (!FinishCreate(nullptr, dialogTemplate.caption.c_str(), m_pParentWnd, nullptr))
         return FALSE;
     for (const DialogItemTemplate& item : dialogTemplate.items)
-        CreateControl(item);
+        CreateControl(item, font.ToPixels(item));
     SendMessage(WM_INITDIALOG);
     return GetSafeHwnd() != nullptr;
 }
 
-void CDialog::CreateControl(const DialogItemTemplate& item) {
+void CDialog::CreateControl(const DialogItemTemplate& item, QRect rect) {
     QWidget* dialog = GetWidget();
     QString className = ClassName(item);
     QString text = QString::fromStdString(item.text);
@@ -296,7 +294,6 @@ void CDialog::CreateControl(const DialogItemTemplate& item) {
         control = new QLabel(text, dialog);
         pWrapper = std::make_unique<CWnd>();
     }
-    QRect rect = PixelRect(item);
     // A combo box's height in a template is that of its dropped-down list.
     if (qobject_cast<QComboBox*>(control))
         rect.setHeight(control->sizeHint().height());

@@ -4,6 +4,8 @@
 #include "platform/CWnd.h"
 #include "platform/DialogTemplate.h"
 
+#include <QRect>
+
 #include <memory>
 #include <vector>
 
@@ -56,7 +58,8 @@ class CDialog : public CWnd {
     friend class DialogWidget;
 
     BOOL CreateFromTemplate(const DialogTemplate& dialogTemplate);
-    void CreateControl(const DialogItemTemplate& item);
+    // rect: the control's place in pixels.
+    void CreateControl(const DialogItemTemplate& item, QRect rect);
     INT_PTR RunAnswered(const Automation::DialogAnswer& answer);
     void ApplyAction(const Automation::DialogAction& action);
     void PressDefaultButton();

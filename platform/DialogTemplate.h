@@ -6,20 +6,23 @@
 #include <string>
 #include <vector>
 
-// A dialog resource: what a .rc DIALOG statement says, in dialog units.
+// The FONT statement of a dialog resource: face name and point size.
+struct DialogTemplateFont {
+    std::string faceName;
+    int nPointSize;
+};
+
+// A dialog resource: what a .rc DIALOG statement says, in dialog units of its
+// font. A template that names no font has the usual dialog font.
 struct DialogTemplate {
     std::string caption;
     int cx, cy;
     DWORD style;
     std::vector<DialogItemTemplate> items;
+    DialogTemplateFont font = {"MS Sans Serif", 8};
 };
 
 // The dialog resources of the process, by identifier; registering an
 // identifier again replaces its template.
 void RegisterDialogTemplate(UINT nIDTemplate, DialogTemplate dialogTemplate);
 const DialogTemplate* FindDialogTemplate(UINT nIDTemplate);
-
-// Dialog units of the dialog font ("MS Sans Serif" 8 point: 6 x 13 pixel base
-// units) to pixels.
-int DialogUnitsToPixelsX(int x);
-int DialogUnitsToPixelsY(int y);

@@ -21,7 +21,8 @@ const bool s_bRegistered = [] {
           // OK waits for a frame number.
           {"BUTTON", "OK", IDOK, 44, 40, 50, 14,
            kChild | WS_TABSTOP | WS_DISABLED | BS_DEFPUSHBUTTON},
-          {"BUTTON", "Cancel", IDCANCEL, 98, 40, 50, 14, kChild | WS_TABSTOP | BS_PUSHBUTTON}}});
+          {"BUTTON", "Cancel", IDCANCEL, 98, 40, 50, 14, kChild | WS_TABSTOP | BS_PUSHBUTTON}},
+         {"MS Sans Serif", 8}});
     return true;
 }();
 

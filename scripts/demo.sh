@@ -12,6 +12,9 @@ if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
   exec "$app/corvane" "$app/samples/sample.qmx"
 fi
 mkdir -p "$app/tour"
-(cd "$app" && ./corvane --offscreen --script samples/tour.script)
+# The tour keeps its recovery copies away from the user's own.
+state=$(mktemp -d)
+trap 'rm -rf "$state"' EXIT
+(cd "$app" && XDG_STATE_HOME="$state" ./corvane --offscreen --script samples/tour.script)
 echo "Tour finished: screenshots and the state dumps are in $(cd "$app/tour" && pwd)"
 ls "$app/tour"

@@ -8,6 +8,7 @@ packages=(
   libfreetype-dev libfontconfig-dev fontconfig fonts-liberation2
   liblua5.4-dev nlohmann-json3-dev libsimdjson-dev libtinyobjloader-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  desktop-file-utils shared-mime-info
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -20,7 +20,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
   -DCORVANE_FUZZ=ON -DCORVANE_TESTS=OFF -DCORVANE_BENCH=OFF
 cmake --build build-fuzz -j"$jobs" --target fuzz_project_reader CorvaneMedia
 mkdir -p build-fuzz/corpus
-build-fuzz/app/fuzz_project_reader -max_total_time=60 build-fuzz/corpus fuzz/corpus
+build-fuzz/fuzz/fuzz_project_reader -max_total_time=60 build-fuzz/corpus fuzz/corpus
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON -DCORVANE_BENCH=OFF \
   -DCORVANE_WERROR=ON

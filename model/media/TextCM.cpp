@@ -1,7 +1,10 @@
 #include "model/media/TextCM.h"
 
 #include "framework/InterfaceQuery.h"
+#include "model/TextFileDecoder.h"
 #include "platform/gdi/CDC.h"
+
+#include <QList>
 
 #include <GL/gl.h>
 
@@ -16,56 +19,21 @@ constexpr GLuint kFirstGlyphList = 1000;
 constexpr std::uintmax_t kLongestText = 64 * 1024;
 constexpr double kLineSpacing = 1.2;
 
-// The characters of Windows-1252 codes 0x80 to 0x9F (0 where it has none).
-constexpr unsigned kWindows1252[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-// A character's code in the font lists (Windows-1252), '?' when they lack it.
-unsigned GlyphCode(unsigned character) {
-    if (character < 0x80 || (character >= 0xA0 && character < 0xFF))
-        return character;
-    for (unsigned code = 0; code < 32; ++code)
-        if (kWindows1252[code] == character && character != 0)
-            return 0x80 + code;
-    return '?';
-}
-
-// UTF-8 to the font lists' codes, with '?' for every character they lack
-// (code 255 included) and for bytes that are no UTF-8.
-std::vector<std::string> ToGlyphLines(const std::string& text) {
+// UTF-16 text to the font lists' codes (Windows-1252), with '?' for every
+// character they lack (code 255 included).
+std::vector<std::string> ToGlyphLines(const QString& text) {
     std::vector<std::string> lines(1);
-    for (size_t i = 0; i < text.size();) {
-        unsigned char byte = static_cast<unsigned char>(text[i]);
-        unsigned code = byte;
-        size_t length = 1;
-        if (byte >= 0xC0 && byte < 0xF8) {
-            length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
-            code = byte & (0x3F >> (length - 1));
-            for (size_t k = 1; k < length; ++k) {
-                unsigned char next =
-                    i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
-                if ((next & 0xC0) != 0x80) {
-                    length = k;
-                    code = '?';
-                    break;
-                }
-                code = (code << 6) | (next & 0x3F);
-            }
-        } else if (byte >= 0x80) {
-            code = '?';
-        }
-        i += length;
-        if (code == '\r')
+    for (char32_t character : text.toUcs4()) {
+        if (character == '\r')
             continue;
-        if (code == '\n') {
+        if (character == '\n') {
             lines.emplace_back();
             continue;
         }
-        if (code == '\t')
-            code = ' ';
-        lines.back().push_back(static_cast<char>(GlyphCode(code)));
+        if (character == '\t')
+            character = ' ';
+        const unsigned char code = TextFileDecoder::ToWindows1252(character);
+        lines.back().push_back(static_cast<char>(code == 0xFF ? '?' : code));
     }
     while (!lines.empty() && lines.back().empty())
         lines.pop_back();
@@ -96,10 +64,11 @@ bool TextCM::Load() {
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in.is_open() || in.bad())
         return FailLoad("it cannot be read");
-    std::vector<std::string> lines = ToGlyphLines(text);
+    const QString decoded = TextFileDecoder::Decode(text);
+    std::vector<std::string> lines = ToGlyphLines(decoded);
     if (lines.empty())
         return FailLoad("it holds no text");
-    m_strText = text;
+    m_strText = decoded.toStdString();
     m_lines = std::move(lines);
     return true;
 }

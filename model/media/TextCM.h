@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
-// 3D text read from a .txt file (UTF-8), one line below the other, drawn with
-// the outline-font display lists 1000 to 1254 that every OpenGL window of the
-// tool builds (one list per Windows-1252 code 0 to 254). The first line's
-// baseline starts at the origin; a line is one unit high.
+// 3D text read from a .txt file (in the encodings TextFileDecoder reads), one
+// line below the other, drawn with the outline-font display lists 1000 to 1254
+// that every OpenGL window of the tool builds (one list per Windows-1252 code
+// 0 to 254). The first line's baseline starts at the origin; a line is one
+// unit high.
 class TextCM : public CastMemberBase, public SceneCastMember {
   public:
     CORVANE_DECLARE_CLASS();
@@ -24,6 +25,6 @@ class TextCM : public CastMemberBase, public SceneCastMember {
     void DrawModel() override;
 
   private:
-    std::string m_strText;            // as read, for the thumbnail
+    std::string m_strText;            // as read, in UTF-8, for the thumbnail
     std::vector<std::string> m_lines; // Windows-1252 codes 0 to 254, one per byte
 };

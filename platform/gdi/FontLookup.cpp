@@ -127,7 +127,11 @@ FontLookup::Face FontLookup::Find(const char* szFaceName, int nWeight, bool bIta
     static std::mutex mutex;
     static std::map<std::tuple<std::string, int, bool>, Face> cache;
 
-    const std::string strFamily = szFaceName ? szFaceName : "";
+    std::string strFamily = szFaceName ? szFaceName : "";
+    // Windows draws its old bitmap dialog face with a TrueType sans face of
+    // Arial's proportions.
+    if (Lowered(strFamily) == "ms sans serif")
+        strFamily = "Arial";
     const int nRequestedWeight = nWeight > 0 ? std::clamp(nWeight, 1, 1000) : 400;
     const auto key = std::make_tuple(Lowered(strFamily), nRequestedWeight, bItalic);
 

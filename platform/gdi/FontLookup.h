@@ -4,7 +4,8 @@
 
 // Finds the font file that stands in for a face named by a program. Faces are
 // asked of fontconfig, which knows the metric-compatible equivalents of the
-// Windows core fonts ("Arial" is drawn with Liberation Sans). The one rule for
+// Windows core fonts ("Arial" is drawn with Liberation Sans; the dialog face
+// "MS Sans Serif" with Arial's equivalent). The one rule for
 // a name that has no such equivalent here ("Impact", "System") lives in
 // Find: it is drawn with a bold sans face, because the faces this tool names
 // without a local equivalent are heavy display faces.

@@ -103,44 +103,29 @@ TEST_F(SessionRunnerTest, MouseAndKeyCommandsArriveAsAPersonMakesThemInClientCoo
     }
 }
 
-TEST_F(SessionRunnerTest, ResizeSetsTheClientSize) {
-    RunScript("resize Recorder 320 200\n");
+TEST_F(SessionRunnerTest, CommandsResizeRunMenuItemsQueueAnswersAndExitEndsTheSession) {
+    RunScript("resize Recorder 320 200\nmenu \"&View\" \"&Status Bar\"\n"
+              "answer message no\nmenu \"&Help\" \"&About Corvane...\"\n");
     CRect client;
     m_pFrame->GetClientRect(&client);
-    EXPECT_EQ(client.Width(), 320);
-    EXPECT_EQ(client.Height(), 200);
-}
-
-TEST_F(SessionRunnerTest, MenuCommandsUpdateStateAndRunTheHostsItems) {
-    RunScript("menu \"&View\" \"&Status Bar\"\n");
+    EXPECT_EQ(client.Size(), CSize(320, 200));
     EXPECT_FALSE(m_host.GetMainFrame()->GetStatusBar()->isVisible());
-    EXPECT_EQ(ErrorOf("menu \"&View\"\n"),
-              "test.script:1: menu item \"&View\" is a submenu, not a command");
-    EXPECT_EQ(ErrorOf("tick\nmenu \"&File\" \"Exit\"\n"),
-              "test.script:2: no menu item \"Exit\" in \"&File\"");
-}
-
-TEST_F(SessionRunnerTest, AnswersAreQueuedForTheNextDialogs) {
-    RunScript("answer message no\nmenu \"&Help\" \"&About Corvane...\"\n");
     ASSERT_EQ(Automation::Instance().GetMessages().size(), 1u);
     EXPECT_EQ(Automation::Instance().GetMessages()[0].answer, IDNO);
-}
-
-TEST_F(SessionRunnerTest, CommandsOnWindowsThatAreNotOpenFailNamingTheWindow) {
-    EXPECT_EQ(ErrorOf("mouse move 1 1 @ Camera\n"),
-              "test.script:1: no window titled \"Camera\" is open");
-    EXPECT_EQ(ErrorOf("\n\nkey A @ \"Time Line\"\n"),
-              "test.script:3: no window titled \"Time Line\" is open");
-}
-
-TEST_F(SessionRunnerTest, OpenWithoutAFileMenuLoadsThroughTheProjectAndRejectsMissingFiles) {
-    EXPECT_EQ(ErrorOf("open /nonexistent/x.qmx\n"),
-              "test.script:1: no project file /nonexistent/x.qmx");
-}
-
-TEST_F(SessionRunnerTest, ExitEndsTheSession) {
     RunScript("menu \"&File\" \"E&xit\\tAlt+F4\"\nmenu \"&View\" \"&Status Bar\"\n");
     EXPECT_EQ(m_host.GetMainFrame(), nullptr);
+}
+
+TEST_F(SessionRunnerTest, CommandsThatCannotBeCarriedOutNameTheLineAndWhatIsMissing) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"menu \"&View\"\n", "1: menu item \"&View\" is a submenu, not a command"},
+        {"tick\nmenu \"&File\" \"Exit\"\n", "2: no menu item \"Exit\" in \"&File\""},
+        {"mouse move 1 1 @ Camera\n", "1: no window titled \"Camera\" is open"},
+        {"\n\nkey A @ \"Time Line\"\n", "3: no window titled \"Time Line\" is open"},
+        {"open /nonexistent/x.qmx\n", "1: no project file /nonexistent/x.qmx"},
+    };
+    for (auto [script, error] : cases)
+        EXPECT_EQ(ErrorOf(script), std::string("test.script:") + error);
 }
 
 } // namespace

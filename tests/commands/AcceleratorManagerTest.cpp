@@ -79,19 +79,4 @@ TEST_F(AcceleratorManagerTest, AShortcutRunsTheSameCommandAsItsMenuItem) {
     EXPECT_EQ(CallLog(), (Texts{"Execute(4)", "Execute(4)"}));
 }
 
-TEST(AcceleratorManagerClassTest, AnswersItsInterfacesInOrderAndIsPublishedAsKBAccelManager) {
-    Pointer<AcceleratorManagerStdImpl> accelManager(new AcceleratorManagerStdImpl);
-    AcceleratorManagerStdImpl* object = accelManager.Get();
-    EXPECT_EQ(object->FindInterface("AcceleratorManager"),
-              static_cast<AcceleratorManager*>(object));
-    EXPECT_EQ(object->FindInterface("SharedObject"), static_cast<SharedObject*>(object));
-    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"),
-              static_cast<StaticInstancePlugin*>(object));
-    EXPECT_EQ(object->FindInterface("BasePlugin"), static_cast<BasePlugin*>(object));
-    EXPECT_EQ(object->FindInterface("AcceleratorManagerStdImpl"), object);
-    EXPECT_EQ(object->FindInterface("BaseObject"), nullptr);
-    EXPECT_EQ(object->GetSharedName(), "KBAccel Manager");
-    EXPECT_EQ(object->GetRequiredInterfaces().GetCount(), 0);
-}
-
 } // namespace

@@ -27,11 +27,6 @@ class ControlMenuHandlerTest : public CommandsTest {
     Pointer<ControlMenuHandler> m_pHandler;
 };
 
-TEST(ControlMenuHandlerClassTest, AnswersItsInterfacesAndNeedsTheManagersFirst) {
-    ExpectHandlerClass<ControlMenuHandler>("ControlMenuHandler",
-                                           {"MenuManager", "AcceleratorManager", "Player"});
-}
-
 TEST_F(ControlMenuHandlerTest, AddsTheControlMenuBeforeTheWindowMenuAndBindsItsKeysInOneTable) {
     Pointer<RecordingAcceleratorManager> recorder(new RecordingAcceleratorManager);
     Publish(recorder);

@@ -1,5 +1,7 @@
 #include "TestHost.h"
 
+#include "commands/ControlMenuHandler.h"
+#include "commands/ViewMenuHandler.h"
 #include "platform/Menu.h"
 
 namespace {
@@ -183,20 +185,36 @@ TEST(MenuManagerWithoutMainWindowTest, AddsNothingAndReleasesTheHandler) {
     EXPECT_EQ(menuManager->GetCommandPrompt(101), "");
 }
 
-TEST(MenuManagerClassTest, AnswersItsInterfacesInOrderAndIsPublishedAsMenuManager) {
-    Pointer<MenuManagerStdImpl> menuManager(new MenuManagerStdImpl);
-    MenuManagerStdImpl* object = menuManager.Get();
-    EXPECT_EQ(object->FindInterface("MenuManager"), static_cast<MenuManager*>(object));
-    EXPECT_EQ(object->FindInterface("SharedObject"), static_cast<SharedObject*>(object));
-    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"),
-              static_cast<StaticInstancePlugin*>(object));
-    EXPECT_EQ(object->FindInterface("BasePlugin"), static_cast<BasePlugin*>(object));
-    EXPECT_EQ(object->FindInterface("MenuManagerStdImpl"), object);
-    EXPECT_EQ(object->FindInterface("BaseObject"), nullptr);
-    EXPECT_EQ(object->FindInterface("menumanager"), nullptr);
-    EXPECT_EQ(object->GetSharedName(), "Menu Manager");
-    EXPECT_EQ(object->GetRequiredInterfaces().GetCount(), 0);
-    EXPECT_EQ(object->GetClass()->GetName(), "MenuManagerStdImpl");
+TEST(CommandClassTest, EachClassAnswersItsInterfacesAndNeedsItsProvidersFirst) {
+    const Texts handler = {"MenuHandler", "StaticInstancePlugin", "BasePlugin"};
+    const ClassContract contracts[] = {
+        {[] { return new MenuManagerStdImpl; },
+         "MenuManagerStdImpl",
+         {"MenuManager", "SharedObject", "StaticInstancePlugin", "BasePlugin"},
+         {"menumanager", "MenuHandler"},
+         {},
+         "Menu Manager"},
+        {[] { return new AcceleratorManagerStdImpl; },
+         "AcceleratorManagerStdImpl",
+         {"AcceleratorManager", "SharedObject", "StaticInstancePlugin", "BasePlugin"},
+         {"MenuManager"},
+         {},
+         "KBAccel Manager"},
+        {[] { return new ViewMenuHandler; },
+         "ViewMenuHandler",
+         handler,
+         {"SharedObject"},
+         {"MenuManager", "AcceleratorManager"},
+         ""},
+        {[] { return new ControlMenuHandler; },
+         "ControlMenuHandler",
+         handler,
+         {"SharedObject"},
+         {"MenuManager", "AcceleratorManager", "Player"},
+         ""},
+    };
+    for (const ClassContract& contract : contracts)
+        ExpectContract(contract);
 }
 
 } // namespace

@@ -54,10 +54,6 @@ class ViewMenuHandlerTest : public CommandsTest {
     Pointer<ViewMenuHandler> m_pHandler;
 };
 
-TEST(ViewMenuHandlerClassTest, AnswersItsInterfacesAndNeedsTheManagersFirst) {
-    ExpectHandlerClass<ViewMenuHandler>("ViewMenuHandler", {"MenuManager", "AcceleratorManager"});
-}
-
 TEST_F(ViewMenuHandlerTest, ItemsFollowASeparatorAtTheEndOfTheHostsViewMenu) {
     Texts bar = ReadTexts(MenuBar());
     EXPECT_EQ(std::count(bar.begin(), bar.end(), "&View"), 1);

@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(GrowableArrayTest, GrowsByOneAndCompactsOnRemoval) {
+TEST(GrowableArrayTest, GrowsByOneCompactsOnRemovalAndKeepsItsStorageForAnAbsentItem) {
     int a, b, c, d;
     GrowableArray<int*> array;
     EXPECT_EQ(array.GetData(), nullptr);
@@ -17,37 +17,25 @@ TEST(GrowableArrayTest, GrowsByOneAndCompactsOnRemoval) {
     EXPECT_EQ(array[0], &a);
     EXPECT_EQ(array[1], &c);
     EXPECT_EQ(array[2], &d);
+    const int* const* storage = array.GetData();
+    array.RemoveAll(&b);
+    EXPECT_EQ(array.GetData(), storage);
+    EXPECT_EQ(array.GetCount(), 3);
 }
 
-TEST(GrowableArrayTest, FillsTheFirstEmptySlotBeforeGrowing) {
-    int a, b, c;
+TEST(GrowableArrayTest, FillsTheFirstEmptySlotAndTheLastRemovalFreesTheStorage) {
+    int a, b;
     GrowableArray<int*> array;
     array.Add(&a);
     array.Add(nullptr);
     array.Add(&b); // slot 1 is empty and is filled
     EXPECT_EQ(array.GetCount(), 2);
     EXPECT_EQ(array[1], &b);
-    array.Add(&c);
+    array.Add(&a);
     EXPECT_EQ(array.GetCount(), 3);
-}
-
-TEST(GrowableArrayTest, RemovingAnAbsentItemReallocatesNothing) {
-    int a, b;
-    GrowableArray<int*> array;
-    array.Add(&a);
-    const int* const* storage = array.GetData();
-    array.RemoveAll(&b);
-    EXPECT_EQ(array.GetData(), storage);
+    array.RemoveAll(&a); // every occurrence goes
     EXPECT_EQ(array.GetCount(), 1);
-}
-
-TEST(GrowableArrayTest, EveryOccurrenceGoesAndTheLastRemovalFreesTheStorage) {
-    int a;
-    GrowableArray<int*> array;
-    array.Add(&a);
-    array.Add(&a);
-    array.RemoveAll(&a);
-    EXPECT_EQ(array.GetCount(), 0);
+    array.RemoveAll(&b);
     EXPECT_EQ(array.GetData(), nullptr);
 }
 

@@ -93,7 +93,7 @@ class InputEventDispatcherTest : public ::testing::Test {
     QuendaInterfaces m_interfaces;
 };
 
-TEST_F(InputEventDispatcherTest, AttachesAcceptingHandlersInCatalogueOrderAndDropsTheRest) {
+TEST_F(InputEventDispatcherTest, AcceptingHandlersAttachInOrderAndTheFirstTakerHidesAnEvent) {
     {
         InputEventDispatcher source;
         source.AttachHandlers();
@@ -102,16 +102,11 @@ TEST_F(InputEventDispatcherTest, AttachesAcceptingHandlersInCatalogueOrderAndDro
         source.AttachHandlers();       // attaching again starts from an empty list
         EXPECT_EQ(source.GetHandlers().GetCount(), 2);
         EXPECT_EQ(s_nLiveHandlers, 2);
+        source.PassEvent(WM_MOUSEMOVE, MK_SHIFT, PointParam(3, 4));
+        source.PassEvent(WM_KEYDOWN, VK_DELETE, 0);
+        source.PassEvent(WM_RBUTTONDOWN, MK_RBUTTON, PointParam(1, 1)); // nobody reacts: dropped
     }
     EXPECT_EQ(s_nLiveHandlers, 0);
-}
-
-TEST_F(InputEventDispatcherTest, TheFirstHandlerThatTakesAnEventHidesItFromTheRest) {
-    InputEventDispatcher source;
-    source.AttachHandlers();
-    source.PassEvent(WM_MOUSEMOVE, MK_SHIFT, PointParam(3, 4));
-    source.PassEvent(WM_KEYDOWN, VK_DELETE, 0);
-    source.PassEvent(WM_RBUTTONDOWN, MK_RBUTTON, PointParam(1, 1)); // nobody reacts: dropped
     EXPECT_EQ(s_events,
               (std::vector<std::string>{"first move 3,4", "second move 3,4", "second key 46,0"}));
 }

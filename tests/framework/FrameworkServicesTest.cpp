@@ -31,7 +31,7 @@ class Service : public SharedObject {
     String m_strName;
 };
 
-TEST(PointerTest, CountsReferencesAndDestroysWithTheLastOne) {
+TEST(PointerTest, CountsReferencesDestroysWithTheLastOneAndAsksForOtherInterfaces) {
     s_nDestroyed = 0;
     Pointer<SharedObject> a(new Service("A"));
     EXPECT_EQ(a->GetRefCount(), 1);
@@ -43,26 +43,25 @@ TEST(PointerTest, CountsReferencesAndDestroysWithTheLastOne) {
         EXPECT_FALSE(c);
         EXPECT_EQ(a->GetRefCount(), 3);
     }
+    EXPECT_TRUE(a.As<SharedObject>("SharedObject"));
+    EXPECT_FALSE(a.As<SharedObject>("Nothing"));
     EXPECT_EQ(a->GetRefCount(), 1);
     a = Pointer<SharedObject>(new Service("B"));
     EXPECT_EQ(s_nDestroyed, 1);
     a.Reset();
     EXPECT_EQ(s_nDestroyed, 2);
+    EXPECT_FALSE(a.As<SharedObject>("SharedObject"));
 }
 
-TEST(PointerTest, AsAsksForAnotherInterfaceAndIsEmptyWhenRefused) {
-    Pointer<SharedObject> service(new Service("A"));
-    EXPECT_TRUE(service.As<SharedObject>("SharedObject"));
-    EXPECT_FALSE(service.As<SharedObject>("Nothing"));
-    EXPECT_FALSE(Pointer<SharedObject>().As<SharedObject>("SharedObject"));
-    EXPECT_EQ(service->GetRefCount(), 1);
-}
-
-TEST(SharedObjectsTest, FindsByExactDisplayNameAndWithdraws) {
+TEST(SharedObjectsTest, FindsTheLatestByExactDisplayNameUntilWithdrawn) {
     SharedObjects registry;
     Pointer<SharedObject> menu(new Service("Menu Manager"));
     registry.AddObject(menu);
     registry.AddObject(Pointer<SharedObject>(new Service("Player")));
+    Pointer<SharedObject> later(new Service("Menu Manager"));
+    registry.AddObject(later);
+    EXPECT_EQ(registry.GetObjectA("Menu Manager"), later);
+    registry.RemoveObject(later);
     EXPECT_EQ(registry.GetObjectA("Menu Manager"), menu);
     EXPECT_FALSE(registry.GetObjectA("MenuManager"));
     EXPECT_FALSE(registry.GetObjectA("menu manager"));
@@ -72,17 +71,6 @@ TEST(SharedObjectsTest, FindsByExactDisplayNameAndWithdraws) {
     EXPECT_EQ(menu->GetRefCount(), 1);
 }
 
-TEST(SharedObjectsTest, ALaterPublicationUnderTheSameNameIsAnsweredUntilWithdrawn) {
-    SharedObjects registry;
-    Pointer<SharedObject> first(new Service("Time Line Window"));
-    Pointer<SharedObject> second(new Service("Time Line Window"));
-    registry.AddObject(first);
-    registry.AddObject(second);
-    EXPECT_EQ(registry.GetObjectA("Time Line Window"), second);
-    registry.RemoveObject(second);
-    EXPECT_EQ(registry.GetObjectA("Time Line Window"), first);
-}
-
 void* CreateNothing(const char*) {
     return nullptr;
 }
@@ -90,7 +78,7 @@ bool SupportsNothing(const char*) {
     return false;
 }
 
-TEST(RTTIClassTest, RegistryKeepsOrderAcrossUnregistration) {
+TEST(RTTIClassTest, RegistryKeepsOrderAcrossUnregistrationAndTheFirstOfTwoNames) {
     auto names = [] {
         std::vector<std::string> result;
         for (const RTTIClass* record : RTTIClass::GetRegisteredClasses())
@@ -104,9 +92,6 @@ TEST(RTTIClassTest, RegistryKeepsOrderAcrossUnregistration) {
     b.reset();
     auto d = std::make_unique<RTTIClass>("OrderD", &CreateNothing, &SupportsNothing);
     EXPECT_EQ(names(), (std::vector<std::string>{"OrderA", "OrderC", "OrderD"}));
-}
-
-TEST(RTTIClassTest, DoubleRegistrationKeepsTheFirstAndReportsTheSecond) {
     RTTIClass first("Twice", &CreateNothing, &SupportsNothing);
     size_t lines = TVK::GetDebugger()->GetLines().size();
     RTTIClass second("Twice", &CreateNothing, &SupportsNothing);

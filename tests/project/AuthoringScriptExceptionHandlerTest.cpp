@@ -59,15 +59,6 @@ class AuthoringScriptExceptionHandlerTest : public CommandsTest {
     Pointer<AuthoringScriptExceptionHandler> m_pHandler{new AuthoringScriptExceptionHandler};
 };
 
-TEST_F(AuthoringScriptExceptionHandlerTest, AnswersAsThePublishedScriptExceptionHandler) {
-    EXPECT_EQ(m_pHandler->GetSharedName().str(), "StdScriptExceptionHandler");
-    const char* names[] = {"StaticInstancePlugin", "BasePlugin", "ScriptExceptionHandler",
-                           "SharedObject", "AuthoringScriptExceptionHandler"};
-    for (const char* name : names)
-        EXPECT_NE(m_pHandler->FindInterface(name), nullptr) << name;
-    EXPECT_EQ(m_pHandler->FindInterface("MenuHandler"), nullptr);
-}
-
 TEST_F(AuthoringScriptExceptionHandlerTest, TheBoxAsksWhetherToViewTheCode) {
     Automation::Instance().QueueMessageAnswer(IDNO);
     m_pHandler->ReportScriptException(new ScriptHolder, "OnFrame", "", 2);

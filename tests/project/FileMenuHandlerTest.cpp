@@ -3,7 +3,9 @@
 
 #include "platform/Automation.h"
 #include "platform/Menu.h"
+#include "project/AuthoringScriptExceptionHandler.h"
 #include "project/FileMenuHandler.h"
+#include "project/InsertMenuHandler.h"
 
 #include <filesystem>
 #include <fstream>
@@ -32,9 +34,30 @@ class FileMenuHandlerTest : public CommandsTest {
     Pointer<FileMenuHandler> m_pHandler;
 };
 
-TEST(FileMenuHandlerClassTest, AnswersItsInterfacesAndNeedsTheManagersFirst) {
-    ExpectHandlerClass<FileMenuHandler>("FileMenuHandler",
-                                        {"MenuManager", "AcceleratorManager", "Project"});
+TEST(ProjectClassTest, EachClassAnswersItsInterfacesAndNeedsItsProvidersFirst) {
+    const Texts handler = {"MenuHandler", "StaticInstancePlugin", "BasePlugin"};
+    const ClassContract contracts[] = {
+        {[] { return new FileMenuHandler; },
+         "FileMenuHandler",
+         handler,
+         {"SharedObject"},
+         {"MenuManager", "AcceleratorManager", "Project"},
+         ""},
+        {[] { return new InsertMenuHandler; },
+         "InsertMenuHandler",
+         handler,
+         {"SharedObject"},
+         {"MenuManager"},
+         ""},
+        {[] { return new AuthoringScriptExceptionHandler; },
+         "AuthoringScriptExceptionHandler",
+         {"ScriptExceptionHandler", "SharedObject", "StaticInstancePlugin", "BasePlugin"},
+         {"MenuHandler"},
+         {},
+         "StdScriptExceptionHandler"},
+    };
+    for (const ClassContract& contract : contracts)
+        ExpectContract(contract);
 }
 
 TEST_F(FileMenuHandlerTest, AddsSevenItemsBeforeExitBindsFourKeysAndKeepsThemEnabled) {

@@ -177,13 +177,6 @@ TEST_F(InsertMenuHandlerTest, TheFirstClassThatReadsTheFileTypeLoadsIt) {
     castList->DestroyWindow();
 }
 
-TEST_F(InsertMenuHandlerTest, CancellingTheFileDialogInsertsNothing) {
-    Automation::Instance().QueueFileAnswer(std::nullopt);
-    m_pHandler->ExecuteMenuItem(InsertMenuHandler::kCastMember);
-    EXPECT_TRUE(m_pCast->m_members.empty());
-    EXPECT_TRUE(CallLog().empty());
-}
-
 TEST_F(InsertMenuHandlerTest, AFrameScriptNeedsAFrameOfOneOrMoreAndTakesTheFirstFreeRow) {
     for (int row : {1, 2})
         m_pTimeLine->AddInstance(new FakeInstance("1", "9"), row, 1, 9);

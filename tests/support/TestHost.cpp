@@ -37,6 +37,28 @@ HMENU FindPopup(HMENU menu, const std::string& text) {
     return nullptr;
 }
 
+void ExpectContract(const ClassContract& contract) {
+    SCOPED_TRACE(contract.className);
+    Pointer<BaseObject> object(contract.make());
+    EXPECT_EQ(object->GetClass()->GetName(), contract.className);
+    EXPECT_NE(object->FindInterface(contract.className), nullptr);
+    for (const std::string& name : contract.answered)
+        EXPECT_NE(object->FindInterface(name.c_str()), nullptr) << name;
+    for (const std::string& name : contract.refused)
+        EXPECT_EQ(object->FindInterface(name.c_str()), nullptr) << name;
+    EXPECT_EQ(object->FindInterface("BaseObject"), nullptr);
+    auto* plugin =
+        static_cast<StaticInstancePlugin*>(object->FindInterface("StaticInstancePlugin"));
+    ASSERT_NE(plugin, nullptr);
+    Texts required;
+    StringList names = plugin->GetRequiredInterfaces();
+    for (int i = 0; i < names.GetCount(); ++i)
+        required.push_back(names[i].str());
+    EXPECT_EQ(required, contract.required);
+    auto* shared = static_cast<SharedObject*>(object->FindInterface("SharedObject"));
+    EXPECT_EQ(shared ? shared->GetSharedName().str() : "", contract.sharedName);
+}
+
 void CommandsTest::SetUp() {
     CallLog().clear();
     Automation::Instance().Clear();

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -35,25 +37,17 @@ Texts ReadTexts(HMENU menu);
 // The popup of the item with that text, or null.
 HMENU FindPopup(HMENU menu, const std::string& text);
 
-// A menu handler is a single-instance plug-in that is never published, and
-// starts after the managers and what it drives.
-template <class Handler> void ExpectHandlerClass(const char* className, const Texts& required) {
-    Pointer<Handler> handler(new Handler);
-    Handler* object = handler.Get();
-    EXPECT_EQ(object->GetClass()->GetName(), className);
-    EXPECT_EQ(object->FindInterface("MenuHandler"), static_cast<MenuHandler*>(object));
-    EXPECT_EQ(object->FindInterface("StaticInstancePlugin"),
-              static_cast<StaticInstancePlugin*>(object));
-    EXPECT_EQ(object->FindInterface("BasePlugin"), static_cast<BasePlugin*>(object));
-    EXPECT_EQ(object->FindInterface(className), object);
-    EXPECT_EQ(object->FindInterface("SharedObject"), nullptr);
-    EXPECT_EQ(object->FindInterface("BaseObject"), nullptr);
-    StringList names = object->GetRequiredInterfaces();
-    Texts texts;
-    for (int i = 0; i < names.GetCount(); ++i)
-        texts.push_back(names[i].str());
-    EXPECT_EQ(texts, required);
-}
+// What a single-instance plug-in class of the module answers, in one table per folder: its
+// own name and each of `answered`, never "BaseObject" nor any of `refused`;
+// the interfaces it needs started before it; the name it is shared under, or
+// "" when it is not shared.
+struct ClassContract {
+    std::function<BaseObject*()> make;
+    const char* className;
+    Texts answered, refused, required;
+    const char* sharedName;
+};
+void ExpectContract(const ClassContract& contract);
 
 class CommandsTest : public testing::Test {
   protected:

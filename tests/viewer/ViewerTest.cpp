@@ -68,6 +68,8 @@ TEST(GeneratedViewer, PlaysTheProjectAnywhereAsTheCameraViewShowsIt) {
                                           "screenshot \"" +
                                           (folder / "camera.png").string() + "\" @ Camera\n" +
                                           "dump \"" + (folder / "state.json").string() + "\"\n");
+    // The session keeps its recovery copies away from the user's own.
+    setenv("XDG_STATE_HOME", (folder / "state").c_str(), 1);
     Outcome session = Start(CORVANE_APP_DIR "/corvane",
                             {"--offscreen", "--script", (folder / "generate.script").c_str()});
     ASSERT_EQ(session.exitCode, 0) << session.errors;

