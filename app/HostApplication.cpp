@@ -1,8 +1,10 @@
 #include "app/HostApplication.h"
 
+#include "app/GestureWatcher.h"
 #include "app/MainFrame.h"
 #include "app/RecoveryKeeper.h"
 #include "app/RecoveryStore.h"
+#include "app/UndoController.h"
 
 #include "framework/PluginManager.h"
 #include "framework/SharedObjects.h"
@@ -36,9 +38,15 @@ void HostApplication::Start(const std::string& pluginFolder, bool manualTiming) 
     // The model's services must be published before any plug-in initialises.
     m_pModel = std::make_unique<ProjectModel>();
     m_pModel->SetManualTiming(manualTiming);
-    m_pModel->SetFrameChangeListener(
-        [this](int newFrame, int oldFrame) { m_plugins.OnFrameChange(newFrame, oldFrame); });
+    m_pUndo = std::make_unique<UndoController>(*m_pModel);
+    m_pModel->SetFrameChangeListener([this](int newFrame, int oldFrame) {
+        m_pUndo->OnFrameChange();
+        m_plugins.OnFrameChange(newFrame, oldFrame);
+    });
     m_pModel->Publish(GetSharedObjects());
+    frame->SetUndoController(m_pUndo.get());
+    m_pGestureWatcher = std::make_unique<GestureWatcher>(*m_pUndo, nullptr);
+    QCoreApplication::instance()->installEventFilter(m_pGestureWatcher.get());
 
     m_plugins.LoadPluginFolder(pluginFolder);
     m_plugins.Start();
@@ -68,11 +76,14 @@ void HostApplication::Shutdown() {
     if (!m_bStarted)
         return;
     m_bStarted = false;
+    m_pGestureWatcher.reset();
     // Whatever the author was asked at closing, the copy has served.
     if (m_pRecovery)
         m_pRecovery->Finish();
-    if (MainFrame* frame = GetMainFrame())
+    if (MainFrame* frame = GetMainFrame()) {
+        frame->SetUndoController(nullptr);
         frame->AttachProject(nullptr, nullptr);
+    }
     m_pRecovery.reset();
     m_plugins.ShutDownPlugins();
     // The windows of plug-ins live in their libraries: they go before those
@@ -83,6 +94,7 @@ void HostApplication::Shutdown() {
     m_plugins.ReleasePlugins();
     if (m_pModel) {
         m_pModel->SetFrameChangeListener({});
+        m_pUndo.reset();
         m_pModel->Withdraw(GetSharedObjects());
         m_pModel.reset();
     }

@@ -5,8 +5,10 @@
 #include <memory>
 #include <string>
 
+class GestureWatcher;
 class MainFrame;
 class ProjectModel;
+class UndoController;
 class RecoveryKeeper;
 
 // The running authoring tool: the main window, the project model and the
@@ -35,11 +37,15 @@ class HostApplication {
     MainFrame* GetMainFrame() const;
     ProjectModel* GetModel() const { return m_pModel.get(); }
     PluginHost& GetPlugins() { return m_plugins; }
+    // The history of the author's steps; null before Start and after Shutdown.
+    UndoController* GetUndo() const { return m_pUndo.get(); }
     RecoveryKeeper* GetRecovery() const { return m_pRecovery.get(); }
 
   private:
     std::unique_ptr<ProjectModel> m_pModel;
     std::unique_ptr<RecoveryKeeper> m_pRecovery;
+    std::unique_ptr<UndoController> m_pUndo;
+    std::unique_ptr<GestureWatcher> m_pGestureWatcher;
     PluginHost m_plugins;
     bool m_bStarted = false;
 };

@@ -5,12 +5,14 @@
 #include "app/MenuDriver.h"
 #include "app/RecoveryKeeper.h"
 #include "app/SharedService.h"
+#include "app/UndoController.h"
 #include "app/Workspace.h"
 
 #include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
 #include "model/ProjectModel.h"
 
+#include "platform/Accelerator.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/Keyboard.h"
 #include "platform/Menu.h"
@@ -41,6 +43,8 @@ struct HostCommand {
 };
 constexpr HostCommand kHostCommands[] = {
     {ID_APP_EXIT, "Quit the application\nExit"},
+    {ID_EDIT_UNDO, "Undo the last action\nUndo"},
+    {ID_EDIT_REDO, "Redo the previously undone action\nRedo"},
     {ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle Status Bar"},
     {ID_WINDOW_CASCADE, "Arrange windows so they overlap\nCascade Windows"},
     {ID_WINDOW_TILE_HORZ, "Arrange windows as non-overlapping tiles\nTile Windows"},
@@ -66,6 +70,39 @@ void ShowToolTipsOf(QAction* action) {
             menu->setToolTipsVisible(true);
 }
 
+// Ctrl+Shift+Z redoes as well as Ctrl+Y.
+constexpr ACCEL kEditAccelerators[] = {
+    {FCONTROL | FVIRTKEY, 'Z', ID_EDIT_UNDO},
+    {FCONTROL | FVIRTKEY, 'Y', ID_EDIT_REDO},
+    {FCONTROL | FSHIFT | FVIRTKEY, 'Z', ID_EDIT_REDO},
+};
+
+// A command's item text as a step name: no '&', no shortcut, no "...".
+std::string StepNameOf(HMENU hMenu, UINT nID) {
+    int count = GetMenuItemCount(hMenu);
+    for (int position = 0; position < count; ++position) {
+        if (HMENU hPopup = GetSubMenu(hMenu, position)) {
+            if (std::string name = StepNameOf(hPopup, nID); !name.empty())
+                return name;
+            continue;
+        }
+        if (GetMenuItemID(hMenu, position) != nID)
+            continue;
+        char text[256] = "";
+        GetMenuStringA(hMenu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
+        std::string name;
+        for (const char* c = text; *c && *c != '\t'; ++c) {
+            if (*c == '&' && *++c == '\0')
+                break; // "&&" is one '&', a single '&' only marks a letter
+            name += *c;
+        }
+        if (name.size() >= 3 && name.compare(name.size() - 3, 3, "...") == 0)
+            name.resize(name.size() - 3);
+        return name;
+    }
+    return {};
+}
+
 std::vector<CMDIChildWnd*> ChildFramesOf(QMdiArea* area, QMdiArea::WindowOrder order) {
     std::vector<CMDIChildWnd*> frames;
     for (QMdiSubWindow* sub : area->subWindowList(order))
@@ -88,10 +125,13 @@ BOOL MainFrame::CreateMainWindow() {
     SetWindowText("Corvane");
     BuildMenus();
     SetMessageText(kIdleMessage);
-    SetKeyMessageFilter([](MSG& message) {
+    m_hEditAccelerators =
+        CreateAcceleratorTableA(kEditAccelerators, static_cast<int>(std::size(kEditAccelerators)));
+    SetKeyMessageFilter([this](MSG& message) {
         Pointer<AcceleratorManager> accelerators =
             FindSharedService<AcceleratorManager>("KBAccel Manager", "AcceleratorManager");
-        return accelerators && accelerators->TranslateAccelerator(&message);
+        return (accelerators && accelerators->TranslateAccelerator(&message)) ||
+               TranslateAcceleratorA(GetSafeHwnd(), m_hEditAccelerators, &message);
     });
     ShowWindow(SW_SHOW);
     return TRUE;
@@ -100,6 +140,9 @@ BOOL MainFrame::CreateMainWindow() {
 void MainFrame::BuildMenus() {
     HMENU hBar = GetMenu(GetSafeHwnd());
     AppendMenuA(AppendPopup(hBar, "&File"), MF_STRING, ID_APP_EXIT, "E&xit\tAlt+F4");
+    HMENU hEdit = AppendPopup(hBar, "&Edit");
+    AppendMenuA(hEdit, MF_STRING | MF_GRAYED, ID_EDIT_UNDO, "&Undo\tCtrl+Z");
+    AppendMenuA(hEdit, MF_STRING | MF_GRAYED, ID_EDIT_REDO, "&Redo\tCtrl+Y");
     AppendMenuA(AppendPopup(hBar, "&View"), MF_STRING, ID_VIEW_STATUS_BAR, "&Status Bar");
     m_hWindowMenu = AppendPopup(hBar, "&Window");
     AppendMenuA(m_hWindowMenu, MF_STRING, ID_WINDOW_CASCADE, "&Cascade");
@@ -127,8 +170,12 @@ BOOL MainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
         // The module's New and Open replace the project without asking.
         if (m_pRecovery && (IsFileCommand(nID, "&New\t") || IsFileCommand(nID, "&Open\t")))
             m_pRecovery->KeepBeforeReplacing();
+        if (m_pUndo)
+            m_pUndo->BeginCommand(StepNameOf(GetMenu(GetSafeHwnd()), nID));
         if (Pointer<MenuManager> manager = FindMenuManager())
             manager->ExecuteCommand(static_cast<int>(nID));
+        if (m_pUndo)
+            m_pUndo->EndCommand();
         RefreshTitle();
         return TRUE;
     }
@@ -142,6 +189,14 @@ bool MainFrame::ExecuteHostCommand(UINT nID) {
         // destroyed frame.
         QMetaObject::invokeMethod(
             GetWidget(), [this] { SendMessage(WM_CLOSE); }, Qt::QueuedConnection);
+        return true;
+    case ID_EDIT_UNDO:
+        if (m_pUndo)
+            m_pUndo->Undo();
+        return true;
+    case ID_EDIT_REDO:
+        if (m_pUndo)
+            m_pUndo->Redo();
         return true;
     case ID_VIEW_STATUS_BAR:
         GetStatusBar()->setVisible(!GetStatusBar()->isVisible());
@@ -293,6 +348,15 @@ void MainFrame::UpdatePopupState(HMENU hPopup) {
 }
 
 void MainFrame::UpdateHostItem(HMENU hMenu, int nPosition, UINT nID) {
+    if (nID == ID_EDIT_UNDO || nID == ID_EDIT_REDO) {
+        HostMenuItemState item(hMenu, nPosition);
+        bool undo = nID == ID_EDIT_UNDO;
+        item.SetText(!m_pUndo ? (undo ? "&Undo\tCtrl+Z" : "&Redo\tCtrl+Y")
+                     : undo   ? m_pUndo->GetUndoText().c_str()
+                              : m_pUndo->GetRedoText().c_str());
+        item.Enable(m_pUndo && (undo ? m_pUndo->CanUndo() : m_pUndo->CanRedo()));
+        return;
+    }
     if (nID == ID_VIEW_STATUS_BAR)
         CheckMenuItem(hMenu, static_cast<UINT>(nPosition),
                       MF_BYPOSITION | (GetStatusBar()->isVisible() ? MF_CHECKED : MF_UNCHECKED));
@@ -339,6 +403,8 @@ void MainFrame::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu) {
 
 void MainFrame::OnDestroy() {
     SetKeyMessageFilter({});
+    DestroyAcceleratorTable(m_hEditAccelerators);
+    m_hEditAccelerators = nullptr;
     CMDIFrameWnd::OnDestroy();
 }
 

@@ -9,12 +9,15 @@
 #include <vector>
 
 class CMDIChildWnd;
+class UndoController;
 class ProjectModel;
 class RecoveryKeeper;
 
 // Command identifiers of the host's own menu items, with their MFC values.
 inline constexpr UINT ID_APP_ABOUT = 0xE140;
 inline constexpr UINT ID_APP_EXIT = 0xE141;
+inline constexpr UINT ID_EDIT_UNDO = 0xE12B;
+inline constexpr UINT ID_EDIT_REDO = 0xE12C;
 inline constexpr UINT ID_WINDOW_CASCADE = 0xE132;
 inline constexpr UINT ID_WINDOW_TILE_HORZ = 0xE133;
 inline constexpr UINT ID_VIEW_STATUS_BAR = 0xE801;
@@ -34,10 +37,13 @@ class MainFrame : public CMDIFrameWnd {
     static constexpr UINT kFirstPluginCommand = 101;
 
     // Makes and shows the window titled "Corvane" with the menus "&File"
-    // (holding "E&xit\tAlt+F4"), "&View", "&Window" (which lists the open
-    // windows) and "&Help" and a status bar; it becomes the application's
-    // main window.
+    // (holding "E&xit\tAlt+F4"), "&Edit" (undo and redo), "&View", "&Window"
+    // (which lists the open windows) and "&Help" and a status bar; it becomes
+    // the application's main window.
     BOOL CreateMainWindow();
+    // The history that the Edit menu works and that every plug-in command is
+    // a step of; none: the Edit menu's items stay disabled.
+    void SetUndoController(UndoController* controller) { m_pUndo = controller; }
     // Restores the workspace saved in the settings file, or else opens the
     // default one; the workspace is saved there when the window closes.
     void OpenWorkspace(const QString& settingsFile);
@@ -87,6 +93,8 @@ class MainFrame : public CMDIFrameWnd {
     bool IsFileCommand(UINT nID, const std::string& textStart) const;
 
     HMENU m_hWindowMenu = nullptr;
+    HACCEL m_hEditAccelerators = nullptr;
+    UndoController* m_pUndo = nullptr;
     QString m_strWorkspaceFile;
     ProjectModel* m_pModel = nullptr;
     RecoveryKeeper* m_pRecovery = nullptr;

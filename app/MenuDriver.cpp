@@ -41,6 +41,15 @@ int MenuDriver::FindItem(HMENU hMenu, const std::string& text) {
     for (int position = 0; position < count; ++position)
         if (GetItemText(hMenu, position) == text && GetMenuItemID(hMenu, position) != 0)
             return position;
+    // Items whose text names what they act on ("&Undo Move\tCtrl+Z") are
+    // found by the text before that name or before the shortcut.
+    for (int position = 0; position < count; ++position) {
+        std::string item = GetItemText(hMenu, position);
+        if (item.size() > text.size() && item.compare(0, text.size(), text) == 0 &&
+            (item[text.size()] == ' ' || item[text.size()] == '\t') &&
+            GetMenuItemID(hMenu, position) != 0)
+            return position;
+    }
     return -1;
 }
 

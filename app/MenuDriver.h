@@ -38,7 +38,8 @@ class MenuDriver {
     static std::string GetItemText(HMENU hMenu, int nPosition);
 
   private:
-    // The first item with exactly that text, or -1.
+    // The first item with exactly that text, else the first whose text is
+    // that text, then a blank or a tab and more; -1 when there is none.
     static int FindItem(HMENU hMenu, const std::string& text);
 
     MainFrame& m_frame;

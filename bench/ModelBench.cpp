@@ -1,6 +1,9 @@
 // Benchmarks of the project model: time line queries on a long row, loading
-// and saving a large project, and drawing many meshes with OSMesa.
+// and saving a large project, drawing many meshes with OSMesa, and the undo
+// history's work on a large project.
 #include "model/ProjectModel.h"
+
+#include "app/UndoController.h"
 
 #include "host/AllowsKeyFrames.h"
 #include "host/CastList.h"
@@ -25,6 +28,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 
 namespace {
@@ -193,5 +197,50 @@ void DrawOf1000MeshesAt640x480(benchmark::State& state) {
     dc.SelectObject(old);
 }
 BENCHMARK(DrawOf1000MeshesAt640x480)->Unit(benchmark::kMillisecond);
+
+// The 10,000 instances of the load and save benchmarks under the undo
+// history, and one property of the first changed as a drag step changes it.
+struct LargeUndoSession : Session {
+    LargeUndoSession() {
+        auto cube = Cube();
+        castList->AddCastMember(cube);
+        AddActors(10000, cube);
+        first = timeLine->GetInstances(1, 1, 1)[0].As<HasProperties>("HasProperties");
+        undo = std::make_unique<UndoController>(model);
+    }
+    // One gesture: the change, then the step recorded at its end.
+    void Drag() {
+        undo->BeginGesture("Move");
+        first->SetPropertyValue("TranslateX", String(std::to_string(++step)));
+        undo->EndGesture();
+        undo->Flush();
+    }
+
+    Pointer<HasProperties> first;
+    std::unique_ptr<UndoController> undo;
+    int step = 0;
+};
+
+void UndoRecordOfOneGestureOn10000Instances(benchmark::State& state) {
+    LargeUndoSession session;
+    for (auto _ : state)
+        session.Drag();
+    const UndoHistory& history = session.undo->GetHistory();
+    state.counters["steps"] = static_cast<double>(history.GetStepCount());
+    state.counters["bytes/step"] =
+        static_cast<double>(history.GetStepBytes()) / static_cast<double>(history.GetStepCount());
+}
+BENCHMARK(UndoRecordOfOneGestureOn10000Instances)->Unit(benchmark::kMillisecond);
+
+// Each iteration is one undo and one redo of the same step.
+void UndoAndRedoOfOneStepOn10000Instances(benchmark::State& state) {
+    LargeUndoSession session;
+    session.Drag();
+    for (auto _ : state) {
+        session.undo->Undo();
+        session.undo->Redo();
+    }
+}
+BENCHMARK(UndoAndRedoOfOneStepOn10000Instances)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -78,6 +78,7 @@ ProjectModel::ProjectModel() : m_pImpl(new Impl) {}
 // empty and quiet.
 ProjectModel::~ProjectModel() {
     m_pImpl->player->SetFrameChangeListener(nullptr);
+    m_pImpl->project->SetReplaceListener(nullptr);
     m_pImpl->project->New();
     delete m_pImpl;
 }
@@ -107,6 +108,24 @@ void ProjectModel::Tick() {
 
 std::string ProjectModel::Snapshot() const {
     return m_pImpl->project->Snapshot();
+}
+
+std::vector<std::uint64_t> ProjectModel::GetPlacementNumbers() const {
+    return m_pImpl->timeLine->GetNumbers();
+}
+
+bool ProjectModel::Restore(const std::string& snapshot, const std::vector<std::uint64_t>& numbers) {
+    if (!m_pImpl->project->Restore(snapshot))
+        return false;
+    m_pImpl->timeLine->Renumber(numbers);
+    // The frame stays; announcing it has every window repaint.
+    int frame = m_pImpl->player->GetCurrentFrame();
+    m_pImpl->player->Announce(frame, frame);
+    return true;
+}
+
+void ProjectModel::SetReplaceListener(std::function<void()> listener) {
+    m_pImpl->project->SetReplaceListener(std::move(listener));
 }
 
 bool ProjectModel::IsModified() const {

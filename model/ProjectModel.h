@@ -4,8 +4,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class KeyFrame;
 
@@ -47,6 +49,18 @@ class ProjectModel {
     // The open project as the text of a .qmx file naming every medium in full,
     // so that it reads back the same from any folder.
     std::string Snapshot() const;
+    // The numbers ("id" in DescribeState) of the time line's placements in
+    // time line order, then the next number to give. A Snapshot does not hold
+    // them; a state brought back with Restore gets them from here.
+    std::vector<std::uint64_t> GetPlacementNumbers() const;
+    // Puts the project of a Snapshot in place of the open one, with the
+    // placement numbers taken with it: the file name and the current frame
+    // stay, selections are cleared, cast members equal to open ones are kept
+    // as they are (their media are not read again), and every window is
+    // told to repaint. False when the text is not a sound project.
+    bool Restore(const std::string& snapshot, const std::vector<std::uint64_t>& numbers);
+    // Called after File New and after every Open that replaced the project.
+    void SetReplaceListener(std::function<void()> listener);
     // Whether the project differs from what was last opened, saved or made
     // new; a project brought back by Recover counts as changed until saved.
     bool IsModified() const;

@@ -10,6 +10,7 @@
 
 #include "framework/Debugger.h"
 #include "framework/InterfaceQuery.h"
+#include "framework/RTTIClass.h"
 #include "platform/MessageBox.h"
 
 #include <algorithm>
@@ -18,6 +19,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -82,9 +85,11 @@ void* ProjectStdImpl::FindInterface(const char* name) {
 }
 
 void ProjectStdImpl::New() {
-    Replace(ProjectContent());
+    Replace(ProjectContent(), 1);
     SetFileName(String());
     RememberSaved(std::filesystem::path(), Snapshot());
+    if (m_replaceListener)
+        m_replaceListener();
 }
 
 bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
@@ -113,9 +118,11 @@ bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
     for (CastMember* member : members)
         if (!member->Load())
             missing += "\n" + member->GetFileName().str();
-    Replace(std::move(content));
+    Replace(std::move(content), 1);
     SetFileName(path);
     RememberSaved(FolderOf(file), ProjectWriter(FolderOf(file)).Write(GetContent()));
+    if (m_replaceListener)
+        m_replaceListener();
     if (!missing.empty())
         TellAuthor("The project \"" + path.str() +
                        "\" was opened, but these media could not be loaded:" + missing,
@@ -160,6 +167,61 @@ std::string ProjectStdImpl::Snapshot() const {
     return ProjectWriter(std::filesystem::path()).Write(GetContent());
 }
 
+bool ProjectStdImpl::Restore(const std::string& text) {
+    ProjectContent content;
+    try {
+        content = ProjectReader(std::filesystem::path()).Read(text);
+    } catch (const ProjectFileError& error) {
+        TVK::GetDebugger()->PrintError("A former state of the project cannot be restored: %s\n",
+                                       error.what());
+        return false;
+    }
+    TakeOverCastMembers(content);
+    Replace(std::move(content), m_pPlayer->GetCurrentFrame());
+    return true;
+}
+
+// A cast member is its class and its file; reading the file again would only
+// cost time. Members not open before are loaded; one whose medium is missing
+// shows nothing, as after Load.
+void ProjectStdImpl::TakeOverCastMembers(ProjectContent& content) const {
+    std::multimap<std::pair<std::string, std::string>, Pointer<CastMember>> open;
+    auto keyOf = [](const Pointer<CastMember>& member) {
+        return std::make_pair(member->GetClass()->GetName().str(), member->GetFileName().str());
+    };
+    auto offer = [&](const Pointer<CastMember>& member) {
+        if (member)
+            open.emplace(keyOf(member), member);
+    };
+    for (const auto& member : m_pCastList->GetCastMembers())
+        offer(member);
+    for (const auto& placement : m_pTimeLine->GetPlacements())
+        if (m_pCastList->IndexOf(placement.instance->GetCastMember().Get()) < 0)
+            offer(placement.instance->GetCastMember());
+
+    std::unordered_map<CastMember*, Pointer<CastMember>> chosen;
+    auto choose = [&](const Pointer<CastMember>& member) -> Pointer<CastMember> {
+        auto known = chosen.find(member.Get());
+        if (known != chosen.end())
+            return known->second;
+        Pointer<CastMember> taken = member;
+        auto found = open.find(keyOf(member));
+        if (found != open.end()) {
+            taken = found->second;
+            open.erase(found);
+        } else {
+            member->Load();
+        }
+        chosen.emplace(member.Get(), taken);
+        return taken;
+    };
+    for (auto& member : content.cast)
+        member = choose(member);
+    for (auto& placed : content.instances)
+        if (auto member = placed.instance->GetCastMember())
+            placed.instance->SetCastMember(choose(member));
+}
+
 ProjectContent ProjectStdImpl::GetContent() const {
     ProjectContent content;
     content.frameRate = m_pTimer->GetFrameRate();
@@ -185,7 +247,7 @@ void ProjectStdImpl::SetFileName(const String& path) {
     setenv("CORVANE_PROJECT", (error ? NativePath(path) : absolute).c_str(), 1);
 }
 
-void ProjectStdImpl::Replace(ProjectContent content) {
+void ProjectStdImpl::Replace(ProjectContent content, int frame) {
     m_pTimer->Stop();
     m_pTimer->GetScriptEngine().Reset();
     m_pTimer->SetFrameRate(content.frameRate);
@@ -194,5 +256,5 @@ void ProjectStdImpl::Replace(ProjectContent content) {
     for (const auto& placed : content.instances)
         m_pTimeLine->AddInstance(placed.instance, placed.row, placed.start, placed.stop);
     m_pCastList->SetCastMembers(std::move(content.cast));
-    m_pPlayer->ShowFrame(1);
+    m_pPlayer->ShowFrame(frame);
 }

@@ -11,6 +11,7 @@
 #include "framework/SharedObject.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -39,6 +40,16 @@ class ProjectStdImpl : public Project, public SharedObject {
     // folder (every medium named in full): for copies kept outside the
     // project's own file.
     std::string Snapshot() const;
+    // Puts the project a Snapshot text describes in place of the open one,
+    // keeping the file name and the current frame. Cast members equal to open
+    // ones (same class, same file) are taken over as they are, so that only
+    // media new to the project are read. False, with a line on the debug
+    // output, when the text is not a sound project.
+    bool Restore(const std::string& text);
+    // Called after New and after every Load that replaced the project.
+    void SetReplaceListener(std::function<void()> listener) {
+        m_replaceListener = std::move(listener);
+    }
 
     // Whether the project differs from what was last opened, saved or made
     // new.
@@ -50,13 +61,15 @@ class ProjectStdImpl : public Project, public SharedObject {
   private:
     void RememberSaved(std::filesystem::path folder, std::string text);
     void SetFileName(const String& path);
-    void Replace(ProjectContent content);
+    void Replace(ProjectContent content, int frame);
+    void TakeOverCastMembers(ProjectContent& content) const;
 
     Pointer<PlayerStdImpl> m_pPlayer;
     Pointer<PlayerTimerStdImpl> m_pTimer;
     Pointer<TimeLineStdImpl> m_pTimeLine;
     Pointer<CastListStdImpl> m_pCastList;
     String m_strFileName;
+    std::function<void()> m_replaceListener;
     // The file text of the project as last opened, saved or made new, and the
     // folder its media paths are relative to; none after Recover.
     std::filesystem::path m_savedFolder;

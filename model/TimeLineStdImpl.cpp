@@ -127,6 +127,32 @@ void TimeLineStdImpl::Clear() {
     m_nNextId = 1;
 }
 
+std::vector<std::uint64_t> TimeLineStdImpl::GetNumbers() const {
+    std::vector<std::uint64_t> numbers;
+    numbers.reserve(m_records.size() + 1);
+    for (const auto& [row, entries] : m_rows)
+        for (const auto& entry : entries.GetEntries())
+            numbers.push_back(entry.id);
+    numbers.push_back(m_nNextId);
+    return numbers;
+}
+
+bool TimeLineStdImpl::Renumber(const std::vector<std::uint64_t>& numbers) {
+    if (numbers.size() != m_records.size() + 1)
+        return false;
+    if (numbers == GetNumbers())
+        return true;
+    std::vector<Placement> placements = GetPlacements();
+    m_rows.clear();
+    for (size_t index = 0; index < placements.size(); ++index) {
+        Record& record = m_records.at(placements[index].instance.Get());
+        record.id = numbers[index];
+        Place(placements[index].instance, record);
+    }
+    m_nNextId = numbers.back();
+    return true;
+}
+
 void TimeLineStdImpl::Place(const Pointer<Instance>& instance, const Record& record) {
     m_rows[record.row].Add({record.start, record.stop, record.id, instance});
 }

@@ -53,6 +53,13 @@ class TimeLineStdImpl : public TimeLine, public SharedObject, private PlacementL
     bool GetPlacement(Instance* instance, Placement& out) const;
     // Removes everything; numbering starts at 1 again.
     void Clear();
+    // The placements' numbers in the order of GetPlacements, then the next
+    // number to give.
+    std::vector<std::uint64_t> GetNumbers() const;
+    // Gives the placements back numbers that GetNumbers answered for the same
+    // placements in the same order; false, changing nothing, when the count
+    // does not fit.
+    bool Renumber(const std::vector<std::uint64_t>& numbers);
 
   private:
     struct Record {

@@ -135,8 +135,10 @@ TEST(EndToEnd, TheMenuBarHoldsTheModulesCommandsNumberedInStartingOrder) {
                                                      : " " + std::to_string(item["id"].get<int>());
         bar += "; ";
     }
-    EXPECT_EQ(bar, "&File: 107 108 109 110 - 111 - 57665; &View:; I&nsert: 101 102 103; "
-                   "&Control: 104 105 - 106; &Window:; &Help: 57664; ");
+    EXPECT_EQ(
+        bar,
+        "&File: 107 108 109 110 - 111 - 57665; &Edit: 57643 57644; &View:; I&nsert: 101 102 103; "
+        "&Control: 104 105 - 106; &Window:; &Help: 57664; ");
 }
 
 // "class cast row start-stop" of every instance of a dump.

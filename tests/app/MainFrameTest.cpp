@@ -126,15 +126,21 @@ class MainFrameTest : public testing::Test {
 };
 
 TEST_F(MainFrameTest, HasTheHostMenusTitleAndAStatusBarTheViewMenuToggles) {
-    EXPECT_THAT(Texts(m_hBar), ElementsAre("&File", "&View", "&Window", "&Help"));
+    EXPECT_THAT(Texts(m_hBar), ElementsAre("&File", "&Edit", "&View", "&Window", "&Help"));
     EXPECT_THAT(Texts(FileMenu()), ElementsAre("E&xit\tAlt+F4"));
+    // Without a history the Edit menu's items stay disabled.
+    HMENU hEdit = GetSubMenu(m_hBar, 1);
+    OpenPopup(hEdit, 1);
+    EXPECT_THAT(Texts(hEdit), ElementsAre("&Undo\tCtrl+Z", "&Redo\tCtrl+Y"));
+    EXPECT_TRUE(GetMenuState(hEdit, 0, MF_BYPOSITION) & GetMenuState(hEdit, 1, MF_BYPOSITION) &
+                MF_GRAYED);
     EXPECT_EQ(GetMenuItemID(FileMenu(), 0), ID_APP_EXIT);
     String title;
     m_pFrame->GetWindowText(title);
     EXPECT_EQ(title.str(), "Corvane");
-    HMENU hView = GetSubMenu(m_hBar, 1);
+    HMENU hView = GetSubMenu(m_hBar, 2);
     for (bool shown : {true, false}) {
-        OpenPopup(hView, 1);
+        OpenPopup(hView, 2);
         EXPECT_EQ(GetMenuState(hView, 0, MF_BYPOSITION) & MF_CHECKED, shown ? MF_CHECKED : 0u);
         SendCommand(ID_VIEW_STATUS_BAR);
     }

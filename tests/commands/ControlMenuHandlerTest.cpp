@@ -31,7 +31,8 @@ TEST_F(ControlMenuHandlerTest, AddsTheControlMenuBeforeTheWindowMenuAndBindsItsK
     Pointer<RecordingAcceleratorManager> recorder(new RecordingAcceleratorManager);
     Publish(recorder);
     Initialize();
-    EXPECT_EQ(ReadTexts(MenuBar()), (Texts{"&File", "&View", "&Control", "&Window", "&Help"}));
+    EXPECT_EQ(ReadTexts(MenuBar()),
+              (Texts{"&File", "&Edit", "&View", "&Control", "&Window", "&Help"}));
     EXPECT_EQ(Describe(ControlMenu()),
               (Texts{"&Play\tEnter|101|Start playing the project\nPlay (Enter)",
                      "&Stop\tEsc|102|Stop the playing\nStop (Esc)", "-",

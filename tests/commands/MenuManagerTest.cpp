@@ -61,7 +61,8 @@ TEST_F(MenuManagerTest, IdentifiersAreNeverReusedAfterShutdown) {
 
 TEST_F(MenuManagerTest, APathNamingAnItemInsertsJustBeforeIt) {
     Add(-1, "&Window", "&Control", true);
-    EXPECT_EQ(ReadTexts(MenuBar()), (Texts{"&File", "&View", "&Control", "&Window", "&Help"}));
+    EXPECT_EQ(ReadTexts(MenuBar()),
+              (Texts{"&File", "&Edit", "&View", "&Control", "&Window", "&Help"}));
 
     for (const char* text : {"&New\tCtrl+N", "&Open\tCtrl+O"})
         Add(1, "&File\nE&xit\tAlt+F4", text);
@@ -80,7 +81,8 @@ TEST_F(MenuManagerTest, PopupsNestAndAreNotDuplicated) {
     EXPECT_EQ(Add(-1, "&Extra\n0", "Orthographic", true), -1);
     EXPECT_EQ(Add(-1, "", "&View", true), -1);
     EXPECT_EQ(Add(-1, "", "&Extra", true), -1);
-    EXPECT_EQ(ReadTexts(MenuBar()), (Texts{"&File", "&View", "&Window", "&Help", "&Extra"}));
+    EXPECT_EQ(ReadTexts(MenuBar()),
+              (Texts{"&File", "&Edit", "&View", "&Window", "&Help", "&Extra"}));
     EXPECT_EQ(ReadTexts(extra), (Texts{"Orthographic"}));
     EXPECT_EQ(ReadTexts(FindPopup(extra, "Orthographic")), (Texts{"Top\tCtrl+W", "Front\tCtrl+E"}));
 
@@ -115,7 +117,8 @@ TEST_F(MenuManagerTest, PositionsByIndexAndByText) {
 TEST_F(MenuManagerTest, APathThatNamesNothingEndsAtTheMenuReachedSoFar) {
     // No "&Control" popup: the command goes to the end of the menu bar itself.
     EXPECT_EQ(Add(1, "&Control\n*", "&Play\tEnter"), 101);
-    EXPECT_EQ(ReadTexts(MenuBar()), (Texts{"&File", "&View", "&Window", "&Help", "&Play\tEnter"}));
+    EXPECT_EQ(ReadTexts(MenuBar()),
+              (Texts{"&File", "&Edit", "&View", "&Window", "&Help", "&Play\tEnter"}));
     // The rest of the path is ignored once a segment names nothing.
     Add(2, "&Missing\n&File", "Second");
     EXPECT_EQ(ReadTexts(MenuBar()).back(), "Second");
@@ -125,8 +128,8 @@ TEST_F(MenuManagerTest, APathThatNamesNothingEndsAtTheMenuReachedSoFar) {
     // An empty path is the end of the menu bar.
     Add(-1, "", "&Tools", true);
     EXPECT_EQ(ReadTexts(MenuBar()).back(), "&Tools");
-    // A position index descends too: "&Window" is the third menu.
-    Add(4, "2\n0", "Top of Window");
+    // A position index descends too: "&Window" is the fourth menu.
+    Add(4, "3\n0", "Top of Window");
     EXPECT_EQ(ReadTexts(FindPopup(MenuBar(), "&Window")).front(), "Top of Window");
 }
 
