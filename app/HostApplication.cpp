@@ -52,10 +52,13 @@ void HostApplication::Start(const std::string& pluginFolder, bool manualTiming) 
     m_plugins.Start();
 
     m_pRecovery = std::make_unique<RecoveryKeeper>(*m_pModel, RecoveryStore::DefaultFolder());
-    m_pRecovery->SetRoundListener([this] {
+    // The title's unsaved-changes mark follows every step and every recovery round.
+    auto refreshTitle = [this] {
         if (MainFrame* main = GetMainFrame())
             main->RefreshTitle();
-    });
+    };
+    m_pUndo->SetChangeListener(refreshTitle);
+    m_pRecovery->SetRoundListener(refreshTitle);
     m_pRecovery->Start();
     frame->AttachProject(m_pModel.get(), m_pRecovery.get());
 }

@@ -131,6 +131,12 @@ TEST_F(UndoTest, EveryKindOfEditIsOneNamedStepUndoneAndRedoneExactly) {
     }
     Run(commands);
     EXPECT_EQ(EditMenu("start"), (std::vector<std::string>{"&Undo\tCtrl+Z|0", "&Redo\tCtrl+Y|0"}));
+    // The title marks unsaved changes as soon as a gesture ends, and drops the
+    // mark when undo brings the opened project back.
+    auto title = [&](const std::string& name) { return Read(name)["main_window"]["title"]; };
+    EXPECT_EQ(title("0before"), "sample.qmx - Corvane");
+    EXPECT_EQ(title("0edited"), "sample.qmx* - Corvane");
+    EXPECT_EQ(title("0undone"), "sample.qmx - Corvane");
     for (size_t i = 0; i < std::size(edits); ++i) {
         SCOPED_TRACE(edits[i].commands);
         std::string n = std::to_string(i);
