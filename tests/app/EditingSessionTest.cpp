@@ -7,8 +7,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include "SessionProcess.h"
 
 #include <fstream>
 #include <string>
@@ -24,14 +25,8 @@ class EditingSessionTest : public testing::Test {
     }
     void Run(const std::string& script) {
         std::ofstream(Path("edit.script")) << script;
-        QProcess process;
-        process.setWorkingDirectory(QStringLiteral(CORVANE_APP_DIR));
-        process.setProgram(QStringLiteral(CORVANE_APP_DIR "/corvane"));
-        process.setArguments(
-            {"--offscreen", "--script", QString::fromStdString(Path("edit.script"))});
-        process.start();
-        ASSERT_TRUE(process.waitForFinished(240000)) << "the session did not end";
-        ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        SessionRun run = RunSession(QString::fromStdString(Path("edit.script")));
+        ASSERT_EQ(run.exitCode, 0) << run.errors;
     }
     json State(int n) const {
         return json::parse(std::ifstream(Path("state" + std::to_string(n) + ".json")));

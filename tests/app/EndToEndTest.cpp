@@ -6,26 +6,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "SessionProcess.h"
+
 #include <fstream>
 #include <sstream>
 
 namespace {
-
-// Runs the real executable on a script, as a person runs it from a shell.
-struct SessionRun {
-    int exitCode = -1;
-    std::string errors;
-};
-
-SessionRun RunSession(const QString& script, const QStringList& more = {}) {
-    QProcess process;
-    process.setProgram(QStringLiteral(CORVANE_APP_DIR "/corvane"));
-    process.setArguments(QStringList{"--offscreen", "--script", script} + more);
-    process.start();
-    EXPECT_TRUE(process.waitForFinished(240000)) << "the session did not end";
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardError().toStdString()};
-}
 
 void Write(const QString& path, const std::string& text) {
     std::ofstream(path.toStdString()) << text;

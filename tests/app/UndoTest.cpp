@@ -6,8 +6,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include "SessionProcess.h"
 
 #include <fstream>
 #include <sstream>
@@ -39,14 +40,8 @@ class UndoTest : public testing::Test {
             << "open samples/sample.qmx\nlayout default\nresize \"Time Line\" 960 300\n"
                "resize \"Cast List\" 190 60\n"
             << commands;
-        QProcess process;
-        process.setWorkingDirectory(QStringLiteral(CORVANE_APP_DIR));
-        process.setProgram(QStringLiteral(CORVANE_APP_DIR "/corvane"));
-        process.setArguments(
-            {"--offscreen", "--script", QString::fromStdString(Path("undo.script"))});
-        process.start();
-        ASSERT_TRUE(process.waitForFinished(240000)) << "the session did not end";
-        ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        SessionRun run = RunSession(QString::fromStdString(Path("undo.script")));
+        ASSERT_EQ(run.exitCode, 0) << run.errors;
     }
     // Dumps at frame 1, whatever frame the last gesture left.
     std::string Dump(const std::string& name) const {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringList>
+
+#include <string>
+
+// What a session of the real executable ended with.
+struct SessionRun {
+    int exitCode = -1;
+    std::string errors;
+};
+
+// Runs the real executable on a script from its application folder, as a
+// person runs it from a shell there.
+inline SessionRun RunSession(const QString& script, const QStringList& more = {}) {
+    QProcess process;
+    process.setWorkingDirectory(QStringLiteral(CORVANE_APP_DIR));
+    process.setProgram(QStringLiteral(CORVANE_APP_DIR "/corvane"));
+    process.setArguments(QStringList{"--offscreen", "--script", script} + more);
+    process.start();
+    EXPECT_TRUE(process.waitForFinished(240000)) << "the session did not end";
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardError().toStdString()};
+}
