@@ -110,7 +110,7 @@ TEST_F(WndLifecycleTest, InvalidateRectOnlySchedulesAndUpdateWindowPaintsAtOnce)
     EXPECT_THAT(wnd.Take(), ElementsAre("WM_PAINT"));
 }
 
-TEST_F(WndLifecycleTest, WhatOnPaintLeavesInTheSurfaceIsShown) {
+TEST_F(WndLifecycleTest, WhatOnPaintOrPresentSurfaceLeavesInTheSurfaceIsShown) {
     RecordingWnd wnd;
     wnd.m_onPaint = [&wnd] { wnd.GetSurface().fill(QColor(255, 0, 0)); };
     ShowPainted(wnd, CRect(0, 0, 60, 40));
@@ -122,6 +122,14 @@ TEST_F(WndLifecycleTest, WhatOnPaintLeavesInTheSurfaceIsShown) {
     wnd.Invalidate();
     wnd.UpdateWindow();
     EXPECT_EQ(wnd.GetSurface().pixelColor(30, 20), QColor(255, 255, 255));
+
+    // PresentSurface shows the picture without painting again.
+    wnd.Take();
+    wnd.GetSurface().fill(QColor(0, 0, 255));
+    wnd.PresentSurface();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(wnd.Take().empty());
+    EXPECT_EQ(wnd.GetWidget()->grab().toImage().pixelColor(10, 10), QColor(0, 0, 255));
 }
 
 TEST_F(WndLifecycleTest, TheSurfaceHasTheClientSizeWhenOnSizeRuns) {
