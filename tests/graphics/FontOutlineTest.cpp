@@ -62,23 +62,6 @@ TEST_F(FontOutlines, AGlyphCoversPixelsAndASpaceOnlyAdvances) {
     EXPECT_FLOAT_EQ(matrix[13], -0.3f);
 }
 
-TEST_F(FontOutlines, MetricsAreInEmUnits) {
-    GLYPHMETRICSFLOAT metrics[256] = {};
-    ASSERT_TRUE(
-        wglUseFontOutlines(&m_gl.dc(), 0, 256, kListBase, 0.0f, 0.0f, WGL_FONT_POLYGONS, metrics));
-    const GLYPHMETRICSFLOAT& m = metrics['M'];
-    EXPECT_GT(m.gmfCellIncX, 0.5f);
-    EXPECT_LT(m.gmfCellIncX, 1.2f);
-    EXPECT_EQ(m.gmfCellIncY, 0.0f);
-    EXPECT_GT(m.gmfBlackBoxY, 0.6f); // capital height
-    EXPECT_LT(m.gmfBlackBoxY, 1.0f);
-    EXPECT_NEAR(m.gmfptGlyphOrigin.y, m.gmfBlackBoxY, 0.02f); // capitals sit on the baseline
-    EXPECT_LE(m.gmfBlackBoxX, m.gmfCellIncX);
-    EXPECT_GT(metrics['W'].gmfCellIncX, metrics['i'].gmfCellIncX);
-    EXPECT_LT(metrics['g'].gmfptGlyphOrigin.y - metrics['g'].gmfBlackBoxY, 0.0f); // a descender
-    EXPECT_EQ(metrics[' '].gmfBlackBoxX, 0.0f);
-}
-
 TEST_F(FontOutlines, ExtrusionAddsABackFaceAndSideWalls) {
     ASSERT_TRUE(
         wglUseFontOutlines(&m_gl.dc(), 'H', 1, kListBase, 0.0f, 0.25f, WGL_FONT_POLYGONS, nullptr));
