@@ -35,8 +35,30 @@ std::string Quote(std::string_view text) {
     return "\"" + std::string(text.substr(0, kLongest)) + (text.size() > kLongest ? "...\"" : "\"");
 }
 
-[[noreturn]] void Fail(const std::string& where, const std::string& problem) {
-    throw ProjectFileError(where.empty() ? problem : where + ": " + problem);
+// Where in the file something lies ("instance 3, key frame at frame 20"):
+// spelled out only when a problem is reported, since a sound file of ten
+// thousand instances passes through hundreds of thousands of places.
+class Place {
+  public:
+    Place(const char* what, const Place* outer = nullptr) : m_what(what), m_pOuter(outer) {}
+    Place(const char* what, std::int64_t number, const Place* outer = nullptr)
+        : m_what(what), m_number(number), m_hasNumber(true), m_pOuter(outer) {}
+
+    std::string Text() const {
+        std::string text = m_pOuter ? m_pOuter->Text() + ", " + m_what : m_what;
+        return m_hasNumber ? text + " " + std::to_string(m_number) : text;
+    }
+
+  private:
+    const char* m_what;
+    std::int64_t m_number = 0;
+    bool m_hasNumber = false;
+    const Place* m_pOuter;
+};
+
+[[noreturn]] void Fail(const Place& where, const std::string& problem) {
+    std::string at = where.Text();
+    throw ProjectFileError(at.empty() ? problem : at + ": " + problem);
 }
 
 // What is wrong with text that is no JSON. nlohmann's parser tells the line
@@ -66,25 +88,25 @@ std::optional<Element> Find(const Object& object, std::string_view field) {
 }
 
 // The object, once every field is known and none appears twice.
-Object CheckFields(const Element& value, const std::string& where,
+Object CheckFields(const Element& value, const Place& where,
                    std::initializer_list<std::string_view> known) {
     Object object;
     if (value.get(object))
         Fail(where, "this is not an object");
-    std::vector<bool> seen(known.size(), false);
+    std::uint32_t seen = 0; // a bit per known field: no object has more than a few
     for (const auto& field : object) {
         auto found = std::find(known.begin(), known.end(), field.key);
         if (found == known.end())
             Fail(where, "unknown field " + Quote(field.key));
-        auto index = static_cast<size_t>(found - known.begin());
-        if (seen[index])
+        std::uint32_t bit = 1u << (found - known.begin());
+        if (seen & bit)
             Fail(where, "the field " + Quote(field.key) + " appears twice");
-        seen[index] = true;
+        seen |= bit;
     }
     return object;
 }
 
-int Integer(const Element& value, const std::string& where, std::string_view field) {
+int Integer(const Element& value, const Place& where, std::string_view field) {
     if (value.type() != element_type::INT64 && value.type() != element_type::UINT64)
         Fail(where, Quote(field) + " is not a whole number");
     std::int64_t number = 0;
@@ -93,14 +115,14 @@ int Integer(const Element& value, const std::string& where, std::string_view fie
     return static_cast<int>(number);
 }
 
-double Number(const Element& value, const std::string& where, std::string_view field) {
+double Number(const Element& value, const Place& where, std::string_view field) {
     double number = 0.0;
     if (!value.is_number() || value.get(number))
         Fail(where, Quote(field) + " is not a number");
     return number;
 }
 
-std::string_view Text(const Element& value, const std::string& where, std::string_view field) {
+std::string_view Text(const Element& value, const Place& where, std::string_view field) {
     std::string_view text;
     if (value.get(text))
         Fail(where, Quote(field) + " is not a text");
@@ -108,7 +130,7 @@ std::string_view Text(const Element& value, const std::string& where, std::strin
 }
 
 std::optional<simdjson::dom::array> List(const Object& object, std::string_view field,
-                                         const std::string& where) {
+                                         const Place& where) {
     auto found = Find(object, field);
     if (!found)
         return std::nullopt;
@@ -124,7 +146,7 @@ using ClassRecords = std::unordered_map<std::string, const RTTIClass*>;
 // An object of a registered class, as its part for the interface.
 template <class T>
 Pointer<T> Create(ClassRecords& records, std::string_view className, const char* interfaceName,
-                  const std::string& where) {
+                  const Place& where) {
     const RTTIClass*& record = records[std::string(className)];
     if (!record)
         record = RTTIClass::LookUpClass(String(className));
@@ -137,7 +159,7 @@ Pointer<T> Create(ClassRecords& records, std::string_view className, const char*
     return Pointer<T>(part);
 }
 
-Float3 Vector(const Element& value, const std::string& where, std::string_view field) {
+Float3 Vector(const Element& value, const Place& where, std::string_view field) {
     simdjson::dom::array list;
     if (value.get(list) || list.size() != 3)
         Fail(where, Quote(field) + " is not a list of three numbers");
@@ -149,7 +171,7 @@ Float3 Vector(const Element& value, const std::string& where, std::string_view f
 }
 
 Camera ReadCamera(const Element& value) {
-    const std::string where = "the camera";
+    const Place where("the camera");
     Object object = CheckFields(value, where, {"eye", "target", "up"});
     Camera camera;
     if (auto eye = Find(object, "eye"))
@@ -162,7 +184,7 @@ Camera ReadCamera(const Element& value) {
 }
 
 void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& instance,
-                   const std::string& where) {
+                   const Place& where) {
     if (list.size() == 0)
         return;
     auto allows = instance.As<AllowsKeyFrames>("AllowsKeyFrames");
@@ -173,7 +195,7 @@ void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& in
         std::optional<Element> changes;
     };
     std::vector<Entry> keyFrames;
-    const std::string at = where + ", a key frame";
+    const Place at("a key frame", &where);
     for (const Element& value : list) {
         Object entry = CheckFields(value, at, {"frame", "changes"});
         auto frame = Find(entry, "frame");
@@ -186,17 +208,17 @@ void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& in
                      [](const auto& a, const auto& b) { return a.frame < b.frame; });
     for (size_t i = 0; i < keyFrames.size(); ++i) {
         int frame = keyFrames[i].frame;
-        auto place = [&] { return where + ", key frame at frame " + std::to_string(frame); };
+        const Place place("key frame at frame", frame, &where);
         if (i > 0 && keyFrames[i - 1].frame == frame)
-            Fail(place(), "there are two key frames at this frame");
+            Fail(place, "there are two key frames at this frame");
         Pointer<KeyFrame> keyFrame = allows->AddKeyFrame(frame);
         if (!keyFrames[i].changes)
             continue;
         Object changes;
         if (keyFrames[i].changes->get(changes))
-            Fail(place(), "\"changes\" is not an object");
+            Fail(place, "\"changes\" is not an object");
         for (const auto& change : changes) {
-            double value = Number(change.value, place(), change.key);
+            double value = Number(change.value, place, change.key);
             String name(change.key);
             bool stored = false;
             for (const auto& holder : keyFrame->holders) {
@@ -208,13 +230,13 @@ void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& in
                 }
             }
             if (!stored)
-                Fail(place(), "there is no property " + Quote(change.key) + " to change");
+                Fail(place, "there is no property " + Quote(change.key) + " to change");
         }
     }
 }
 
 void ReadValues(const Object& object, std::string_view field,
-                const Pointer<HasProperties>& properties, const std::string& where) {
+                const Pointer<HasProperties>& properties, const Place& where) {
     auto found = Find(object, field);
     if (!found)
         return;
@@ -279,8 +301,8 @@ Object ParseProject(simdjson::dom::parser& parser, std::string_view text) {
 
 // A cast member with its file name; a relative file is resolved against the
 // project's folder.
-Pointer<CastMember> ReadCastMember(const Element& value, const std::string& where,
-                                   ClassRecords& records, const std::filesystem::path& folder) {
+Pointer<CastMember> ReadCastMember(const Element& value, const Place& where, ClassRecords& records,
+                                   const std::filesystem::path& folder) {
     Object entry = CheckFields(value, where, {"class", "file"});
     auto className = Find(entry, "class");
     if (!className)
@@ -300,18 +322,18 @@ Pointer<CastMember> ReadCastMember(const Element& value, const std::string& wher
 
 // An instance's "cast": the index of a cast member of the project, or a cast
 // member of its own.
-Pointer<CastMember> ReadInstanceCastMember(const Element& reference, const std::string& where,
+Pointer<CastMember> ReadInstanceCastMember(const Element& reference, const Place& where,
                                            const CastMemberList& cast, ClassRecords& records,
                                            const std::filesystem::path& folder) {
     if (reference.type() != element_type::INT64 && reference.type() != element_type::UINT64)
-        return ReadCastMember(reference, where + ", its cast member", records, folder);
+        return ReadCastMember(reference, Place("its cast member", &where), records, folder);
     int index = Integer(reference, where, "cast");
     if (index < 0 || static_cast<size_t>(index) >= cast.size())
         Fail(where, "\"cast\" names no cast member of the project");
     return cast[static_cast<size_t>(index)];
 }
 
-ProjectContent::PlacedInstance ReadInstance(const Element& value, const std::string& where,
+ProjectContent::PlacedInstance ReadInstance(const Element& value, const Place& where,
                                             const CastMemberList& cast, ClassRecords& records,
                                             const std::filesystem::path& folder) {
     Object entry = CheckFields(
@@ -363,13 +385,13 @@ ProjectContent ProjectReader::Read(std::string_view text) const {
     ClassRecords records;
     if (auto cast = List(project, "cast", "the project"))
         for (const Element& entry : *cast)
-            content.cast.push_back(
-                ReadCastMember(entry, "cast member " + std::to_string(content.cast.size() + 1),
-                               records, m_folder));
+            content.cast.push_back(ReadCastMember(
+                entry, Place("cast member", static_cast<std::int64_t>(content.cast.size() + 1)),
+                records, m_folder));
     if (auto instances = List(project, "instances", "the project"))
         for (const Element& entry : *instances)
-            content.instances.push_back(
-                ReadInstance(entry, "instance " + std::to_string(content.instances.size() + 1),
-                             content.cast, records, m_folder));
+            content.instances.push_back(ReadInstance(
+                entry, Place("instance", static_cast<std::int64_t>(content.instances.size() + 1)),
+                content.cast, records, m_folder));
     return content;
 }
