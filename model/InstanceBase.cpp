@@ -6,9 +6,19 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
+
+namespace {
+// Shared by every instance: a project holds tens of thousands.
+const TextPropertyHolder::Names& PlacementNames() {
+    static const TextPropertyHolder::Names names =
+        std::make_shared<const std::vector<String>>(std::vector<String>{"FrameStart", "FrameStop"});
+    return names;
+}
+} // namespace
 
 InstanceBase::InstanceBase(const AnimatedLayout& layout, const StringList& scriptNames)
-    : m_pPlacement(new TextPropertyHolder("Placement", {{"FrameStart", "0"}, {"FrameStop", "0"}})),
+    : m_pPlacement(new TextPropertyHolder("Placement", PlacementNames(), {"0", "0"})),
       m_pAccum(new AccumPropertyHolder(layout.GetNames())), m_track(layout) {
     const auto& groups = layout.GetGroups();
     m_pPlacement->SetListener(this);
@@ -17,15 +27,11 @@ InstanceBase::InstanceBase(const AnimatedLayout& layout, const StringList& scrip
     m_values.reserve(layout.GetNames()->size());
     m_holders.push_back(Pointer<PropertyHolder>(m_pPlacement.Get()));
     for (const auto& group : groups) {
-        TextPropertyHolder::Properties properties;
-        properties.reserve(group.names->size());
-        for (size_t i = 0; i < group.names->size(); ++i)
-            properties.emplace_back((*group.names)[i], group.initialValues[i]);
         Pointer<TextPropertyHolder> holder(
-            new TextPropertyHolder(group.holderName, std::move(properties)));
+            new TextPropertyHolder(group.holderName, group.names, group.initialValues));
         for (size_t i = 0; i < group.names->size(); ++i)
             m_values.push_back(
-                {&(*group.names)[i], holder, group.initialValues[i], group.initialValues[i]});
+                {&(*group.names)[i], holder.Get(), group.initialValues[i], group.initialValues[i]});
         m_animated.push_back(holder);
         m_holders.push_back(Pointer<PropertyHolder>(holder.Get()));
     }

@@ -75,7 +75,7 @@ class InstanceBase : public BasePlugin,
     // time.
     struct AnimatedValue {
         const String* name;
-        Pointer<TextPropertyHolder> holder;
+        TextPropertyHolder* holder; // one of m_animated
         String written;
         String base;
     };

@@ -29,11 +29,7 @@ Pointer<InstanceKeyFrame> KeyFrameTrack::Add(int frame) {
     if (after && after->frame == frame)
         return after;
 
-    std::vector<Pointer<KeyFramePropertyHolder>> holders;
-    holders.reserve(m_pLayout->GetGroups().size());
-    for (const auto& group : m_pLayout->GetGroups())
-        holders.emplace_back(new KeyFramePropertyHolder(group.holderName, group.names));
-    Pointer<InstanceKeyFrame> added(new InstanceKeyFrame(frame, holders));
+    Pointer<InstanceKeyFrame> added(new InstanceKeyFrame(frame, *m_pLayout));
 
     // Past the last key frame the motion holds the sum of every change, so a
     // key frame added there (as a file adds them) changes nothing.
