@@ -16,9 +16,9 @@
 #include <simdjson.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 #include <unordered_map>
 
@@ -87,24 +87,44 @@ std::optional<Element> Find(const Object& object, std::string_view field) {
     return value;
 }
 
-// The object, once every field is known and none appears twice.
-Object CheckFields(const Element& value, const Place& where,
-                   std::initializer_list<std::string_view> known) {
-    Object object;
-    if (value.get(object))
-        Fail(where, "this is not an object");
-    std::uint32_t seen = 0; // a bit per known field: no object has more than a few
-    for (const auto& field : object) {
-        auto found = std::find(known.begin(), known.end(), field.key);
-        if (found == known.end())
-            Fail(where, "unknown field " + Quote(field.key));
-        std::uint32_t bit = 1u << (found - known.begin());
-        if (seen & bit)
-            Fail(where, "the field " + Quote(field.key) + " appears twice");
-        seen |= bit;
+// An object's fields, taken in one pass once every field is known and none
+// appears twice, so that asking for one walks no JSON.
+class Fields {
+  public:
+    template <size_t N>
+    Fields(const Element& value, const Place& where, const std::string_view (&known)[N]) {
+        static_assert(N <= kMost);
+        Object object;
+        if (value.get(object))
+            Fail(where, "this is not an object");
+        std::copy(known, known + N, m_names.begin());
+        m_count = N;
+        for (const auto& field : object) {
+            size_t index = IndexOf(field.key);
+            if (index == m_count)
+                Fail(where, "unknown field " + Quote(field.key));
+            if (m_values[index])
+                Fail(where, "the field " + Quote(field.key) + " appears twice");
+            m_values[index] = field.value;
+        }
     }
-    return object;
-}
+
+    std::optional<Element> Find(std::string_view field) const {
+        size_t index = IndexOf(field);
+        return index < m_count ? m_values[index] : std::nullopt;
+    }
+
+  private:
+    size_t IndexOf(std::string_view field) const {
+        return static_cast<size_t>(std::find(m_names.begin(), m_names.begin() + m_count, field) -
+                                   m_names.begin());
+    }
+
+    static constexpr size_t kMost = 8; // the instance's fields
+    std::array<std::string_view, kMost> m_names;
+    std::array<std::optional<Element>, kMost> m_values;
+    size_t m_count;
+};
 
 int Integer(const Element& value, const Place& where, std::string_view field) {
     if (value.type() != element_type::INT64 && value.type() != element_type::UINT64)
@@ -129,9 +149,8 @@ std::string_view Text(const Element& value, const Place& where, std::string_view
     return text;
 }
 
-std::optional<simdjson::dom::array> List(const Object& object, std::string_view field,
-                                         const Place& where) {
-    auto found = Find(object, field);
+std::optional<simdjson::dom::array> List(const std::optional<Element>& found,
+                                         std::string_view field, const Place& where) {
     if (!found)
         return std::nullopt;
     simdjson::dom::array list;
@@ -172,13 +191,13 @@ Float3 Vector(const Element& value, const Place& where, std::string_view field) 
 
 Camera ReadCamera(const Element& value) {
     const Place where("the camera");
-    Object object = CheckFields(value, where, {"eye", "target", "up"});
+    Fields fields(value, where, {"eye", "target", "up"});
     Camera camera;
-    if (auto eye = Find(object, "eye"))
+    if (auto eye = fields.Find("eye"))
         camera.eye = Vector(*eye, where, "eye");
-    if (auto target = Find(object, "target"))
+    if (auto target = fields.Find("target"))
         camera.target = Vector(*target, where, "target");
-    if (auto up = Find(object, "up"))
+    if (auto up = fields.Find("up"))
         camera.up = Vector(*up, where, "up");
     return camera;
 }
@@ -195,13 +214,14 @@ void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& in
         std::optional<Element> changes;
     };
     std::vector<Entry> keyFrames;
+    keyFrames.reserve(list.size());
     const Place at("a key frame", &where);
     for (const Element& value : list) {
-        Object entry = CheckFields(value, at, {"frame", "changes"});
-        auto frame = Find(entry, "frame");
+        Fields entry(value, at, {"frame", "changes"});
+        auto frame = entry.Find("frame");
         if (!frame)
             Fail(where, "a key frame has no \"frame\"");
-        keyFrames.push_back({Integer(*frame, at, "frame"), Find(entry, "changes")});
+        keyFrames.push_back({Integer(*frame, at, "frame"), entry.Find("changes")});
     }
     // In frame order, each new key frame takes exactly the changes written.
     std::stable_sort(keyFrames.begin(), keyFrames.end(),
@@ -235,9 +255,8 @@ void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& in
     }
 }
 
-void ReadValues(const Object& object, std::string_view field,
+void ReadValues(const std::optional<Element>& found, std::string_view field,
                 const Pointer<HasProperties>& properties, const Place& where) {
-    auto found = Find(object, field);
     if (!found)
         return;
     Object values;
@@ -294,8 +313,8 @@ Object ParseProject(simdjson::dom::parser& parser, std::string_view text) {
     if (root.get(project))
         Fail("", "it is not a Corvane project file");
     CheckFormat(project);
-    CheckFields(root, "the project",
-                {"format", "version", "frameRate", "camera", "cast", "instances"});
+    Fields known(root, "the project",
+                 {"format", "version", "frameRate", "camera", "cast", "instances"});
     return project;
 }
 
@@ -303,13 +322,13 @@ Object ParseProject(simdjson::dom::parser& parser, std::string_view text) {
 // project's folder.
 Pointer<CastMember> ReadCastMember(const Element& value, const Place& where, ClassRecords& records,
                                    const std::filesystem::path& folder) {
-    Object entry = CheckFields(value, where, {"class", "file"});
-    auto className = Find(entry, "class");
+    Fields entry(value, where, {"class", "file"});
+    auto className = entry.Find("class");
     if (!className)
         Fail(where, "it has no \"class\"");
     auto member =
         Create<CastMember>(records, Text(*className, where, "class"), "CastMember", where);
-    if (auto fileName = Find(entry, "file")) {
+    if (auto fileName = entry.Find("file")) {
         std::string file(Text(*fileName, where, "file"));
         std::replace(file.begin(), file.end(), '\\', '/');
         std::filesystem::path path(file);
@@ -336,11 +355,10 @@ Pointer<CastMember> ReadInstanceCastMember(const Element& reference, const Place
 ProjectContent::PlacedInstance ReadInstance(const Element& value, const Place& where,
                                             const CastMemberList& cast, ClassRecords& records,
                                             const std::filesystem::path& folder) {
-    Object entry = CheckFields(
-        value, where,
-        {"class", "row", "start", "stop", "cast", "properties", "scripts", "keyframes"});
+    Fields entry(value, where,
+                 {"class", "row", "start", "stop", "cast", "properties", "scripts", "keyframes"});
     auto required = [&](std::string_view field) {
-        auto found = Find(entry, field);
+        auto found = entry.Find(field);
         if (!found)
             Fail(where, "it has no " + Quote(field));
         return *found;
@@ -350,7 +368,7 @@ ProjectContent::PlacedInstance ReadInstance(const Element& value, const Place& w
     ProjectContent::PlacedInstance placed{instance, Integer(required("row"), where, "row"),
                                           Integer(required("start"), where, "start"),
                                           Integer(required("stop"), where, "stop")};
-    if (auto reference = Find(entry, "cast")) {
+    if (auto reference = entry.Find("cast")) {
         Pointer<CastMember> member =
             ReadInstanceCastMember(*reference, where, cast, records, folder);
         if (!instance->AcceptsCastMember(member))
@@ -360,9 +378,9 @@ ProjectContent::PlacedInstance ReadInstance(const Element& value, const Place& w
     }
     instance->Initialize();
     auto properties = instance.As<HasProperties>("HasProperties");
-    ReadValues(entry, "properties", properties, where);
-    ReadValues(entry, "scripts", properties, where);
-    if (auto keyFrames = List(entry, "keyframes", where))
+    ReadValues(entry.Find("properties"), "properties", properties, where);
+    ReadValues(entry.Find("scripts"), "scripts", properties, where);
+    if (auto keyFrames = List(entry.Find("keyframes"), "keyframes", where))
         ReadKeyFrames(*keyFrames, instance, where);
     return placed;
 }
@@ -383,12 +401,12 @@ ProjectContent ProjectReader::Read(std::string_view text) const {
         content.camera = ReadCamera(*camera);
 
     ClassRecords records;
-    if (auto cast = List(project, "cast", "the project"))
+    if (auto cast = List(Find(project, "cast"), "cast", "the project"))
         for (const Element& entry : *cast)
             content.cast.push_back(ReadCastMember(
                 entry, Place("cast member", static_cast<std::int64_t>(content.cast.size() + 1)),
                 records, m_folder));
-    if (auto instances = List(project, "instances", "the project"))
+    if (auto instances = List(Find(project, "instances"), "instances", "the project"))
         for (const Element& entry : *instances)
             content.instances.push_back(ReadInstance(
                 entry, Place("instance", static_cast<std::int64_t>(content.instances.size() + 1)),
