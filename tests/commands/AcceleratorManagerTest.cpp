@@ -1,7 +1,6 @@
 #include "TestHost.h"
 
 #include "platform/Accelerator.h"
-#include "platform/Menu.h"
 
 namespace {
 
@@ -56,27 +55,6 @@ TEST_F(AcceleratorManagerTest, OnlyKeyDownsAreTranslatedAndNothingWithoutTablesO
     m_pAccelManager->AddAcceleratorTable(entries, 1);
     EXPECT_TRUE(m_pAccelManager->TranslateAccelerator(&message));
     EXPECT_EQ(m_pMainWnd->m_commands, (Commands{201}));
-}
-
-TEST_F(AcceleratorManagerTest, AShortcutRunsTheSameCommandAsItsMenuItem) {
-    struct Handler : MenuHandler {
-        void ExecuteMenuItem(int cookie) override {
-            CallLog().push_back("Execute(" + std::to_string(cookie) + ")");
-        }
-        void* FindInterface(const char* name) override {
-            return InterfaceQuery(name)
-                .Answer("MenuHandler", static_cast<MenuHandler*>(this))
-                .Result();
-        }
-    };
-    int id = m_pMenuManager->AddMenuItem(4, "&File\n*", "&Save\tCtrl+S",
-                                         Pointer<MenuHandler>(new Handler), false, false, "");
-    const ACCEL entries[] = {{kCtrl, 'S', static_cast<WORD>(id)}};
-    m_pAccelManager->AddAcceleratorTable(entries, 1);
-
-    PressKey(Qt::Key_S, Qt::ControlModifier);
-    Choose(FindPopup(MenuBar(), "&File"), 1);
-    EXPECT_EQ(CallLog(), (Texts{"Execute(4)", "Execute(4)"}));
 }
 
 } // namespace
