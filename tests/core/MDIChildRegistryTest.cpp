@@ -91,16 +91,4 @@ TEST_F(MDIChildRegistryTest, UpdateAndEachFrameChangeRepaintEveryWindowAtOnceInO
                                                "redraw B", "paint B"}));
 }
 
-TEST_F(MDIChildRegistryTest, AFrameRegisteredTwiceIsGoneAfterOneUnregistration) {
-    auto* a = Open<LoggingFrame>("A");
-    RegisterMDIChildWindow(a);
-    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 2);
-    UnregisterMDIChildWindow(a);
-    EXPECT_EQ(GetMDIChildRegistry().GetCount(), 0);
-    EXPECT_EQ(GetMDIChildRegistry().GetData(), nullptr);
-    UpdateAllMDIChildWindows(); // nothing registered: nothing happens
-    MDIChildUpdater().OnFrameChange(1, 2);
-    RegisterMDIChildWindow(a); // so that its destructor finds it again
-}
-
 } // namespace
