@@ -114,10 +114,9 @@ TEST_F(MenuManagerTest, CommandsStatesAndPromptsReachTheHandlerByCookie) {
     EXPECT_EQ(m_pMenuManager->GetCommandPrompt(other), "");
     EXPECT_EQ(m_pMenuManager->GetCommandPrompt(200), "");
 
-    Pointer<RecordingMenuItemState> state(new RecordingMenuItemState);
-    m_pMenuManager->UpdateCommandUI(id, state);
-    m_pMenuManager->UpdateCommandUI(200, state);
-    EXPECT_EQ(state->m_calls, (Texts{"Enable(1)"}));
+    // The handler disables cookie 0 alone.
+    Add(0, "&File\n*", "Zero");
+    EXPECT_EQ(States(FindPopup(MenuBar(), "&File")), "10 10 10 00");
 }
 
 TEST_F(MenuManagerTest, ShutdownForgetsTheCommandsAndReleasesTheHandlers) {

@@ -16,7 +16,6 @@
 #include "host/CastMember.h"
 #include "host/Instance.h"
 #include "host/KeyFrame.h"
-#include "host/MenuItemState.h"
 #include "host/Player.h"
 #include "host/PlayerTimer.h"
 #include "host/Project.h"
@@ -289,23 +288,4 @@ class FakeTimeLineWindow : public Published<TimeLineWindow> {
 
     Failure m_failure = Failure::None;
     Pointer<KeyFrame> m_pSelected;
-};
-
-// The state of one menu item as a handler sets it, call by call.
-class RecordingMenuItemState : public MenuItemState {
-  public:
-    void SetCheck(bool checked) override {
-        m_calls.push_back(checked ? "SetCheck(1)" : "SetCheck(0)");
-    }
-    void SetText(const char* text) override {
-        m_calls.push_back(std::string("SetText(") + text + ")");
-    }
-    void Enable(bool enabled) override { m_calls.push_back(enabled ? "Enable(1)" : "Enable(0)"); }
-    void* FindInterface(const char* name) override {
-        return InterfaceQuery(name)
-            .Answer("MenuItemState", static_cast<MenuItemState*>(this))
-            .Result();
-    }
-
-    std::vector<std::string> m_calls;
 };
