@@ -46,6 +46,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication application(argc, argv);
+    // Desktops match the windows to the installed entry, corvane.desktop.
+    QGuiApplication::setDesktopFileName("corvane");
     HostApplication host;
     int status = 0;
     try {
