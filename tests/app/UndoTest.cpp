@@ -132,6 +132,10 @@ TEST_F(UndoTest, EveryKindOfEditIsOneNamedStepUndoneAndRedoneExactly) {
     EXPECT_EQ(title("0before"), "sample.qmx - Corvane");
     EXPECT_EQ(title("0edited"), "sample.qmx* - Corvane");
     EXPECT_EQ(title("0undone"), "sample.qmx - Corvane");
+    // The added key frame is the one the time line shows selected.
+    for (const json& instance : Read("4edited")["instances"])
+        for (const json& keyFrame : instance["keyframes"])
+            EXPECT_EQ(keyFrame["selected"], instance["row"] == 1 && keyFrame["frame"] == 50);
     for (size_t i = 0; i < std::size(edits); ++i) {
         SCOPED_TRACE(edits[i].commands);
         std::string n = std::to_string(i);
