@@ -70,6 +70,7 @@ TEST_F(SceneViewTest, OrthographicViewsShowAndPickTheSceneFromTheirSides) {
         view->Invalidate();
         at = ScreenPointOf(view, box);
         EXPECT_EQ(ColourOf(Picture(view), at.x, at.y), RGB(255, 0, 0)) << className;
+        EXPECT_FALSE(m_pPlayer->m_draws.back()) << "painted in selection mode after a pick";
         EXPECT_EQ(view->Pick(at), instances[i]) << className;
     }
 }
