@@ -5,11 +5,20 @@
 #include "framework/InterfaceQuery.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
+
+namespace {
+std::uint64_t NextChangeStamp() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+} // namespace
 
 InstanceBase::InstanceBase(const AnimatedLayout& layout, const StringList& scriptNames)
     : m_pPlacement(new TextPropertyHolder("Placement", {{"FrameStart", "0"}, {"FrameStop", "0"}})),
-      m_pAccum(new AccumPropertyHolder(layout.GetNames())), m_track(layout) {
+      m_pAccum(new AccumPropertyHolder(layout.GetNames())), m_track(layout, this),
+      m_nChangeStamp(NextChangeStamp()) {
     const auto& groups = layout.GetGroups();
     m_pPlacement->SetListener(this);
     m_holders.reserve(groups.size() + 3);
@@ -23,19 +32,27 @@ InstanceBase::InstanceBase(const AnimatedLayout& layout, const StringList& scrip
             properties.emplace_back((*group.names)[i], group.initialValues[i]);
         Pointer<TextPropertyHolder> holder(
             new TextPropertyHolder(group.holderName, std::move(properties)));
+        holder->SetListener(this);
         for (size_t i = 0; i < group.names->size(); ++i)
             m_values.push_back(
                 {&(*group.names)[i], holder, group.initialValues[i], group.initialValues[i]});
         m_animated.push_back(holder);
         m_holders.push_back(Pointer<PropertyHolder>(holder.Get()));
     }
-    m_holders.push_back(Pointer<PropertyHolder>(new ScriptPropertyHolder("Scripts", scriptNames)));
+    Pointer<ScriptPropertyHolder> scripts(new ScriptPropertyHolder("Scripts", scriptNames));
+    scripts->SetListener(this);
+    m_holders.push_back(Pointer<PropertyHolder>(scripts.Get()));
     m_holders.push_back(Pointer<PropertyHolder>(m_pAccum.Get()));
 }
 
-// Editors may still hold the placement holder; it must not call back.
+// Editors may still hold the holders; they must not call back.
 InstanceBase::~InstanceBase() {
     m_pPlacement->SetListener(nullptr);
+    for (const auto& holder : m_animated)
+        holder->SetListener(nullptr);
+    for (const auto& holder : m_holders)
+        if (auto scripts = holder.As<ScriptPropertyHolder>("ScriptPropertyHolder"))
+            scripts->SetListener(nullptr);
 }
 
 void* InstanceBase::FindInstanceInterface(const char* name) {
@@ -63,10 +80,12 @@ Pointer<KeyFrame> InstanceBase::GetNextKeyFrame(int fromFrame) {
 }
 
 Pointer<KeyFrame> InstanceBase::AddKeyFrame(int frame) {
+    Touch();
     return m_track.Add(frame);
 }
 
 void InstanceBase::RemoveKeyFrame(int frame) {
+    Touch();
     m_track.Remove(frame);
 }
 
@@ -108,7 +127,9 @@ void InstanceBase::ApplyFrame(int frame, int) {
             accumulated[i] == 0.0
                 ? value.base
                 : PropertyText::FromNumber(PropertyText::ToNumber(value.base) + accumulated[i]);
+        m_bApplyingFrame = true;
         value.holder->SetPropertyValue(*value.name, value.written);
+        m_bApplyingFrame = false;
         m_pAccum->SetAccum(i, accumulated[i]);
     }
 }
@@ -124,7 +145,22 @@ String InstanceBase::GetBaseValue(const String& name) {
     return text;
 }
 
-void InstanceBase::OnPropertyChanged(const String&) {
-    if (m_pPlacementListener)
-        m_pPlacementListener->OnPlacementEdited(this);
+std::uint64_t InstanceBase::GetChangeStamp() {
+    if (m_track.TakeMoves())
+        Touch();
+    return m_nChangeStamp;
+}
+
+// The frames are kept as the placement, not as properties.
+void InstanceBase::OnPropertyChanged(const String& name) {
+    if (name == "FrameStart" || name == "FrameStop") {
+        if (m_pPlacementListener)
+            m_pPlacementListener->OnPlacementEdited(this);
+    } else if (!m_bApplyingFrame) {
+        Touch();
+    }
+}
+
+void InstanceBase::Touch() {
+    m_nChangeStamp = NextChangeStamp();
 }

@@ -58,6 +58,13 @@ void JsonTextWriter::Number(double number) {
     m_text.append(digits.begin(), end);
 }
 
+void JsonTextWriter::Append(std::string_view fields) {
+    if (fields.empty())
+        return;
+    m_text += fields;
+    m_empty.back() = false;
+}
+
 std::string JsonTextWriter::Take() {
     m_empty.clear();
     m_bAfterName = false;

@@ -11,6 +11,11 @@
 // Fields are written in the order given; the caller writes each name once.
 class JsonTextWriter {
   public:
+    JsonTextWriter() = default;
+    // A writer of fields for a container `depth` levels down that has fields
+    // already: its text goes into a larger one through Append.
+    explicit JsonTextWriter(size_t depth) : m_empty(depth, false) {}
+
     void BeginObject();
     void EndObject();
     void BeginArray();
@@ -20,6 +25,11 @@ class JsonTextWriter {
     void Text(std::string_view text);
     void Integer(long long number);
     void Number(double number);
+    // Room for about this much text, so that text of megabytes is not moved
+    // again and again as it grows.
+    void Reserve(size_t size) { m_text.reserve(size); }
+    // Fields that a writer of the open container's depth wrote.
+    void Append(std::string_view fields);
 
     // The text so far, leaving the writer empty.
     std::string Take();

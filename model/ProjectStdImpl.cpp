@@ -3,6 +3,7 @@
 #include "model/AtomicFile.h"
 #include "model/ProjectFileError.h"
 #include "model/ProjectReader.h"
+#include "model/ProjectTextParts.h"
 #include "model/ProjectWriter.h"
 
 #include "host/CastMember.h"
@@ -120,7 +121,7 @@ bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
             missing += "\n" + member->GetFileName().str();
     Replace(std::move(content), 1);
     SetFileName(path);
-    RememberSaved(FolderOf(file), ProjectWriter(FolderOf(file)).Write(GetContent()));
+    RememberSaved(FolderOf(file), ProjectWriter(FolderOf(file), &m_textCache).Write(GetContent()));
     if (m_replaceListener)
         m_replaceListener();
     if (!missing.empty())
@@ -132,7 +133,7 @@ bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
 
 bool ProjectStdImpl::Save(Pointer<BaseObject>, const String& path) {
     std::filesystem::path file = NativePath(path);
-    std::string text = ProjectWriter(FolderOf(file)).Write(GetContent());
+    std::string text = ProjectWriter(FolderOf(file), &m_textCache).Write(GetContent());
     try {
         AtomicFile::Write(file, text);
     } catch (const ProjectFileError& error) {
@@ -147,7 +148,8 @@ bool ProjectStdImpl::Save(Pointer<BaseObject>, const String& path) {
 
 // Exactly what saving to the project's own file now would change.
 bool ProjectStdImpl::IsModified() const {
-    return !m_savedText || ProjectWriter(m_savedFolder).Write(GetContent()) != *m_savedText;
+    return !m_savedText ||
+           ProjectWriter(m_savedFolder, &m_textCache).Write(GetContent()) != *m_savedText;
 }
 
 void ProjectStdImpl::RememberSaved(std::filesystem::path folder, std::string text) {
@@ -164,10 +166,12 @@ bool ProjectStdImpl::Recover(const String& path) {
 }
 
 std::string ProjectStdImpl::Snapshot() const {
-    return ProjectWriter(std::filesystem::path()).Write(GetContent());
+    return ProjectWriter(std::filesystem::path(), &m_textCache).Write(GetContent());
 }
 
 bool ProjectStdImpl::Restore(const std::string& text) {
+    if (RestoreChanged(text))
+        return true;
     ProjectContent content;
     try {
         content = ProjectReader(std::filesystem::path()).Read(text);
@@ -177,6 +181,38 @@ bool ProjectStdImpl::Restore(const std::string& text) {
         return false;
     }
     TakeOverCastMembers(content);
+    Replace(std::move(content), m_pPlayer->GetCurrentFrame());
+    return true;
+}
+
+bool ProjectStdImpl::RestoreChanged(const std::string& text) {
+    std::string openText = Snapshot();
+    ProjectTextParts wanted, open;
+    if (!wanted.Split(text) || !open.Split(openText))
+        return false;
+    std::vector<size_t> kept = wanted.Match(open);
+    std::vector<size_t> changed;
+    for (size_t place = 0; place < kept.size(); ++place)
+        if (kept[place] == ProjectTextParts::kNone)
+            changed.push_back(place);
+    ProjectContent content;
+    try {
+        content = ProjectReader(std::filesystem::path()).Read(wanted.Join(changed));
+    } catch (const ProjectFileError&) {
+        return false;
+    }
+    TakeOverCastMembers(content);
+    ProjectContent current = GetContent();
+    std::vector<ProjectContent::PlacedInstance> instances;
+    instances.reserve(kept.size());
+    auto read = content.instances.begin();
+    for (size_t place : kept)
+        instances.push_back(place == ProjectTextParts::kNone ? *read++ : current.instances[place]);
+    content.instances = std::move(instances);
+    // A kept instance whose cast member moved in the cast list would name
+    // another one now.
+    if (ProjectWriter(std::filesystem::path(), &m_textCache).Write(content) != text)
+        return false;
     Replace(std::move(content), m_pPlayer->GetCurrentFrame());
     return true;
 }

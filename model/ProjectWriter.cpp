@@ -130,9 +130,27 @@ void WriteKeyFrames(JsonTextWriter& out, const Pointer<Instance>& instance) {
     }
     out.EndArray();
 }
+
+// An instance's fields after its placement and cast member, as written in the
+// instances' list; empty for an instance without properties.
+std::string InstanceFields(const Pointer<Instance>& instance, const Pointer<HasProperties>& fresh) {
+    auto properties = instance.As<HasProperties>("HasProperties");
+    if (!properties)
+        return {};
+    JsonTextWriter out(3);
+    out.Name("properties");
+    WriteTexts(out, Properties(instance, properties, fresh));
+    if (auto scripts = Scripts(properties); !scripts.empty()) {
+        out.Name("scripts");
+        WriteTexts(out, scripts);
+    }
+    WriteKeyFrames(out, instance);
+    return out.Take();
+}
 } // namespace
 
-ProjectWriter::ProjectWriter(std::filesystem::path folder) : m_folder(std::move(folder)) {}
+ProjectWriter::ProjectWriter(std::filesystem::path folder, InstanceTextCache* cache)
+    : m_folder(std::move(folder)), m_pCache(cache) {}
 
 std::string ProjectWriter::FilePath(const String& file) const {
     std::string text = file.str();
@@ -148,6 +166,8 @@ std::string ProjectWriter::FilePath(const String& file) const {
 
 std::string ProjectWriter::Write(const ProjectContent& content) const {
     JsonTextWriter out;
+    if (m_pCache)
+        out.Reserve(m_pCache->GetProjectSize() + m_pCache->GetProjectSize() / 8);
     out.BeginObject();
     out.Name("format");
     out.Text(ProjectFormat::kFormat);
@@ -213,19 +233,25 @@ std::string ProjectWriter::Write(const ProjectContent& content) const {
             else
                 member(castMember);
         }
-        if (auto properties = instance.As<HasProperties>("HasProperties")) {
-            out.Name("properties");
-            WriteTexts(out,
-                       Properties(instance, properties, freshProperties(instance->GetClass())));
-            if (auto scripts = Scripts(properties); !scripts.empty()) {
-                out.Name("scripts");
-                WriteTexts(out, scripts);
-            }
+        auto model = m_pCache ? instance.As<InstanceBase>("InstanceBase") : nullptr;
+        if (!model) {
+            out.Append(InstanceFields(instance, freshProperties(instance->GetClass())));
+        } else {
+            std::uint64_t stamp = model->GetChangeStamp();
+            const std::string* fields = m_pCache->Find(model.Get(), stamp);
+            out.Append(fields
+                           ? *fields
+                           : m_pCache->Keep(
+                                 model.Get(), stamp,
+                                 InstanceFields(instance, freshProperties(instance->GetClass()))));
         }
-        WriteKeyFrames(out, instance);
         out.EndObject();
     }
     out.EndArray();
     out.EndObject();
-    return out.Take() + "\n";
+    std::string text = out.Take();
+    text += '\n';
+    if (m_pCache)
+        m_pCache->Sweep(text.size());
+    return text;
 }

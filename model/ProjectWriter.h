@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/InstanceTextCache.h"
 #include "model/ProjectContent.h"
 
 #include "framework/String.h"
@@ -9,10 +10,13 @@
 
 // Turns a project into the text of a .qmx file: versioned JSON. Cast member
 // files below the project's folder are written relative to it (with '/'), all
-// others in full. The same project always gives the same text.
+// others in full. The same project always gives the same text, whatever was
+// kept between writes.
 class ProjectWriter {
   public:
-    explicit ProjectWriter(std::filesystem::path folder);
+    // cache: where the model's instances keep their written text between
+    // writes; null to write everything.
+    explicit ProjectWriter(std::filesystem::path folder, InstanceTextCache* cache = nullptr);
 
     std::string Write(const ProjectContent& content) const;
 
@@ -20,4 +24,5 @@ class ProjectWriter {
     std::string FilePath(const String& file) const;
 
     std::filesystem::path m_folder;
+    InstanceTextCache* m_pCache;
 };

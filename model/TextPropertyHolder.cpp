@@ -56,6 +56,8 @@ void TextPropertyHolder::AddProperty(const String& name, const String& value) {
         *stored = value;
     else
         m_properties.emplace_back(name, value);
+    if (m_pListener)
+        m_pListener->OnPropertyChanged(name);
 }
 
 StringList TextPropertyHolder::GetPropertyNames() {
