@@ -76,11 +76,13 @@ void InstanceBase::SetCastMember(Pointer<CastMember> member) {
 }
 
 Pointer<KeyFrame> InstanceBase::GetNextKeyFrame(int fromFrame) {
+    m_bKeyFramesOut = true;
     return m_track.GetNext(fromFrame);
 }
 
 Pointer<KeyFrame> InstanceBase::AddKeyFrame(int frame) {
     Touch();
+    m_bKeyFramesOut = true;
     return m_track.Add(frame);
 }
 
@@ -145,9 +147,15 @@ String InstanceBase::GetBaseValue(const String& name) {
     return text;
 }
 
+// Only a key frame handed out can have been moved, and while someone holds
+// one it still may be; looking at the key frames of every instance of a large
+// project would cost more than the rest of writing it.
 std::uint64_t InstanceBase::GetChangeStamp() {
-    if (m_track.TakeMoves())
-        Touch();
+    if (m_bKeyFramesOut) {
+        if (m_track.TakeMoves())
+            Touch();
+        m_bKeyFramesOut = m_track.IsHeldElsewhere();
+    }
     return m_nChangeStamp;
 }
 

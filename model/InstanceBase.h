@@ -101,4 +101,6 @@ class InstanceBase : public BasePlugin,
     std::uint64_t m_nChangeStamp;
     // The model writes the values of a frame: what a file keeps stays.
     bool m_bApplyingFrame = false;
+    // Key frames were handed out since their frames were last looked at.
+    bool m_bKeyFramesOut = false;
 };

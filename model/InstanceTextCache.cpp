@@ -1,18 +1,18 @@
 #include "model/InstanceTextCache.h"
 
-const std::string* InstanceTextCache::Find(const InstanceBase* instance, std::uint64_t stamp) {
+const std::string* InstanceTextCache::Find(const InstanceBase* instance, const Source& source) {
     auto known = m_entries.find(instance);
-    if (known == m_entries.end() || known->second.stamp != stamp)
+    if (known == m_entries.end() || !(known->second.source == source))
         return nullptr;
     MarkAskedFor(known->second);
     return &known->second.text;
 }
 
-const std::string& InstanceTextCache::Keep(const InstanceBase* instance, std::uint64_t stamp,
+const std::string& InstanceTextCache::Keep(const InstanceBase* instance, const Source& source,
                                            std::string text) {
     Entry& entry = m_entries[instance];
     MarkAskedFor(entry);
-    entry.stamp = stamp;
+    entry.source = source;
     entry.text = std::move(text);
     return entry.text;
 }

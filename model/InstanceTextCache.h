@@ -6,14 +6,23 @@
 
 class InstanceBase;
 
-// The written text of instances (their properties, scripts and key frames),
-// kept under each instance's change stamp: a large project written again
-// after a small edit writes only what changed.
+// The written text of instances, kept with what it was written from: a large
+// project written again after a small edit writes only what changed.
 class InstanceTextCache {
   public:
-    // The text kept for the instance under the stamp; null when there is none.
-    const std::string* Find(const InstanceBase* instance, std::uint64_t stamp);
-    const std::string& Keep(const InstanceBase* instance, std::uint64_t stamp, std::string text);
+    // What an instance's text is written from besides the instance's class.
+    struct Source {
+        std::uint64_t stamp; // the instance's change stamp
+        int row;
+        int start;
+        int stop;
+        int cast; // the place of its cast member in the cast list
+        bool operator==(const Source&) const = default;
+    };
+
+    // The text kept for the instance from that source; null when there is none.
+    const std::string* Find(const InstanceBase* instance, const Source& source);
+    const std::string& Keep(const InstanceBase* instance, const Source& source, std::string text);
     // Forgets the texts not found or kept since the last call: those of
     // instances that left the project. projectSize: the size of the text
     // they went into, which the next one is likely to have.
@@ -22,7 +31,7 @@ class InstanceTextCache {
 
   private:
     struct Entry {
-        std::uint64_t stamp = 0;
+        Source source{};
         std::string text;
         std::uint64_t round = 0; // the last round the text was asked for
     };

@@ -58,11 +58,9 @@ void JsonTextWriter::Number(double number) {
     m_text.append(digits.begin(), end);
 }
 
-void JsonTextWriter::Append(std::string_view fields) {
-    if (fields.empty())
-        return;
-    m_text += fields;
-    m_empty.back() = false;
+void JsonTextWriter::Raw(std::string_view value) {
+    BeginValue();
+    m_text += value;
 }
 
 std::string JsonTextWriter::Take() {

@@ -12,9 +12,9 @@
 class JsonTextWriter {
   public:
     JsonTextWriter() = default;
-    // A writer of fields for a container `depth` levels down that has fields
-    // already: its text goes into a larger one through Append.
-    explicit JsonTextWriter(size_t depth) : m_empty(depth, false) {}
+    // A writer of one value `depth` levels down, whose text goes into a
+    // larger one through Raw.
+    explicit JsonTextWriter(size_t depth) : m_empty(depth, false), m_bAfterName(true) {}
 
     void BeginObject();
     void EndObject();
@@ -28,8 +28,8 @@ class JsonTextWriter {
     // Room for about this much text, so that text of megabytes is not moved
     // again and again as it grows.
     void Reserve(size_t size) { m_text.reserve(size); }
-    // Fields that a writer of the open container's depth wrote.
-    void Append(std::string_view fields);
+    // A value that a writer of its depth wrote.
+    void Raw(std::string_view value);
 
     // The text so far, leaving the writer empty.
     std::string Take();

@@ -95,6 +95,11 @@ bool KeyFrameTrack::TakeMoves() {
     return moved;
 }
 
+bool KeyFrameTrack::IsHeldElsewhere() const {
+    return std::any_of(m_keyFrames.begin(), m_keyFrames.end(),
+                       [](const auto& keyFrame) { return keyFrame->GetRefCount() > 1; });
+}
+
 std::vector<double> KeyFrameTrack::Evaluate(int frame) const {
     size_t count = m_pLayout->GetNames()->size();
     std::vector<double> values(count, 0.0);

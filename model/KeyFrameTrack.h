@@ -33,6 +33,8 @@ class KeyFrameTrack {
     // Whether a key frame's frame changed since the last call: the key frame
     // handlers move a key frame by setting its frame, which no one hears.
     bool TakeMoves();
+    // Whether someone besides the track holds one of its key frames.
+    bool IsHeldElsewhere() const;
 
     // The accumulated change of every animated name (in the layout's order)
     // at the instance-relative frame.

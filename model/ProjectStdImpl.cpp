@@ -263,9 +263,11 @@ ProjectContent ProjectStdImpl::GetContent() const {
     content.frameRate = m_pTimer->GetFrameRate();
     content.camera = m_pPlayer->GetCamera();
     content.cast = m_pCastList->GetCastMembers();
-    for (auto& placement : m_pTimeLine->GetPlacements())
+    auto placements = m_pTimeLine->GetPlacements();
+    content.instances.reserve(placements.size());
+    for (auto& placement : placements)
         content.instances.push_back(
-            {placement.instance, placement.row, placement.start, placement.stop});
+            {std::move(placement.instance), placement.row, placement.start, placement.stop});
     return content;
 }
 

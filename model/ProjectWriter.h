@@ -1,7 +1,10 @@
 #pragma once
 
 #include "model/InstanceTextCache.h"
+#include "model/JsonTextWriter.h"
 #include "model/ProjectContent.h"
+
+#include "host/HasProperties.h"
 
 #include "framework/String.h"
 
@@ -21,7 +24,15 @@ class ProjectWriter {
     std::string Write(const ProjectContent& content) const;
 
   private:
+    // The place of an instance's cast member in the cast list, or one of these.
+    static constexpr int kNoCastMember = -1;
+    static constexpr int kOwnCastMember = -2;
+
     std::string FilePath(const String& file) const;
+    void WriteCastMember(JsonTextWriter& out, const Pointer<CastMember>& member) const;
+    // The instance's object in the instances' list.
+    std::string WriteInstance(const ProjectContent::PlacedInstance& placed, int cast,
+                              const Pointer<HasProperties>& fresh) const;
 
     std::filesystem::path m_folder;
     InstanceTextCache* m_pCache;
