@@ -31,6 +31,8 @@
 #include <memory>
 #include <random>
 
+#include <unistd.h>
+
 namespace {
 
 const char* const kCube = "v -0.5 -0.5 -0.5\nv 0.5 -0.5 -0.5\nv 0.5 0.5 -0.5\nv -0.5 0.5 -0.5\n"
@@ -54,7 +56,9 @@ struct Session {
         timeLine = GetSharedObjects()->GetObjectA("Time Line").As<TimeLine>("TimeLine");
         project = GetSharedObjects()->GetObjectA("Project").As<Project>("Project");
         castList = GetSharedObjects()->GetObjectA("Cast List").As<CastList>("CastList");
-        folder = std::filesystem::temp_directory_path() / "corvane-model-bench";
+        // Per process: others may run the same benchmarks at the same time.
+        folder = std::filesystem::temp_directory_path() /
+                 ("corvane-model-bench-" + std::to_string(getpid()));
         std::filesystem::create_directories(folder);
         std::ofstream(folder / "cube.obj") << kCube;
     }

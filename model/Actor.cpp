@@ -22,9 +22,14 @@ const AnimatedLayout& Layout() {
         {"Colour", {{"Red", "1.000000"}, {"Green", "1.000000"}, {"Blue", "1.000000"}}}};
     return layout;
 }
+
+const StringList& Scripts() {
+    static const StringList scripts{"OnFrame"};
+    return scripts;
+}
 } // namespace
 
-Actor::Actor() : InstanceBase(Layout(), {"OnFrame"}) {}
+Actor::Actor() : InstanceBase(Layout(), Scripts()) {}
 
 void* Actor::FindInterface(const char* name) {
     return InterfaceQuery(name)

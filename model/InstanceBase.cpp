@@ -7,36 +7,37 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
 namespace {
 std::uint64_t NextChangeStamp() {
     static std::atomic<std::uint64_t> last{0};
     return ++last;
 }
+
+// Shared by every instance: a project holds tens of thousands.
+const TextPropertyHolder::Names& PlacementNames() {
+    static const TextPropertyHolder::Names names =
+        std::make_shared<const std::vector<String>>(std::vector<String>{"FrameStart", "FrameStop"});
+    return names;
+}
 } // namespace
 
 InstanceBase::InstanceBase(const AnimatedLayout& layout, const StringList& scriptNames)
-    : m_pPlacement(new TextPropertyHolder("Placement", {{"FrameStart", "0"}, {"FrameStop", "0"}})),
+    : m_pPlacement(new TextPropertyHolder("Placement", PlacementNames(), {"0", "0"})),
       m_pAccum(new AccumPropertyHolder(layout.GetNames())), m_track(layout, this),
       m_nChangeStamp(NextChangeStamp()) {
     const auto& groups = layout.GetGroups();
     m_pPlacement->SetListener(this);
     m_holders.reserve(groups.size() + 3);
-    m_animated.reserve(groups.size());
     m_values.reserve(layout.GetNames()->size());
     m_holders.push_back(Pointer<PropertyHolder>(m_pPlacement.Get()));
     for (const auto& group : groups) {
-        TextPropertyHolder::Properties properties;
-        properties.reserve(group.names->size());
-        for (size_t i = 0; i < group.names->size(); ++i)
-            properties.emplace_back((*group.names)[i], group.initialValues[i]);
         Pointer<TextPropertyHolder> holder(
-            new TextPropertyHolder(group.holderName, std::move(properties)));
+            new TextPropertyHolder(group.holderName, group.names, group.initialValues));
         holder->SetListener(this);
-        for (size_t i = 0; i < group.names->size(); ++i)
-            m_values.push_back(
-                {&(*group.names)[i], holder, group.initialValues[i], group.initialValues[i]});
-        m_animated.push_back(holder);
+        for (const String& name : *group.names)
+            m_values.push_back({&name, holder.Get(), String(), String()});
         m_holders.push_back(Pointer<PropertyHolder>(holder.Get()));
     }
     Pointer<ScriptPropertyHolder> scripts(new ScriptPropertyHolder("Scripts", scriptNames));
@@ -47,11 +48,10 @@ InstanceBase::InstanceBase(const AnimatedLayout& layout, const StringList& scrip
 
 // Editors may still hold the holders; they must not call back.
 InstanceBase::~InstanceBase() {
-    m_pPlacement->SetListener(nullptr);
-    for (const auto& holder : m_animated)
-        holder->SetListener(nullptr);
     for (const auto& holder : m_holders)
-        if (auto scripts = holder.As<ScriptPropertyHolder>("ScriptPropertyHolder"))
+        if (auto text = holder.As<TextPropertyHolder>("TextPropertyHolder"))
+            text->SetListener(nullptr);
+        else if (auto scripts = holder.As<ScriptPropertyHolder>("ScriptPropertyHolder"))
             scripts->SetListener(nullptr);
 }
 
@@ -60,8 +60,7 @@ void* InstanceBase::FindInstanceInterface(const char* name) {
         .Answer("BasePlugin", static_cast<BasePlugin*>(this))
         .Answer("Instance", static_cast<Instance*>(this))
         .Answer("HasProperties", static_cast<HasProperties*>(this))
-        .Answer("AllowsKeyFrames",
-                m_animated.empty() ? nullptr : static_cast<AllowsKeyFrames*>(this))
+        .Answer("AllowsKeyFrames", m_values.empty() ? nullptr : static_cast<AllowsKeyFrames*>(this))
         .Answer("SceneItem", static_cast<SceneItem*>(this))
         .Answer("InstanceBase", this)
         .Result();
@@ -93,21 +92,22 @@ void InstanceBase::RemoveKeyFrame(int frame) {
 
 double InstanceBase::GetNumber(const char* name) {
     String value;
-    for (const auto& holder : m_animated)
-        if (holder->GetPropertyValue(name, value))
+    for (const AnimatedValue& animated : m_values)
+        if (*animated.name == name && animated.holder->GetPropertyValue(*animated.name, value))
             return PropertyText::ToNumber(value);
     return 0.0;
 }
 
-void InstanceBase::CatchUp(AnimatedValue& value, double accumulated) {
+String InstanceBase::BaseOf(AnimatedValue& value, double accumulated) {
     String text;
     value.holder->GetPropertyValue(*value.name, text);
-    if (text == value.written)
-        return;
-    value.written = text;
-    value.base = accumulated == 0.0
-                     ? text
-                     : PropertyText::FromNumber(PropertyText::ToNumber(text) - accumulated);
+    if (accumulated == 0.0)
+        return text;
+    if (!(text == value.written)) {
+        value.written = text;
+        value.base = PropertyText::FromNumber(PropertyText::ToNumber(text) - accumulated);
+    }
+    return value.base;
 }
 
 void InstanceBase::ApplyFrame(int frame, int) {
@@ -124,13 +124,15 @@ void InstanceBase::ApplyFrame(int frame, int) {
         if (accumulated[i] == old)
             continue;
         AnimatedValue& value = m_values[i];
-        CatchUp(value, old);
-        value.written =
-            accumulated[i] == 0.0
-                ? value.base
-                : PropertyText::FromNumber(PropertyText::ToNumber(value.base) + accumulated[i]);
+        String base = BaseOf(value, old);
         m_bApplyingFrame = true;
-        value.holder->SetPropertyValue(*value.name, value.written);
+        if (accumulated[i] == 0.0) {
+            value.holder->SetPropertyValue(*value.name, base);
+        } else {
+            value.written = PropertyText::FromNumber(PropertyText::ToNumber(base) + accumulated[i]);
+            value.base = std::move(base);
+            value.holder->SetPropertyValue(*value.name, value.written);
+        }
         m_bApplyingFrame = false;
         m_pAccum->SetAccum(i, accumulated[i]);
     }
@@ -138,10 +140,8 @@ void InstanceBase::ApplyFrame(int frame, int) {
 
 String InstanceBase::GetBaseValue(const String& name) {
     for (size_t i = 0; i < m_values.size(); ++i)
-        if (*m_values[i].name == name) {
-            CatchUp(m_values[i], m_pAccum->GetAccum(i));
-            return m_values[i].base;
-        }
+        if (*m_values[i].name == name)
+            return BaseOf(m_values[i], m_pAccum->GetAccum(i));
     String text;
     GetPropertyValue(name, text);
     return text;

@@ -74,26 +74,28 @@ class InstanceBase : public BasePlugin,
     Pointer<CastMember> m_pCastMember;
 
   private:
-    // An animated property: its holder, the text the model wrote there last,
-    // and its value without key frames as it was written (so that playing
-    // back and forth never accumulates rounding, and a project file keeps
-    // what the author typed). Text found in the holder that the model did
-    // not write was written by someone else, under the accumulation of the
-    // time.
+    // An animated property: its holder and, while key frames change it, the
+    // text the model wrote there last and its value without key frames as it
+    // was written (so that playing back and forth never accumulates
+    // rounding, and a project file keeps what the author typed). Text found
+    // in the holder that the model did not write was written by someone
+    // else, under the accumulation of the time. Without a change by key
+    // frames the holder's text is the value itself, and the two stay empty:
+    // a project holds tens of thousands of instances.
     struct AnimatedValue {
         const String* name;
-        Pointer<TextPropertyHolder> holder;
+        TextPropertyHolder* holder; // owned by m_holders
         String written;
         String base;
     };
 
     void OnPropertyChanged(const String& name) override;
     void Touch();
-    // Takes in what someone else wrote since the model last did.
-    void CatchUp(AnimatedValue& value, double accumulated);
+    // The value without key frames under the accumulation in the holder,
+    // taking in what someone else wrote since the model last did.
+    String BaseOf(AnimatedValue& value, double accumulated);
 
     Pointer<TextPropertyHolder> m_pPlacement;
-    std::vector<Pointer<TextPropertyHolder>> m_animated;
     std::vector<AnimatedValue> m_values; // in the order of the accumulation holder
     Pointer<AccumPropertyHolder> m_pAccum;
     KeyFrameTrack m_track;

@@ -3,13 +3,14 @@
 #include "framework/InterfaceQuery.h"
 #include "framework/RTTIClass.h"
 
-InstanceKeyFrame::InstanceKeyFrame(int atFrame,
-                                   const std::vector<Pointer<KeyFramePropertyHolder>>& groups)
-    : m_groups(groups) {
+InstanceKeyFrame::InstanceKeyFrame(int atFrame, const AnimatedLayout& layout) {
     frame = atFrame;
-    m_holders.reserve(m_groups.size());
-    for (const auto& group : m_groups)
-        m_holders.push_back(Pointer<PropertyHolder>(group.Get()));
+    m_groups.reserve(layout.GetGroups().size());
+    m_holders.reserve(layout.GetGroups().size());
+    for (const auto& group : layout.GetGroups()) {
+        m_groups.emplace_back(new KeyFramePropertyHolder(group.holderName, group.names));
+        m_holders.push_back(Pointer<PropertyHolder>(m_groups.back().Get()));
+    }
 }
 
 const RTTIClass* InstanceKeyFrame::GetClass() const {

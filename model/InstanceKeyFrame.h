@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/AnimatedLayout.h"
 #include "model/KeyFramePropertyHolder.h"
 
 #include "host/KeyFrame.h"
@@ -10,7 +11,8 @@
 // group of properties the instance animates.
 class InstanceKeyFrame : public KeyFrame {
   public:
-    InstanceKeyFrame(int atFrame, const std::vector<Pointer<KeyFramePropertyHolder>>& groups);
+    // A holder of no changes for each group of the layout.
+    InstanceKeyFrame(int atFrame, const AnimatedLayout& layout);
 
     const RTTIClass* GetClass() const override;
     void* FindInterface(const char* name) override;

@@ -34,11 +34,7 @@ Pointer<InstanceKeyFrame> KeyFrameTrack::Add(int frame) {
     if (after && after->frame == frame)
         return after;
 
-    std::vector<Pointer<KeyFramePropertyHolder>> holders;
-    holders.reserve(m_pLayout->GetGroups().size());
-    for (const auto& group : m_pLayout->GetGroups())
-        holders.emplace_back(new KeyFramePropertyHolder(group.holderName, group.names));
-    Pointer<InstanceKeyFrame> added(new InstanceKeyFrame(frame, holders));
+    Pointer<InstanceKeyFrame> added(new InstanceKeyFrame(frame, *m_pLayout));
     added->SetListener(m_pListener);
 
     // Past the last key frame the motion holds the sum of every change, so a
@@ -103,7 +99,11 @@ bool KeyFrameTrack::IsHeldElsewhere() const {
 std::vector<double> KeyFrameTrack::Evaluate(int frame) const {
     size_t count = m_pLayout->GetNames()->size();
     std::vector<double> values(count, 0.0);
-    if (m_keyFrames.empty())
+    // Up to the instance's first frame, before any key frame, nothing has
+    // changed yet: that is where a project opened at frame 1 shows it.
+    auto later = [frame](const auto& keyFrame) { return keyFrame->frame > frame; };
+    if (m_keyFrames.empty() ||
+        (frame <= 1 && std::all_of(m_keyFrames.begin(), m_keyFrames.end(), later)))
         return values;
     auto sorted = GetSorted();
     for (size_t i = 0; i < count; ++i) {

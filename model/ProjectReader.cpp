@@ -16,9 +16,9 @@
 #include <simdjson.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 #include <unordered_map>
 
@@ -35,8 +35,30 @@ std::string Quote(std::string_view text) {
     return "\"" + std::string(text.substr(0, kLongest)) + (text.size() > kLongest ? "...\"" : "\"");
 }
 
-[[noreturn]] void Fail(const std::string& where, const std::string& problem) {
-    throw ProjectFileError(where.empty() ? problem : where + ": " + problem);
+// Where in the file something lies ("instance 3, key frame at frame 20"):
+// spelled out only when a problem is reported, since a sound file of ten
+// thousand instances passes through hundreds of thousands of places.
+class Place {
+  public:
+    Place(const char* what, const Place* outer = nullptr) : m_what(what), m_pOuter(outer) {}
+    Place(const char* what, std::int64_t number, const Place* outer = nullptr)
+        : m_what(what), m_number(number), m_hasNumber(true), m_pOuter(outer) {}
+
+    std::string Text() const {
+        std::string text = m_pOuter ? m_pOuter->Text() + ", " + m_what : m_what;
+        return m_hasNumber ? text + " " + std::to_string(m_number) : text;
+    }
+
+  private:
+    const char* m_what;
+    std::int64_t m_number = 0;
+    bool m_hasNumber = false;
+    const Place* m_pOuter;
+};
+
+[[noreturn]] void Fail(const Place& where, const std::string& problem) {
+    std::string at = where.Text();
+    throw ProjectFileError(at.empty() ? problem : at + ": " + problem);
 }
 
 // What is wrong with text that is no JSON. nlohmann's parser tells the line
@@ -65,26 +87,46 @@ std::optional<Element> Find(const Object& object, std::string_view field) {
     return value;
 }
 
-// The object, once every field is known and none appears twice.
-Object CheckFields(const Element& value, const std::string& where,
-                   std::initializer_list<std::string_view> known) {
-    Object object;
-    if (value.get(object))
-        Fail(where, "this is not an object");
-    std::vector<bool> seen(known.size(), false);
-    for (const auto& field : object) {
-        auto found = std::find(known.begin(), known.end(), field.key);
-        if (found == known.end())
-            Fail(where, "unknown field " + Quote(field.key));
-        auto index = static_cast<size_t>(found - known.begin());
-        if (seen[index])
-            Fail(where, "the field " + Quote(field.key) + " appears twice");
-        seen[index] = true;
+// An object's fields, taken in one pass once every field is known and none
+// appears twice, so that asking for one walks no JSON.
+class Fields {
+  public:
+    template <size_t N>
+    Fields(const Element& value, const Place& where, const std::string_view (&known)[N]) {
+        static_assert(N <= kMost);
+        Object object;
+        if (value.get(object))
+            Fail(where, "this is not an object");
+        std::copy(known, known + N, m_names.begin());
+        m_count = N;
+        for (const auto& field : object) {
+            size_t index = IndexOf(field.key);
+            if (index == m_count)
+                Fail(where, "unknown field " + Quote(field.key));
+            if (m_values[index])
+                Fail(where, "the field " + Quote(field.key) + " appears twice");
+            m_values[index] = field.value;
+        }
     }
-    return object;
-}
 
-int Integer(const Element& value, const std::string& where, std::string_view field) {
+    std::optional<Element> Find(std::string_view field) const {
+        size_t index = IndexOf(field);
+        return index < m_count ? m_values[index] : std::nullopt;
+    }
+
+  private:
+    size_t IndexOf(std::string_view field) const {
+        return static_cast<size_t>(std::find(m_names.begin(), m_names.begin() + m_count, field) -
+                                   m_names.begin());
+    }
+
+    static constexpr size_t kMost = 8; // the instance's fields
+    std::array<std::string_view, kMost> m_names;
+    std::array<std::optional<Element>, kMost> m_values;
+    size_t m_count;
+};
+
+int Integer(const Element& value, const Place& where, std::string_view field) {
     if (value.type() != element_type::INT64 && value.type() != element_type::UINT64)
         Fail(where, Quote(field) + " is not a whole number");
     std::int64_t number = 0;
@@ -93,23 +135,22 @@ int Integer(const Element& value, const std::string& where, std::string_view fie
     return static_cast<int>(number);
 }
 
-double Number(const Element& value, const std::string& where, std::string_view field) {
+double Number(const Element& value, const Place& where, std::string_view field) {
     double number = 0.0;
     if (!value.is_number() || value.get(number))
         Fail(where, Quote(field) + " is not a number");
     return number;
 }
 
-std::string_view Text(const Element& value, const std::string& where, std::string_view field) {
+std::string_view Text(const Element& value, const Place& where, std::string_view field) {
     std::string_view text;
     if (value.get(text))
         Fail(where, Quote(field) + " is not a text");
     return text;
 }
 
-std::optional<simdjson::dom::array> List(const Object& object, std::string_view field,
-                                         const std::string& where) {
-    auto found = Find(object, field);
+std::optional<simdjson::dom::array> List(const std::optional<Element>& found,
+                                         std::string_view field, const Place& where) {
     if (!found)
         return std::nullopt;
     simdjson::dom::array list;
@@ -124,7 +165,7 @@ using ClassRecords = std::unordered_map<std::string, const RTTIClass*>;
 // An object of a registered class, as its part for the interface.
 template <class T>
 Pointer<T> Create(ClassRecords& records, std::string_view className, const char* interfaceName,
-                  const std::string& where) {
+                  const Place& where) {
     const RTTIClass*& record = records[std::string(className)];
     if (!record)
         record = RTTIClass::LookUpClass(String(className));
@@ -137,7 +178,7 @@ Pointer<T> Create(ClassRecords& records, std::string_view className, const char*
     return Pointer<T>(part);
 }
 
-Float3 Vector(const Element& value, const std::string& where, std::string_view field) {
+Float3 Vector(const Element& value, const Place& where, std::string_view field) {
     simdjson::dom::array list;
     if (value.get(list) || list.size() != 3)
         Fail(where, Quote(field) + " is not a list of three numbers");
@@ -149,20 +190,20 @@ Float3 Vector(const Element& value, const std::string& where, std::string_view f
 }
 
 Camera ReadCamera(const Element& value) {
-    const std::string where = "the camera";
-    Object object = CheckFields(value, where, {"eye", "target", "up"});
+    const Place where("the camera");
+    Fields fields(value, where, {"eye", "target", "up"});
     Camera camera;
-    if (auto eye = Find(object, "eye"))
+    if (auto eye = fields.Find("eye"))
         camera.eye = Vector(*eye, where, "eye");
-    if (auto target = Find(object, "target"))
+    if (auto target = fields.Find("target"))
         camera.target = Vector(*target, where, "target");
-    if (auto up = Find(object, "up"))
+    if (auto up = fields.Find("up"))
         camera.up = Vector(*up, where, "up");
     return camera;
 }
 
 void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& instance,
-                   const std::string& where) {
+                   const Place& where) {
     if (list.size() == 0)
         return;
     auto allows = instance.As<AllowsKeyFrames>("AllowsKeyFrames");
@@ -173,30 +214,31 @@ void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& in
         std::optional<Element> changes;
     };
     std::vector<Entry> keyFrames;
-    const std::string at = where + ", a key frame";
+    keyFrames.reserve(list.size());
+    const Place at("a key frame", &where);
     for (const Element& value : list) {
-        Object entry = CheckFields(value, at, {"frame", "changes"});
-        auto frame = Find(entry, "frame");
+        Fields entry(value, at, {"frame", "changes"});
+        auto frame = entry.Find("frame");
         if (!frame)
             Fail(where, "a key frame has no \"frame\"");
-        keyFrames.push_back({Integer(*frame, at, "frame"), Find(entry, "changes")});
+        keyFrames.push_back({Integer(*frame, at, "frame"), entry.Find("changes")});
     }
     // In frame order, each new key frame takes exactly the changes written.
     std::stable_sort(keyFrames.begin(), keyFrames.end(),
                      [](const auto& a, const auto& b) { return a.frame < b.frame; });
     for (size_t i = 0; i < keyFrames.size(); ++i) {
         int frame = keyFrames[i].frame;
-        auto place = [&] { return where + ", key frame at frame " + std::to_string(frame); };
+        const Place place("key frame at frame", frame, &where);
         if (i > 0 && keyFrames[i - 1].frame == frame)
-            Fail(place(), "there are two key frames at this frame");
+            Fail(place, "there are two key frames at this frame");
         Pointer<KeyFrame> keyFrame = allows->AddKeyFrame(frame);
         if (!keyFrames[i].changes)
             continue;
         Object changes;
         if (keyFrames[i].changes->get(changes))
-            Fail(place(), "\"changes\" is not an object");
+            Fail(place, "\"changes\" is not an object");
         for (const auto& change : changes) {
-            double value = Number(change.value, place(), change.key);
+            double value = Number(change.value, place, change.key);
             String name(change.key);
             bool stored = false;
             for (const auto& holder : keyFrame->holders) {
@@ -208,14 +250,13 @@ void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& in
                 }
             }
             if (!stored)
-                Fail(place(), "there is no property " + Quote(change.key) + " to change");
+                Fail(place, "there is no property " + Quote(change.key) + " to change");
         }
     }
 }
 
-void ReadValues(const Object& object, std::string_view field,
-                const Pointer<HasProperties>& properties, const std::string& where) {
-    auto found = Find(object, field);
+void ReadValues(const std::optional<Element>& found, std::string_view field,
+                const Pointer<HasProperties>& properties, const Place& where) {
     if (!found)
         return;
     Object values;
@@ -272,22 +313,22 @@ Object ParseProject(simdjson::dom::parser& parser, std::string_view text) {
     if (root.get(project))
         Fail("", "it is not a Corvane project file");
     CheckFormat(project);
-    CheckFields(root, "the project",
-                {"format", "version", "frameRate", "camera", "cast", "instances"});
+    Fields known(root, "the project",
+                 {"format", "version", "frameRate", "camera", "cast", "instances"});
     return project;
 }
 
 // A cast member with its file name; a relative file is resolved against the
 // project's folder.
-Pointer<CastMember> ReadCastMember(const Element& value, const std::string& where,
-                                   ClassRecords& records, const std::filesystem::path& folder) {
-    Object entry = CheckFields(value, where, {"class", "file"});
-    auto className = Find(entry, "class");
+Pointer<CastMember> ReadCastMember(const Element& value, const Place& where, ClassRecords& records,
+                                   const std::filesystem::path& folder) {
+    Fields entry(value, where, {"class", "file"});
+    auto className = entry.Find("class");
     if (!className)
         Fail(where, "it has no \"class\"");
     auto member =
         Create<CastMember>(records, Text(*className, where, "class"), "CastMember", where);
-    if (auto fileName = Find(entry, "file")) {
+    if (auto fileName = entry.Find("file")) {
         std::string file(Text(*fileName, where, "file"));
         std::replace(file.begin(), file.end(), '\\', '/');
         std::filesystem::path path(file);
@@ -300,25 +341,24 @@ Pointer<CastMember> ReadCastMember(const Element& value, const std::string& wher
 
 // An instance's "cast": the index of a cast member of the project, or a cast
 // member of its own.
-Pointer<CastMember> ReadInstanceCastMember(const Element& reference, const std::string& where,
+Pointer<CastMember> ReadInstanceCastMember(const Element& reference, const Place& where,
                                            const CastMemberList& cast, ClassRecords& records,
                                            const std::filesystem::path& folder) {
     if (reference.type() != element_type::INT64 && reference.type() != element_type::UINT64)
-        return ReadCastMember(reference, where + ", its cast member", records, folder);
+        return ReadCastMember(reference, Place("its cast member", &where), records, folder);
     int index = Integer(reference, where, "cast");
     if (index < 0 || static_cast<size_t>(index) >= cast.size())
         Fail(where, "\"cast\" names no cast member of the project");
     return cast[static_cast<size_t>(index)];
 }
 
-ProjectContent::PlacedInstance ReadInstance(const Element& value, const std::string& where,
+ProjectContent::PlacedInstance ReadInstance(const Element& value, const Place& where,
                                             const CastMemberList& cast, ClassRecords& records,
                                             const std::filesystem::path& folder) {
-    Object entry = CheckFields(
-        value, where,
-        {"class", "row", "start", "stop", "cast", "properties", "scripts", "keyframes"});
+    Fields entry(value, where,
+                 {"class", "row", "start", "stop", "cast", "properties", "scripts", "keyframes"});
     auto required = [&](std::string_view field) {
-        auto found = Find(entry, field);
+        auto found = entry.Find(field);
         if (!found)
             Fail(where, "it has no " + Quote(field));
         return *found;
@@ -328,7 +368,7 @@ ProjectContent::PlacedInstance ReadInstance(const Element& value, const std::str
     ProjectContent::PlacedInstance placed{instance, Integer(required("row"), where, "row"),
                                           Integer(required("start"), where, "start"),
                                           Integer(required("stop"), where, "stop")};
-    if (auto reference = Find(entry, "cast")) {
+    if (auto reference = entry.Find("cast")) {
         Pointer<CastMember> member =
             ReadInstanceCastMember(*reference, where, cast, records, folder);
         if (!instance->AcceptsCastMember(member))
@@ -338,9 +378,9 @@ ProjectContent::PlacedInstance ReadInstance(const Element& value, const std::str
     }
     instance->Initialize();
     auto properties = instance.As<HasProperties>("HasProperties");
-    ReadValues(entry, "properties", properties, where);
-    ReadValues(entry, "scripts", properties, where);
-    if (auto keyFrames = List(entry, "keyframes", where))
+    ReadValues(entry.Find("properties"), "properties", properties, where);
+    ReadValues(entry.Find("scripts"), "scripts", properties, where);
+    if (auto keyFrames = List(entry.Find("keyframes"), "keyframes", where))
         ReadKeyFrames(*keyFrames, instance, where);
     return placed;
 }
@@ -361,15 +401,15 @@ ProjectContent ProjectReader::Read(std::string_view text) const {
         content.camera = ReadCamera(*camera);
 
     ClassRecords records;
-    if (auto cast = List(project, "cast", "the project"))
+    if (auto cast = List(Find(project, "cast"), "cast", "the project"))
         for (const Element& entry : *cast)
-            content.cast.push_back(
-                ReadCastMember(entry, "cast member " + std::to_string(content.cast.size() + 1),
-                               records, m_folder));
-    if (auto instances = List(project, "instances", "the project"))
+            content.cast.push_back(ReadCastMember(
+                entry, Place("cast member", static_cast<std::int64_t>(content.cast.size() + 1)),
+                records, m_folder));
+    if (auto instances = List(Find(project, "instances"), "instances", "the project"))
         for (const Element& entry : *instances)
-            content.instances.push_back(
-                ReadInstance(entry, "instance " + std::to_string(content.instances.size() + 1),
-                             content.cast, records, m_folder));
+            content.instances.push_back(ReadInstance(
+                entry, Place("instance", static_cast<std::int64_t>(content.instances.size() + 1)),
+                content.cast, records, m_folder));
     return content;
 }

@@ -74,7 +74,7 @@ ProjectStdImpl::ProjectStdImpl(Pointer<PlayerStdImpl> player, Pointer<PlayerTime
                                Pointer<TimeLineStdImpl> timeLine, Pointer<CastListStdImpl> castList)
     : m_pPlayer(std::move(player)), m_pTimer(std::move(timer)), m_pTimeLine(std::move(timeLine)),
       m_pCastList(std::move(castList)) {
-    RememberSaved(std::filesystem::path(), Snapshot());
+    RememberSaved(std::filesystem::path(), Snapshot(), true);
 }
 
 void* ProjectStdImpl::FindInterface(const char* name) {
@@ -88,7 +88,7 @@ void* ProjectStdImpl::FindInterface(const char* name) {
 void ProjectStdImpl::New() {
     Replace(ProjectContent(), 1);
     SetFileName(String());
-    RememberSaved(std::filesystem::path(), Snapshot());
+    RememberSaved(std::filesystem::path(), Snapshot(), true);
     if (m_replaceListener)
         m_replaceListener();
 }
@@ -96,8 +96,10 @@ void ProjectStdImpl::New() {
 bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
     std::filesystem::path file = NativePath(path);
     ProjectContent content;
+    std::string text;
     try {
-        content = ProjectReader(FolderOf(file)).Read(ReadWholeFile(file));
+        text = ReadWholeFile(file);
+        content = ProjectReader(FolderOf(file)).Read(text);
     } catch (const ProjectFileError& error) {
         TellAuthor("Unable to open the project \"" + path.str() + "\": " + error.what() + ".",
                    MB_ICONHAND);
@@ -121,7 +123,7 @@ bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
             missing += "\n" + member->GetFileName().str();
     Replace(std::move(content), 1);
     SetFileName(path);
-    RememberSaved(FolderOf(file), ProjectWriter(FolderOf(file), &m_textCache).Write(GetContent()));
+    RememberSaved(FolderOf(file), std::move(text), false);
     if (m_replaceListener)
         m_replaceListener();
     if (!missing.empty())
@@ -142,19 +144,43 @@ bool ProjectStdImpl::Save(Pointer<BaseObject>, const String& path) {
         return false;
     }
     SetFileName(path);
-    RememberSaved(FolderOf(file), std::move(text));
+    RememberSaved(FolderOf(file), std::move(text), true);
     return true;
 }
 
-// Exactly what saving to the project's own file now would change.
+// Exactly what saving to the project's own file now would change. A file
+// this version wrote reads back as the very text it holds; only a file that
+// differs from it (written by hand or by an older version) needs its text as
+// this version writes it, made once, from the text kept.
 bool ProjectStdImpl::IsModified() const {
-    return !m_savedText ||
-           ProjectWriter(m_savedFolder, &m_textCache).Write(GetContent()) != *m_savedText;
+    if (!m_savedText)
+        return true;
+    std::string now = ProjectWriter(m_savedFolder, &m_textCache).Write(GetContent());
+    if (now == *m_savedText)
+        return false;
+    if (!m_savedAsWritten) {
+        m_savedText = WrittenAgain(*m_savedText);
+        m_savedAsWritten = true;
+    }
+    return now != *m_savedText;
 }
 
-void ProjectStdImpl::RememberSaved(std::filesystem::path folder, std::string text) {
+// Opening remembers the text read, not the project written out again: that
+// would cost as much as a save on every open.
+void ProjectStdImpl::RememberSaved(std::filesystem::path folder, std::string text, bool asWritten) {
     m_savedFolder = std::move(folder);
     m_savedText = std::move(text);
+    m_savedAsWritten = asWritten;
+}
+
+// The text read back into new objects (their media unread) and written out.
+std::string ProjectStdImpl::WrittenAgain(const std::string& text) const {
+    try {
+        return ProjectWriter(m_savedFolder).Write(ProjectReader(m_savedFolder).Read(text));
+    } catch (const ProjectFileError&) {
+        // It was read once; only a plug-in library gone since stops it now.
+        return text;
+    }
 }
 
 bool ProjectStdImpl::Recover(const String& path) {

@@ -60,7 +60,8 @@ class ProjectStdImpl : public Project, public SharedObject {
     bool Recover(const String& path);
 
   private:
-    void RememberSaved(std::filesystem::path folder, std::string text);
+    void RememberSaved(std::filesystem::path folder, std::string text, bool asWritten);
+    std::string WrittenAgain(const std::string& text) const;
     void SetFileName(const String& path);
     void Replace(ProjectContent content, int frame);
     void TakeOverCastMembers(ProjectContent& content) const;
@@ -76,9 +77,11 @@ class ProjectStdImpl : public Project, public SharedObject {
     String m_strFileName;
     std::function<void()> m_replaceListener;
     // The file text of the project as last opened, saved or made new, and the
-    // folder its media paths are relative to; none after Recover.
+    // folder its media paths are relative to; none after Recover. As read
+    // from the file, until a comparison needs it as this version writes it.
     std::filesystem::path m_savedFolder;
-    std::optional<std::string> m_savedText;
+    mutable std::optional<std::string> m_savedText;
+    mutable bool m_savedAsWritten = true;
     // Writing the project after a small change writes only that change.
     mutable InstanceTextCache m_textCache;
 };

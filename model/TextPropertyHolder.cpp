@@ -4,7 +4,20 @@
 #include "framework/RTTIClass.h"
 
 TextPropertyHolder::TextPropertyHolder(String holderName, Properties properties)
-    : m_strHolderName(std::move(holderName)), m_properties(std::move(properties)) {}
+    : m_strHolderName(std::move(holderName)) {
+    auto names = std::make_shared<std::vector<String>>();
+    names->reserve(properties.size());
+    m_values.reserve(properties.size());
+    for (auto& [name, value] : properties) {
+        names->push_back(std::move(name));
+        m_values.push_back(std::move(value));
+    }
+    m_pNames = std::move(names);
+}
+
+TextPropertyHolder::TextPropertyHolder(String holderName, Names names, std::vector<String> values)
+    : m_strHolderName(std::move(holderName)), m_pNames(std::move(names)),
+      m_values(std::move(values)) {}
 
 const RTTIClass* TextPropertyHolder::GetClass() const {
     static const RTTIClass record("TextPropertyHolder", nullptr, nullptr);
@@ -19,9 +32,10 @@ void* TextPropertyHolder::FindInterface(const char* name) {
 }
 
 String* TextPropertyHolder::Find(const String& name) {
-    for (auto& [key, value] : m_properties)
-        if (key == name)
-            return &value;
+    const std::vector<String>& names = *m_pNames;
+    for (size_t i = 0; i < names.size(); ++i)
+        if (names[i] == name)
+            return &m_values[i];
     return nullptr;
 }
 
@@ -52,17 +66,21 @@ String TextPropertyHolder::GetHolderName() {
 }
 
 void TextPropertyHolder::AddProperty(const String& name, const String& value) {
-    if (String* stored = Find(name))
+    if (String* stored = Find(name)) {
         *stored = value;
-    else
-        m_properties.emplace_back(name, value);
+    } else {
+        auto names = std::make_shared<std::vector<String>>(*m_pNames);
+        names->push_back(name);
+        m_pNames = std::move(names);
+        m_values.push_back(value);
+    }
     if (m_pListener)
         m_pListener->OnPropertyChanged(name);
 }
 
 StringList TextPropertyHolder::GetPropertyNames() {
     StringList names;
-    for (const auto& property : m_properties)
-        names.Add(property.first);
+    for (const String& name : *m_pNames)
+        names.Add(name);
     return names;
 }

@@ -4,6 +4,7 @@
 
 #include "host/PropertyHolder.h"
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -11,8 +12,13 @@
 class TextPropertyHolder : public PropertyHolder {
   public:
     using Properties = std::vector<std::pair<String, String>>; // name, value
+    using Names = std::shared_ptr<const std::vector<String>>;
 
     explicit TextPropertyHolder(String holderName, Properties properties = {});
+    // One value per name. The names may be shared by many holders: they are
+    // never changed while shared (a name added later gives this holder a
+    // list of its own).
+    TextPropertyHolder(String holderName, Names names, std::vector<String> values);
 
     const RTTIClass* GetClass() const override;
     void* FindInterface(const char* name) override;
@@ -32,6 +38,7 @@ class TextPropertyHolder : public PropertyHolder {
     String* Find(const String& name);
 
     String m_strHolderName;
-    Properties m_properties;
+    Names m_pNames;
+    std::vector<String> m_values; // one per name
     PropertyChangeListener* m_pListener = nullptr;
 };

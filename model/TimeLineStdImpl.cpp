@@ -119,8 +119,8 @@ bool TimeLineStdImpl::GetPlacement(Instance* instance, Placement& out) const {
 }
 
 void TimeLineStdImpl::Clear() {
-    for (const auto& placement : GetPlacements())
-        Listen(placement.instance, nullptr);
+    for (const auto& [instance, record] : m_records)
+        Listen(Pointer<Instance>(instance), nullptr);
     m_records.clear();
     m_pSelected.Reset();
     m_rows.clear();

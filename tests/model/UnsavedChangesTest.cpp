@@ -32,6 +32,19 @@ TEST_F(UnsavedChangesTest, FollowsOpenSaveNewAndRecover) {
              m_pProject->Load(Pointer<BaseObject>(), String(m_folder.Write("b.qmx", "{").string()));
          },
          false},
+        // Not as this version writes it: other order, other spacing, a value
+        // equal to the one a new instance starts with.
+        {"opened by hand",
+         [&] {
+             auto hand = m_folder.Write("c.qmx", R"({ "version":1, "format":"Corvane project",
+                 "instances":[{"row":1,"start":1,"stop":9,"class":"Light",
+                 "cast":{"class":"LightCM"},"properties":{"TranslateX":"0.000000"}}]})");
+             m_pProject->Load(Pointer<BaseObject>(), String(hand.string()));
+             light = m_pTimeLine->GetInstances(1, 1, 1)[0];
+         },
+         false},
+        {"changed by hand", [&] { Set(light, "TranslateX", "5"); }, true},
+        {"changed back", [&] { Set(light, "TranslateX", "0.000000"); }, false},
         {"recovered", [&] { m_model.Recover(file.str()); }, true},
         {"made new", [&] { m_pProject->New(); }, false},
     };
