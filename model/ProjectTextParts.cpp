@@ -12,6 +12,17 @@ constexpr std::string_view kInstanceClose = "\n    }";
 constexpr std::string_view kBetween = ",";
 constexpr std::string_view kEnd = "\n  ]\n}\n";
 constexpr std::string_view kEmptyEnd = "]\n}\n";
+
+// Where kInstanceClose is, from its brace: braces are far rarer than line
+// feeds, and a project text is megabytes long.
+size_t FindClose(std::string_view text, size_t from) {
+    const size_t before = kInstanceClose.size() - 1;
+    for (size_t brace = text.find('}', from + before); brace != std::string_view::npos;
+         brace = text.find('}', brace + 1))
+        if (text.substr(brace - before, kInstanceClose.size()) == kInstanceClose)
+            return brace - before;
+    return std::string_view::npos;
+}
 } // namespace
 
 bool ProjectTextParts::Split(std::string_view text) {
@@ -26,7 +37,7 @@ bool ProjectTextParts::Split(std::string_view text) {
     for (;;) {
         if (text.substr(at, kInstanceOpen.size()) != kInstanceOpen)
             return false;
-        size_t close = text.find(kInstanceClose, at + kInstanceOpen.size());
+        size_t close = FindClose(text, at + kInstanceOpen.size());
         if (close == std::string_view::npos)
             return false;
         size_t end = close + kInstanceClose.size();
