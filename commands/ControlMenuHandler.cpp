@@ -59,6 +59,8 @@ void* ControlMenuHandler::FindInterface(const char* name) {
 void ControlMenuHandler::Initialize() {
     Pointer<MenuManager> menuManager =
         GetSharedObjects()->GetObjectA("Menu Manager").As<MenuManager>("MenuManager");
+    if (!menuManager)
+        return; // a host without menus: nothing to add, and no commands to bind keys to
     Pointer<MenuHandler> self(static_cast<MenuHandler*>(this));
 
     // Just before the host's "&Window" menu, or at the end of the menu bar.

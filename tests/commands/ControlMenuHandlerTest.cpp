@@ -30,6 +30,10 @@ class ControlMenuHandlerTest : public CommandsTest {
 TEST_F(ControlMenuHandlerTest, AddsTheControlMenuBeforeTheWindowMenuAndBindsItsKeysInOneTable) {
     Pointer<RecordingAcceleratorManager> recorder(new RecordingAcceleratorManager);
     Publish(recorder);
+    GetSharedObjects()->RemoveObject(m_pMenuManager);
+    Initialize(); // without a menu manager: nothing at all
+    EXPECT_TRUE(recorder->m_tables.empty());
+    Publish(m_pMenuManager);
     Initialize();
     EXPECT_EQ(ReadTexts(MenuBar()),
               (Texts{"&File", "&Edit", "&View", "&Control", "&Window", "&Help"}));

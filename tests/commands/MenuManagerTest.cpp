@@ -50,15 +50,6 @@ TEST_F(MenuManagerTest, CommandIdentifiersStartAt101AndSkipPopupsAndSeparators) 
     EXPECT_EQ(Describe(FindPopup(MenuBar(), "&Extra")), (Texts{"Two|102|", "Three|103|"}));
 }
 
-TEST_F(MenuManagerTest, IdentifiersAreNeverReusedAfterShutdown) {
-    EXPECT_EQ(Add(1, "&File\n*", "One"), 101);
-    m_pMenuManager->Shutdown();
-    EXPECT_EQ(Add(1, "&File\n*", "One again"), 102);
-    // The items stay in the menu bar; only the routing is forgotten.
-    EXPECT_EQ(ReadTexts(FindPopup(MenuBar(), "&File")),
-              (Texts{"E&xit\tAlt+F4", "One", "One again"}));
-}
-
 TEST_F(MenuManagerTest, APathNamingAnItemInsertsJustBeforeIt) {
     Add(-1, "&Window", "&Control", true);
     EXPECT_EQ(ReadTexts(MenuBar()),
@@ -171,6 +162,11 @@ TEST_F(MenuManagerTest, ShutdownForgetsTheCommandsAndReleasesTheHandlers) {
     m_pMenuManager->ExecuteCommand(id);
     EXPECT_EQ(m_pMenuManager->GetCommandPrompt(id), "");
     EXPECT_EQ(CallLog().size(), 1u);
+    // Identifiers are never reused; the items stay in the menu bar.
+    m_pHandler = new RecordingHandler;
+    EXPECT_EQ(Add(7, "&File\n*", "Seven again"), id + 1);
+    EXPECT_EQ(ReadTexts(FindPopup(MenuBar(), "&File")),
+              (Texts{"E&xit\tAlt+F4", "Seven", "Seven again"}));
 }
 
 TEST(MenuManagerWithoutMainWindowTest, AddsNothingAndReleasesTheHandler) {

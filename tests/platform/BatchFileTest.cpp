@@ -24,22 +24,4 @@ TEST(BatchFile, SplitsACommandLineAsTheMicrosoftRuntimeDoes) {
         EXPECT_EQ(BatchFile::SplitCommandLine(c.line), c.arguments) << c.line;
 }
 
-TEST(BatchFile, ReadsOneCommandALineWithItsEcho) {
-    BatchFile batch = BatchFile::Parse("first /a\r\n"
-                                       "@second\n"
-                                       "\r\n"
-                                       "REM nothing\n"
-                                       "@echo off\r\n"
-                                       "\"tools\\my link.exe\" /out:\"a b\" \"lib\\x.lib\"");
-    const auto& commands = batch.GetCommands();
-    ASSERT_EQ(commands.size(), 3u);
-    EXPECT_EQ(commands[0].program, "first");
-    EXPECT_EQ(commands[0].echo, "first /a");
-    EXPECT_EQ(commands[1].echo, "");
-    EXPECT_EQ(commands[2].program, "tools\\my link.exe");
-    EXPECT_EQ(commands[2].parameters, " /out:\"a b\" \"lib\\x.lib\"");
-    EXPECT_EQ(commands[2].arguments, (Arguments{"/out:a b", "lib\\x.lib"}));
-    EXPECT_EQ(commands[2].echo, "");
-}
-
 } // namespace

@@ -9,19 +9,10 @@
 #include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Read(const fs::path& file) {
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class FileApiTest : public testing::Test {
   protected:
@@ -34,24 +25,6 @@ class FileApiTest : public testing::Test {
 
     QTemporaryDir m_folder;
 };
-
-TEST_F(FileApiTest, CopyAndDeleteTakeWindowsPaths) {
-    Write("a.txt", "new");
-    Write("b.txt", "old");
-    EXPECT_FALSE(CopyFileA(Windows("a.txt").c_str(), Windows("b.txt").c_str(), TRUE));
-    EXPECT_EQ(Read(Path("b.txt")), "old");
-    EXPECT_TRUE(CopyFileA(Windows("a.txt").c_str(), Windows("b.txt").c_str(), FALSE));
-    EXPECT_EQ(Read(Path("b.txt")), "new");
-    EXPECT_FALSE(CopyFileA(Windows("none.txt").c_str(), Windows("c.txt").c_str(), FALSE));
-
-    EXPECT_TRUE(DeleteFileA(Windows("a.txt").c_str()));
-    EXPECT_FALSE(DeleteFileA(Windows("a.txt").c_str()));
-    EXPECT_EQ(_mkdir(Windows("Plugins\\").c_str()), 0);
-    EXPECT_EQ(_mkdir(Windows("Plugins\\").c_str()), -1);
-    EXPECT_FALSE(DeleteFileA(Windows("Plugins").c_str()));
-    EXPECT_EQ(_stricmp("/Work/App/", "/work/APP/"), 0);
-    EXPECT_LT(_stricmp("/work/app", "/work/app/"), 0);
-}
 
 TEST_F(FileApiTest, FindingListsMatchingNamesInOrderWithoutRegardToCase) {
     for (const char* name : {"b.dll", "A.DLL", "c.dll.txt", "d.so"})

@@ -2,15 +2,9 @@
 #include "RecordingWnd.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/CMDIFrameWnd.h"
-#include "platform/IconResource.h"
-#include "platform/Menu.h"
 
-#include <QApplication>
-#include <QIcon>
-#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QStatusBar>
 
 namespace {
 
@@ -109,21 +103,24 @@ TEST_F(FrameTest, ALoadedChildFrameIsAHiddenSubWindowWithARealClientSizeAndItsOw
     // The scroll bars of the style lie inside the frame's widget.
     EXPECT_EQ(pFrame->GetWidget()->width() - 16, client.Width());
     EXPECT_EQ(pFrame->GetWidget()->height() - 16, client.Height());
-
-    // The caption belongs to the frame, the client area to the view.
-    QPoint caption = sub->mapToGlobal(QPoint(sub->width() / 2, 4));
-    EXPECT_EQ(WindowFromPoint(CPoint(caption.x(), caption.y())), pFrame);
-    CPoint inView(5, 5);
-    pFrame->m_view.ClientToScreen(&inView);
-    EXPECT_EQ(WindowFromPoint(inView), &pFrame->m_view);
 }
 
-TEST_F(FrameTest, AFrameResourceWithoutAnIconLeavesTheApplicationsIcon) {
-    auto* pFrame = new ViewFrame(&m_log);
-    ASSERT_TRUE(pFrame->LoadFrame(991, 0x00CF0000, nullptr, nullptr));
-    EXPECT_TRUE(LoadIconResource(991).isNull());
-    EXPECT_EQ(pFrame->GetSubWindow()->windowIcon().cacheKey(),
-              QApplication::windowIcon().cacheKey());
+TEST_F(FrameTest, ANextPlacementPlacesTheNextFrameOnlyAndAtItsFinalSize) {
+    const QRect place(30, 20, 300, 200);
+    CMDIChildWnd::SetNextPlacement(place);
+    auto* pPlaced = new ViewFrame(&m_log);
+    ASSERT_TRUE(pPlaced->LoadFrame(103, 0x00CF0000, nullptr, nullptr));
+    CRect made;
+    pPlaced->m_view.GetClientRect(&made);
+    pPlaced->ShowWindow(SW_RESTORE);
+    EXPECT_EQ(pPlaced->GetSubWindow()->geometry(), place);
+    CRect shown;
+    pPlaced->GetClientRect(&shown);
+    EXPECT_EQ(shown, made); // showing it sized nothing again
+
+    ViewFrame* pDefault = OpenFrame("Side");
+    ASSERT_NE(pDefault, nullptr);
+    EXPECT_NE(pDefault->GetSubWindow()->size(), place.size());
 }
 
 TEST_F(FrameTest, ActivatingAFrameMakesItTheActiveChildAndRestoresIt) {

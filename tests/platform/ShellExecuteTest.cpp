@@ -44,24 +44,6 @@ INT_PTR Code(HINSTANCE result) {
     return reinterpret_cast<INT_PTR>(result);
 }
 
-TEST_F(ShellExecuteTest, ABatchFileRunsItsCommandsInTurnInItsFolder) {
-    Write("run.bat", "@echo off\r\n"
-                     "/bin/sh -c \"sleep 0.2; echo first > one.txt\"\r\n"
-                     "/bin/sh -c \"cat one.txt > t; echo $0 >> t; mv t two.txt\" \\\"quoted\\\"");
-    std::string folder = m_folder.path().toStdString();
-    std::string batch = folder + "\\run.bat";
-    EXPECT_GT(Code(ShellExecuteA(nullptr, nullptr, batch.c_str(), "", folder.c_str(), SW_HIDE)),
-              32);
-    EXPECT_EQ(AwaitFile("two.txt"), "first\n\"quoted\"\n");
-
-    const auto& processes = Automation::Instance().GetProcesses();
-    ASSERT_EQ(processes.size(), 3u);
-    EXPECT_EQ(processes[0].program, batch);
-    EXPECT_EQ(processes[1].program, "/bin/sh");
-    EXPECT_EQ(processes[1].parameters, " -c \"sleep 0.2; echo first > one.txt\"");
-    EXPECT_EQ(processes[2].folder, folder);
-}
-
 TEST_F(ShellExecuteTest, AHiddenProgramGetsItsParametersSplitAndNoDisplay) {
     std::string folder = m_folder.path().toStdString();
     EXPECT_GT(Code(ShellExecuteA(nullptr, "open", "/bin/sh",

@@ -1,6 +1,5 @@
 #include "MemoryDC.h"
 
-#include "platform/gdi/CBrush.h"
 #include "platform/gdi/CPen.h"
 #include "platform/gdi/StockObjects.h"
 #include "platform/gdi/SysColor.h"
@@ -14,7 +13,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-TEST(GdiBlit, BitBltCopiesExactlyTheBlockClippedToTheSourceAndMayOverlapItself) {
+TEST(GdiBlit, BitBltCopiesExactlyTheBlockClippedToTheSource) {
     MemoryDC source(8, 8);
     EXPECT_EQ(source.dc().SetPixel(2, 2, kRed), kRed);
     source.dc().SetPixel(3, 2, kGreen);
@@ -25,8 +24,6 @@ TEST(GdiBlit, BitBltCopiesExactlyTheBlockClippedToTheSourceAndMayOverlapItself) 
     EXPECT_TRUE(target.dc().BitBlt(4, 5, 2, 2, &source.dc(), 2, 2, SRCCOPY));
     EXPECT_EQ(target.Picture({4, 5, 6, 7}), "rg b.");
     EXPECT_TRUE(target.InkedOnlyWithin({4, 5, 6, 7}));
-    // Only a plain copy from a DC is supported.
-    EXPECT_FALSE(target.dc().BitBlt(0, 0, 4, 4, &source.dc(), 0, 0, 0x00EE0086));
     EXPECT_FALSE(target.dc().BitBlt(0, 0, 4, 4, nullptr, 0, 0, SRCCOPY));
 
     MemoryDC small(4, 4);
@@ -35,26 +32,6 @@ TEST(GdiBlit, BitBltCopiesExactlyTheBlockClippedToTheSourceAndMayOverlapItself) 
     clipped.dc().BitBlt(0, 0, 8, 8, &small.dc(), -2, -2, SRCCOPY);
     EXPECT_EQ(clipped.Inked(), CRect(2, 2, 6, 6));
     EXPECT_TRUE(clipped.dc().BitBlt(-100000, -100000, 200000, 200000, &small.dc(), 0, 0, SRCCOPY));
-
-    MemoryDC row(6, 1);
-    for (int x = 0; x < 6; ++x)
-        row.dc().SetPixel(x, 0, RGB(x * 10, 0, 0));
-    row.dc().BitBlt(1, 0, 5, 1, &row.dc(), 0, 0, SRCCOPY);
-    for (int x = 1; x < 6; ++x)
-        EXPECT_EQ(row.At(x, 0), RGB((x - 1) * 10, 0, 0));
-}
-
-TEST(GdiBlit, StretchBltScalesByNearestPixelAndMirrorsOnNegativeSizes) {
-    MemoryDC source(2, 1);
-    source.dc().SetPixel(0, 0, kRed);
-    source.dc().SetPixel(1, 0, kBlue);
-    MemoryDC target(8, 4);
-    target.dc().StretchBlt(0, 0, 4, 2, &source.dc(), 0, 0, 2, 1, SRCCOPY);
-    EXPECT_EQ(target.Picture({0, 0, 5, 3}), "rrbb. rrbb. .....");
-
-    MemoryDC mirrored(4, 1);
-    mirrored.dc().StretchBlt(2, 0, -2, 1, &source.dc(), 0, 0, 2, 1, SRCCOPY);
-    EXPECT_EQ(mirrored.Picture({0, 0, 4, 1}), "br..");
 }
 
 TEST(GdiSysColor, AnswersTheClassicPalette) {
@@ -77,12 +54,8 @@ TEST(GdiSelect, SelectingReturnsThePreviousObject) {
     CPen* pStock = memory.dc().SelectObject(&red);
     EXPECT_EQ(pStock, StockObjects::Get(BLACK_PEN));
     EXPECT_EQ(memory.dc().SelectObject(&blue), &red);
-    EXPECT_EQ(memory.dc().SelectStockObject(NULL_PEN), &blue);
-    EXPECT_EQ(memory.dc().SelectStockObject(BLACK_PEN), StockObjects::Get(NULL_PEN));
-
     CPen uncreated;
     EXPECT_EQ(memory.dc().SelectObject(&uncreated), nullptr);
-    EXPECT_EQ(memory.dc().SelectStockObject(99), nullptr);
     EXPECT_FALSE(StockObjects::Get(BLACK_PEN)->DeleteObject());
 }
 
@@ -123,23 +96,16 @@ TEST(GdiBitmap, SizesAndDepths) {
 }
 
 TEST(GdiBitmap, CreateBitmapTakesTopDownRows) {
-    const unsigned char mono[] = {0x80, 0x00, 0x40, 0x00}; // 2 rows, 16-bit aligned
-    CBitmap monoBitmap;
-    ASSERT_TRUE(monoBitmap.CreateBitmap(2, 2, 1, 1, mono));
     const std::uint32_t colour[] = {0x00FF0000, 0x0000FF00}; // blue, green, red, unused
     CBitmap colourBitmap;
     ASSERT_TRUE(colourBitmap.CreateBitmap(1, 2, 1, 32, colour));
-
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
-    CBitmap* pOld = dc.SelectObject(&monoBitmap);
-    EXPECT_EQ(dc.GetPixel(0, 0), kWhite);
-    EXPECT_EQ(dc.GetPixel(1, 0), RGB(0, 0, 0));
-    EXPECT_EQ(dc.GetPixel(1, 1), kWhite);
-    dc.SelectObject(&colourBitmap);
+    CBitmap* pOld = dc.SelectObject(&colourBitmap);
     EXPECT_EQ(dc.GetPixel(0, 0), kRed);
     EXPECT_EQ(dc.GetPixel(0, 1), kGreen);
     dc.SelectObject(pOld);
+    EXPECT_TRUE(CBitmap().CreateBitmap(1, 1, 1, 1, nullptr));
     EXPECT_FALSE(CBitmap().CreateBitmap(2, 2, 1, 8, nullptr));
 }
 
@@ -159,16 +125,13 @@ TEST(GdiBitmap, IsSelectedIntoOneDCAtATimeAndItsDestructionLeavesTheDCSafe) {
     }
     EXPECT_EQ(second.SetPixel(2, 2, kRed), kRed);
     EXPECT_EQ(second.GetPixel(2, 2), kRed);
-    EXPECT_EQ(second.SelectStockObject(WHITE_PEN), StockObjects::Get(BLACK_PEN));
 }
 
 TEST(GdiDC, AnUncreatedDCDrawsNothing) {
     CDC dc;
     EXPECT_EQ(dc.GetSafeHdc(), nullptr);
     EXPECT_FALSE(dc.LineTo(4, 4));
-    EXPECT_FALSE(dc.TextOut(0, 0, "x"));
     EXPECT_EQ(dc.GetPixel(0, 0), CLR_INVALID);
-    EXPECT_EQ(dc.GetTextExtent("x").cx, 0);
     MemoryDC memory(2, 2);
     EXPECT_FALSE(memory.dc().BitBlt(0, 0, 2, 2, &dc, 0, 0, SRCCOPY));
     EXPECT_TRUE(dc.CreateCompatibleDC(nullptr));
