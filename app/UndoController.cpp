@@ -43,8 +43,13 @@ UndoController::~UndoController() {
     m_model.SetReplaceListener(nullptr);
 }
 
+// Built in place: a list initialiser would copy the megabytes of the text.
 UndoHistory::State UndoController::Capture() const {
-    return {m_model.Snapshot(), NumbersText(m_model.GetPlacementNumbers())};
+    UndoHistory::State state;
+    state.reserve(2);
+    state.push_back(m_model.Snapshot());
+    state.push_back(NumbersText(m_model.GetPlacementNumbers()));
+    return state;
 }
 
 void UndoController::BeginGesture(const std::string& name) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 // Below this a change is kept as it is: compressing it would gain little.
@@ -10,16 +11,31 @@ constexpr size_t kCompressFrom = 4096;
 // Fast compression: a step is recorded while the author waits.
 constexpr int kCompressionLevel = 1;
 
+// Whole blocks are compared with memcmp, which is many times faster than a
+// loop over characters; a project text is megabytes long.
+constexpr size_t kBlock = 4096;
+
 size_t CommonPrefix(const std::string& a, const std::string& b) {
-    auto [first, second] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
-    return static_cast<size_t>(first - a.begin());
+    size_t limit = std::min(a.size(), b.size());
+    size_t same = 0;
+    while (same + kBlock <= limit && std::memcmp(a.data() + same, b.data() + same, kBlock) == 0)
+        same += kBlock;
+    while (same < limit && a[same] == b[same])
+        ++same;
+    return same;
 }
 
 size_t CommonSuffix(const std::string& a, const std::string& b, size_t prefix) {
     size_t limit = std::min(a.size(), b.size()) - prefix;
-    auto [first, second] = std::mismatch(a.rbegin(), a.rbegin() + static_cast<long>(limit),
-                                         b.rbegin(), b.rbegin() + static_cast<long>(limit));
-    return static_cast<size_t>(first - a.rbegin());
+    const char* endA = a.data() + a.size();
+    const char* endB = b.data() + b.size();
+    size_t same = 0;
+    while (same + kBlock <= limit &&
+           std::memcmp(endA - same - kBlock, endB - same - kBlock, kBlock) == 0)
+        same += kBlock;
+    while (same < limit && a[a.size() - 1 - same] == b[b.size() - 1 - same])
+        ++same;
+    return same;
 }
 } // namespace
 

@@ -152,8 +152,12 @@ void Workspace::ApplyDefault() {
     QMdiArea* area = m_frame.GetMDIArea();
     for (const DefaultLayout::Place& place : DefaultLayout::Compute(area->viewport()->size())) {
         CMDIChildWnd* frame = m_frame.FindChildFrame(place.pszTitle);
-        if (!frame)
+        if (!frame) {
+            // Made at its place, the window is not first drawn at another size.
+            CMDIChildWnd::SetNextPlacement(place.rect);
             frame = Open(place.pszTitle);
+            CMDIChildWnd::SetNextPlacement(QRect());
+        }
         if (frame)
             Place(frame->GetSubWindow(), place.rect, WindowState::Normal);
     }

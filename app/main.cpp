@@ -14,12 +14,18 @@
 #include <QSettings>
 #include <QWidget>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <stdexcept>
 
 int main(int argc, char** argv) {
+    // Without a fixed threshold the allocator raises it after the renderer
+    // frees its large per-paint buffers, keeps later ones inside the heap, and
+    // a tool left open all day grows by fragments it never hands back.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     CommandLine options;
     try {
         options = CommandLine::Parse(argc, argv);
@@ -46,6 +52,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication application(argc, argv);
+    // Desktops match the windows to the installed entry, corvane.desktop.
+    QGuiApplication::setDesktopFileName("corvane");
     HostApplication host;
     int status = 0;
     try {

@@ -5,10 +5,16 @@
 #include "framework/InterfaceQuery.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 
 namespace {
+std::uint64_t NextChangeStamp() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
 // Shared by every instance: a project holds tens of thousands.
 const TextPropertyHolder::Names& PlacementNames() {
     static const TextPropertyHolder::Names names =
@@ -19,7 +25,8 @@ const TextPropertyHolder::Names& PlacementNames() {
 
 InstanceBase::InstanceBase(const AnimatedLayout& layout, const StringList& scriptNames)
     : m_pPlacement(new TextPropertyHolder("Placement", PlacementNames(), {"0", "0"})),
-      m_pAccum(new AccumPropertyHolder(layout.GetNames())), m_track(layout) {
+      m_pAccum(new AccumPropertyHolder(layout.GetNames())), m_track(layout, this),
+      m_nChangeStamp(NextChangeStamp()) {
     const auto& groups = layout.GetGroups();
     m_pPlacement->SetListener(this);
     m_holders.reserve(groups.size() + 3);
@@ -28,17 +35,24 @@ InstanceBase::InstanceBase(const AnimatedLayout& layout, const StringList& scrip
     for (const auto& group : groups) {
         Pointer<TextPropertyHolder> holder(
             new TextPropertyHolder(group.holderName, group.names, group.initialValues));
+        holder->SetListener(this);
         for (const String& name : *group.names)
             m_values.push_back({&name, holder.Get(), String(), String()});
         m_holders.push_back(Pointer<PropertyHolder>(holder.Get()));
     }
-    m_holders.push_back(Pointer<PropertyHolder>(new ScriptPropertyHolder("Scripts", scriptNames)));
+    Pointer<ScriptPropertyHolder> scripts(new ScriptPropertyHolder("Scripts", scriptNames));
+    scripts->SetListener(this);
+    m_holders.push_back(Pointer<PropertyHolder>(scripts.Get()));
     m_holders.push_back(Pointer<PropertyHolder>(m_pAccum.Get()));
 }
 
-// Editors may still hold the placement holder; it must not call back.
+// Editors may still hold the holders; they must not call back.
 InstanceBase::~InstanceBase() {
-    m_pPlacement->SetListener(nullptr);
+    for (const auto& holder : m_holders)
+        if (auto text = holder.As<TextPropertyHolder>("TextPropertyHolder"))
+            text->SetListener(nullptr);
+        else if (auto scripts = holder.As<ScriptPropertyHolder>("ScriptPropertyHolder"))
+            scripts->SetListener(nullptr);
 }
 
 void* InstanceBase::FindInstanceInterface(const char* name) {
@@ -61,14 +75,18 @@ void InstanceBase::SetCastMember(Pointer<CastMember> member) {
 }
 
 Pointer<KeyFrame> InstanceBase::GetNextKeyFrame(int fromFrame) {
+    m_bKeyFramesOut = true;
     return m_track.GetNext(fromFrame);
 }
 
 Pointer<KeyFrame> InstanceBase::AddKeyFrame(int frame) {
+    Touch();
+    m_bKeyFramesOut = true;
     return m_track.Add(frame);
 }
 
 void InstanceBase::RemoveKeyFrame(int frame) {
+    Touch();
     m_track.Remove(frame);
 }
 
@@ -107,6 +125,7 @@ void InstanceBase::ApplyFrame(int frame, int) {
             continue;
         AnimatedValue& value = m_values[i];
         String base = BaseOf(value, old);
+        m_bApplyingFrame = true;
         if (accumulated[i] == 0.0) {
             value.holder->SetPropertyValue(*value.name, base);
         } else {
@@ -114,6 +133,7 @@ void InstanceBase::ApplyFrame(int frame, int) {
             value.base = std::move(base);
             value.holder->SetPropertyValue(*value.name, value.written);
         }
+        m_bApplyingFrame = false;
         m_pAccum->SetAccum(i, accumulated[i]);
     }
 }
@@ -127,7 +147,28 @@ String InstanceBase::GetBaseValue(const String& name) {
     return text;
 }
 
-void InstanceBase::OnPropertyChanged(const String&) {
-    if (m_pPlacementListener)
-        m_pPlacementListener->OnPlacementEdited(this);
+// Only a key frame handed out can have been moved, and while someone holds
+// one it still may be; looking at the key frames of every instance of a large
+// project would cost more than the rest of writing it.
+std::uint64_t InstanceBase::GetChangeStamp() {
+    if (m_bKeyFramesOut) {
+        if (m_track.TakeMoves())
+            Touch();
+        m_bKeyFramesOut = m_track.IsHeldElsewhere();
+    }
+    return m_nChangeStamp;
+}
+
+// The frames are kept as the placement, not as properties.
+void InstanceBase::OnPropertyChanged(const String& name) {
+    if (name == "FrameStart" || name == "FrameStop") {
+        if (m_pPlacementListener)
+            m_pPlacementListener->OnPlacementEdited(this);
+    } else if (!m_bApplyingFrame) {
+        Touch();
+    }
+}
+
+void InstanceBase::Touch() {
+    m_nChangeStamp = NextChangeStamp();
 }

@@ -16,6 +16,7 @@
 
 #include "framework/BasePlugin.h"
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -51,6 +52,12 @@ class InstanceBase : public BasePlugin,
     // The text a property would show without key frames (what a project file
     // keeps); the shown text for properties that are not animated.
     String GetBaseValue(const String& name);
+    // A number that changes whenever what a project file keeps of the
+    // instance, apart from its placement and cast member, may have changed:
+    // its properties, scripts and key frames. No other instance ever has the
+    // same number, so that a text kept for the instance under its number
+    // stays right for as long as the number does.
+    std::uint64_t GetChangeStamp();
 
   protected:
     // The layout belongs to the class and outlives its instances.
@@ -83,6 +90,7 @@ class InstanceBase : public BasePlugin,
     };
 
     void OnPropertyChanged(const String& name) override;
+    void Touch();
     // The value without key frames under the accumulation in the holder,
     // taking in what someone else wrote since the model last did.
     String BaseOf(AnimatedValue& value, double accumulated);
@@ -92,4 +100,9 @@ class InstanceBase : public BasePlugin,
     Pointer<AccumPropertyHolder> m_pAccum;
     KeyFrameTrack m_track;
     PlacementListener* m_pPlacementListener = nullptr;
+    std::uint64_t m_nChangeStamp;
+    // The model writes the values of a frame: what a file keeps stays.
+    bool m_bApplyingFrame = false;
+    // Key frames were handed out since their frames were last looked at.
+    bool m_bKeyFramesOut = false;
 };

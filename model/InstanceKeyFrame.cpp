@@ -44,3 +44,8 @@ void InstanceKeyFrame::SetChangeAt(size_t index, double change) {
         index -= group->GetSize();
     }
 }
+
+void InstanceKeyFrame::SetListener(PropertyChangeListener* listener) {
+    for (const auto& group : m_groups)
+        group->SetListener(listener);
+}

@@ -20,6 +20,8 @@ class InstanceKeyFrame : public KeyFrame {
     // The changes by place among all the animated names, group after group.
     double GetChangeAt(size_t index) const;
     void SetChangeAt(size_t index, double change);
+    // Who hears about changed values in every group; null for none.
+    void SetListener(PropertyChangeListener* listener);
 
   private:
     std::vector<Pointer<KeyFramePropertyHolder>> m_groups;

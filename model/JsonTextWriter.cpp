@@ -58,6 +58,11 @@ void JsonTextWriter::Number(double number) {
     m_text.append(digits.begin(), end);
 }
 
+void JsonTextWriter::Raw(std::string_view value) {
+    BeginValue();
+    m_text += value;
+}
+
 std::string JsonTextWriter::Take() {
     m_empty.clear();
     m_bAfterName = false;

@@ -11,6 +11,11 @@
 // Fields are written in the order given; the caller writes each name once.
 class JsonTextWriter {
   public:
+    JsonTextWriter() = default;
+    // A writer of one value `depth` levels down, whose text goes into a
+    // larger one through Raw.
+    explicit JsonTextWriter(size_t depth) : m_empty(depth, false), m_bAfterName(true) {}
+
     void BeginObject();
     void EndObject();
     void BeginArray();
@@ -20,6 +25,11 @@ class JsonTextWriter {
     void Text(std::string_view text);
     void Integer(long long number);
     void Number(double number);
+    // Room for about this much text, so that text of megabytes is not moved
+    // again and again as it grows.
+    void Reserve(size_t size) { m_text.reserve(size); }
+    // A value that a writer of its depth wrote.
+    void Raw(std::string_view value);
 
     // The text so far, leaving the writer empty.
     std::string Take();

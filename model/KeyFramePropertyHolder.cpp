@@ -46,6 +46,7 @@ bool KeyFramePropertyHolder::SetPropertyValue(const String& name, const String& 
     if (!change)
         return false;
     *change = PropertyText::ToNumber(value);
+    Notify(name);
     return true;
 }
 
@@ -72,8 +73,15 @@ double KeyFramePropertyHolder::GetChange(const String& name) {
 }
 
 void KeyFramePropertyHolder::SetChange(const String& name, double change) {
-    if (double* stored = Find(name))
+    if (double* stored = Find(name)) {
         *stored = change;
+        Notify(name);
+    }
+}
+
+void KeyFramePropertyHolder::SetChangeAt(size_t index, double change) {
+    m_changes[index] = change;
+    Notify((*m_pNames)[index]);
 }
 
 StringList KeyFramePropertyHolder::GetChangedNames() {
@@ -91,6 +99,13 @@ void KeyFramePropertyHolder::OnPreviousRemoved(Pointer<PropertyHolder> previous)
     if (!removed)
         return;
     for (const String& name : removed->GetChangedNames())
-        if (double* change = Find(name))
+        if (double* change = Find(name)) {
             *change += removed->GetChange(name);
+            Notify(name);
+        }
+}
+
+void KeyFramePropertyHolder::Notify(const String& name) {
+    if (m_pListener)
+        m_pListener->OnPropertyChanged(name);
 }

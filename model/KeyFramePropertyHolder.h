@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/PropertyChangeListener.h"
+
 #include "host/PropertyHolder.h"
 #include "host/PropertyHolderForKeyFrame.h"
 
@@ -33,12 +35,18 @@ class KeyFramePropertyHolder : public PropertyHolder, public PropertyHolderForKe
     // The changes by place, in the order of the names.
     size_t GetSize() const { return m_changes.size(); }
     double GetChangeAt(size_t index) const { return m_changes[index]; }
-    void SetChangeAt(size_t index, double change) { m_changes[index] = change; }
+    void SetChangeAt(size_t index, double change);
+
+    // The instance that wants to hear about changed values; null for none.
+    // It detaches itself before it goes, since its key frames may outlive it.
+    void SetListener(PropertyChangeListener* listener) { m_pListener = listener; }
 
   private:
     double* Find(const String& name);
+    void Notify(const String& name);
 
     String m_strHolderName;
     std::shared_ptr<const std::vector<String>> m_pNames;
     std::vector<double> m_changes; // one per name
+    PropertyChangeListener* m_pListener = nullptr;
 };

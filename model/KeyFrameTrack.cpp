@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+KeyFrameTrack::~KeyFrameTrack() {
+    for (const auto& keyFrame : m_keyFrames)
+        keyFrame->SetListener(nullptr);
+}
+
 Pointer<InstanceKeyFrame> KeyFrameTrack::GetNext(int fromFrame) const {
     Pointer<InstanceKeyFrame> found;
     for (const auto& keyFrame : m_keyFrames)
@@ -30,11 +35,13 @@ Pointer<InstanceKeyFrame> KeyFrameTrack::Add(int frame) {
         return after;
 
     Pointer<InstanceKeyFrame> added(new InstanceKeyFrame(frame, *m_pLayout));
+    added->SetListener(m_pListener);
 
     // Past the last key frame the motion holds the sum of every change, so a
     // key frame added there (as a file adds them) changes nothing.
     if (!after) {
         m_keyFrames.push_back(added);
+        m_frames.push_back(frame);
         return added;
     }
     // The new key frame sits where the motion already passes; the key frame
@@ -60,14 +67,33 @@ Pointer<InstanceKeyFrame> KeyFrameTrack::Add(int frame) {
             next->SetChangeAt(i, next->GetChangeAt(i) - change);
     }
     m_keyFrames.push_back(added);
+    m_frames.push_back(frame);
     return added;
 }
 
 void KeyFrameTrack::Remove(int frame) {
     auto found = std::find_if(m_keyFrames.begin(), m_keyFrames.end(),
                               [frame](const auto& keyFrame) { return keyFrame->frame == frame; });
-    if (found != m_keyFrames.end())
-        m_keyFrames.erase(found);
+    if (found == m_keyFrames.end())
+        return;
+    (*found)->SetListener(nullptr);
+    m_frames.erase(m_frames.begin() + (found - m_keyFrames.begin()));
+    m_keyFrames.erase(found);
+}
+
+bool KeyFrameTrack::TakeMoves() {
+    bool moved = false;
+    for (size_t i = 0; i < m_keyFrames.size(); ++i)
+        if (m_frames[i] != m_keyFrames[i]->frame) {
+            m_frames[i] = m_keyFrames[i]->frame;
+            moved = true;
+        }
+    return moved;
+}
+
+bool KeyFrameTrack::IsHeldElsewhere() const {
+    return std::any_of(m_keyFrames.begin(), m_keyFrames.end(),
+                       [](const auto& keyFrame) { return keyFrame->GetRefCount() > 1; });
 }
 
 std::vector<double> KeyFrameTrack::Evaluate(int frame) const {

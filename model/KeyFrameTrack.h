@@ -11,8 +11,14 @@
 // instance's first frame and holds after the last key frame.
 class KeyFrameTrack {
   public:
-    // The layout lives as long as its class, longer than any instance.
-    explicit KeyFrameTrack(const AnimatedLayout& layout) : m_pLayout(&layout) {}
+    // The layout lives as long as its class, longer than any instance. The
+    // listener hears about every changed value of the key frames on the track.
+    KeyFrameTrack(const AnimatedLayout& layout, PropertyChangeListener* listener)
+        : m_pLayout(&layout), m_pListener(listener) {}
+    // Key frames may outlive their track; they stop telling its listener.
+    ~KeyFrameTrack();
+    KeyFrameTrack(const KeyFrameTrack&) = delete;
+    KeyFrameTrack& operator=(const KeyFrameTrack&) = delete;
 
     // The first key frame at or after the frame (the earliest added on a tie).
     Pointer<InstanceKeyFrame> GetNext(int fromFrame) const;
@@ -24,6 +30,11 @@ class KeyFrameTrack {
     void Remove(int frame);
     // By frame, ties in the order they were added.
     std::vector<InstanceKeyFrame*> GetSorted() const;
+    // Whether a key frame's frame changed since the last call: the key frame
+    // handlers move a key frame by setting its frame, which no one hears.
+    bool TakeMoves();
+    // Whether someone besides the track holds one of its key frames.
+    bool IsHeldElsewhere() const;
 
     // The accumulated change of every animated name (in the layout's order)
     // at the instance-relative frame.
@@ -31,5 +42,7 @@ class KeyFrameTrack {
 
   private:
     const AnimatedLayout* m_pLayout;
+    PropertyChangeListener* m_pListener;
     std::vector<Pointer<InstanceKeyFrame>> m_keyFrames;
+    std::vector<int> m_frames; // each key frame's frame as last seen
 };

@@ -34,25 +34,27 @@ bool Light::AcceptsCastMember(Pointer<CastMember> member) {
     return member && member->FindInterface("LightCM");
 }
 
-// An octahedron in the light's own colour, unaffected by lighting.
+// An octahedron in the light's own colour, unaffected by lighting. Drawn from
+// an array: begin/end drawing here made the software renderer keep memory at
+// every repaint.
 void Light::Draw(bool) {
-    static const double corners[6][3] = {{1, 0, 0},  {-1, 0, 0}, {0, 1, 0},
-                                         {0, -1, 0}, {0, 0, 1},  {0, 0, -1}};
-    static const int faces[8][3] = {{0, 2, 4}, {2, 1, 4}, {1, 3, 4}, {3, 0, 4},
-                                    {2, 0, 5}, {1, 2, 5}, {3, 1, 5}, {0, 3, 5}};
+    static const GLdouble corners[6][3] = {{1, 0, 0},  {-1, 0, 0}, {0, 1, 0},
+                                           {0, -1, 0}, {0, 0, 1},  {0, 0, -1}};
+    static const GLubyte faces[8][3] = {{0, 2, 4}, {2, 1, 4}, {1, 3, 4}, {3, 0, 4},
+                                        {2, 0, 5}, {1, 2, 5}, {3, 1, 5}, {0, 3, 5}};
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_2D);
     glPushMatrix();
     glTranslated(GetNumber("TranslateX"), GetNumber("TranslateY"), GetNumber("TranslateZ"));
     glScaled(kMarkerSize, kMarkerSize, kMarkerSize);
     glColor3d(GetNumber("Red"), GetNumber("Green"), GetNumber("Blue"));
-    glBegin(GL_TRIANGLES);
-    for (const auto& face : faces)
-        for (int corner : face)
-            glVertex3dv(corners[corner]);
-    glEnd();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_DOUBLE, 0, corners);
+    glDrawElements(GL_TRIANGLES, 24, GL_UNSIGNED_BYTE, faces);
     glPopMatrix();
+    glPopClientAttrib();
     glPopAttrib();
 }
 

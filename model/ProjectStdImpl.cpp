@@ -3,6 +3,7 @@
 #include "model/AtomicFile.h"
 #include "model/ProjectFileError.h"
 #include "model/ProjectReader.h"
+#include "model/ProjectTextParts.h"
 #include "model/ProjectWriter.h"
 
 #include "host/CastMember.h"
@@ -134,7 +135,7 @@ bool ProjectStdImpl::Load(Pointer<BaseObject>, const String& path) {
 
 bool ProjectStdImpl::Save(Pointer<BaseObject>, const String& path) {
     std::filesystem::path file = NativePath(path);
-    std::string text = ProjectWriter(FolderOf(file)).Write(GetContent());
+    std::string text = ProjectWriter(FolderOf(file), &m_textCache).Write(GetContent());
     try {
         AtomicFile::Write(file, text);
     } catch (const ProjectFileError& error) {
@@ -154,7 +155,7 @@ bool ProjectStdImpl::Save(Pointer<BaseObject>, const String& path) {
 bool ProjectStdImpl::IsModified() const {
     if (!m_savedText)
         return true;
-    std::string now = ProjectWriter(m_savedFolder).Write(GetContent());
+    std::string now = ProjectWriter(m_savedFolder, &m_textCache).Write(GetContent());
     if (now == *m_savedText)
         return false;
     if (!m_savedAsWritten) {
@@ -191,10 +192,12 @@ bool ProjectStdImpl::Recover(const String& path) {
 }
 
 std::string ProjectStdImpl::Snapshot() const {
-    return ProjectWriter(std::filesystem::path()).Write(GetContent());
+    return ProjectWriter(std::filesystem::path(), &m_textCache).Write(GetContent());
 }
 
 bool ProjectStdImpl::Restore(const std::string& text) {
+    if (RestoreChanged(text))
+        return true;
     ProjectContent content;
     try {
         content = ProjectReader(std::filesystem::path()).Read(text);
@@ -204,6 +207,38 @@ bool ProjectStdImpl::Restore(const std::string& text) {
         return false;
     }
     TakeOverCastMembers(content);
+    Replace(std::move(content), m_pPlayer->GetCurrentFrame());
+    return true;
+}
+
+bool ProjectStdImpl::RestoreChanged(const std::string& text) {
+    std::string openText = Snapshot();
+    ProjectTextParts wanted, open;
+    if (!wanted.Split(text) || !open.Split(openText))
+        return false;
+    std::vector<size_t> kept = wanted.Match(open);
+    std::vector<size_t> changed;
+    for (size_t place = 0; place < kept.size(); ++place)
+        if (kept[place] == ProjectTextParts::kNone)
+            changed.push_back(place);
+    ProjectContent content;
+    try {
+        content = ProjectReader(std::filesystem::path()).Read(wanted.Join(changed));
+    } catch (const ProjectFileError&) {
+        return false;
+    }
+    TakeOverCastMembers(content);
+    ProjectContent current = GetContent();
+    std::vector<ProjectContent::PlacedInstance> instances;
+    instances.reserve(kept.size());
+    auto read = content.instances.begin();
+    for (size_t place : kept)
+        instances.push_back(place == ProjectTextParts::kNone ? *read++ : current.instances[place]);
+    content.instances = std::move(instances);
+    // A kept instance whose cast member moved in the cast list would name
+    // another one now.
+    if (ProjectWriter(std::filesystem::path(), &m_textCache).Write(content) != text)
+        return false;
     Replace(std::move(content), m_pPlayer->GetCurrentFrame());
     return true;
 }
@@ -254,9 +289,11 @@ ProjectContent ProjectStdImpl::GetContent() const {
     content.frameRate = m_pTimer->GetFrameRate();
     content.camera = m_pPlayer->GetCamera();
     content.cast = m_pCastList->GetCastMembers();
-    for (auto& placement : m_pTimeLine->GetPlacements())
+    auto placements = m_pTimeLine->GetPlacements();
+    content.instances.reserve(placements.size());
+    for (auto& placement : placements)
         content.instances.push_back(
-            {placement.instance, placement.row, placement.start, placement.stop});
+            {std::move(placement.instance), placement.row, placement.start, placement.stop});
     return content;
 }
 

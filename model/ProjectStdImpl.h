@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CastListStdImpl.h"
+#include "model/InstanceTextCache.h"
 #include "model/PlayerStdImpl.h"
 #include "model/PlayerTimerStdImpl.h"
 #include "model/ProjectContent.h"
@@ -64,6 +65,10 @@ class ProjectStdImpl : public Project, public SharedObject {
     void SetFileName(const String& path);
     void Replace(ProjectContent content, int frame);
     void TakeOverCastMembers(ProjectContent& content) const;
+    // Restore by reading only the instances whose text differs from an open
+    // one's and keeping the others as they are; false, changing nothing, when
+    // that does not give the text.
+    bool RestoreChanged(const std::string& text);
 
     Pointer<PlayerStdImpl> m_pPlayer;
     Pointer<PlayerTimerStdImpl> m_pTimer;
@@ -77,4 +82,6 @@ class ProjectStdImpl : public Project, public SharedObject {
     std::filesystem::path m_savedFolder;
     mutable std::optional<std::string> m_savedText;
     mutable bool m_savedAsWritten = true;
+    // Writing the project after a small change writes only that change.
+    mutable InstanceTextCache m_textCache;
 };

@@ -130,9 +130,11 @@ void WriteKeyFrames(JsonTextWriter& out, const Pointer<Instance>& instance) {
     }
     out.EndArray();
 }
+
 } // namespace
 
-ProjectWriter::ProjectWriter(std::filesystem::path folder) : m_folder(std::move(folder)) {}
+ProjectWriter::ProjectWriter(std::filesystem::path folder, InstanceTextCache* cache)
+    : m_folder(std::move(folder)), m_pCache(cache) {}
 
 std::string ProjectWriter::FilePath(const String& file) const {
     std::string text = file.str();
@@ -146,8 +148,55 @@ std::string ProjectWriter::FilePath(const String& file) const {
     return path.generic_string();
 }
 
+void ProjectWriter::WriteCastMember(JsonTextWriter& out, const Pointer<CastMember>& member) const {
+    out.BeginObject();
+    out.Name("class");
+    out.Text(member->GetClass()->GetName().str());
+    String file = member->GetFileName();
+    if (!file.IsEmpty()) {
+        out.Name("file");
+        out.Text(FilePath(file));
+    }
+    out.EndObject();
+}
+
+std::string ProjectWriter::WriteInstance(const ProjectContent::PlacedInstance& placed, int cast,
+                                         const Pointer<HasProperties>& fresh) const {
+    const auto& instance = placed.instance;
+    JsonTextWriter out(2);
+    out.BeginObject();
+    out.Name("class");
+    out.Text(instance->GetClass()->GetName().str());
+    out.Name("row");
+    out.Integer(placed.row);
+    out.Name("start");
+    out.Integer(placed.start);
+    out.Name("stop");
+    out.Integer(placed.stop);
+    if (cast != kNoCastMember) {
+        out.Name("cast");
+        if (cast == kOwnCastMember)
+            WriteCastMember(out, instance->GetCastMember());
+        else
+            out.Integer(cast);
+    }
+    if (auto properties = instance.As<HasProperties>("HasProperties")) {
+        out.Name("properties");
+        WriteTexts(out, Properties(instance, properties, fresh));
+        if (auto scripts = Scripts(properties); !scripts.empty()) {
+            out.Name("scripts");
+            WriteTexts(out, scripts);
+        }
+    }
+    WriteKeyFrames(out, instance);
+    out.EndObject();
+    return out.Take();
+}
+
 std::string ProjectWriter::Write(const ProjectContent& content) const {
     JsonTextWriter out;
+    if (m_pCache)
+        out.Reserve(m_pCache->GetProjectSize() + m_pCache->GetProjectSize() / 8);
     out.BeginObject();
     out.Name("format");
     out.Text(ProjectFormat::kFormat);
@@ -162,24 +211,13 @@ std::string ProjectWriter::Write(const ProjectContent& content) const {
     WriteVector(out, "up", content.camera.up);
     out.EndObject();
 
-    auto member = [this, &out](const Pointer<CastMember>& castMember) {
-        out.BeginObject();
-        out.Name("class");
-        out.Text(castMember->GetClass()->GetName().str());
-        String file = castMember->GetFileName();
-        if (!file.IsEmpty()) {
-            out.Name("file");
-            out.Text(FilePath(file));
-        }
-        out.EndObject();
-    };
     // A cast member listed twice is referred to by its first place.
     std::unordered_map<const CastMember*, int> castIndex;
     out.Name("cast");
     out.BeginArray();
     for (size_t i = 0; i < content.cast.size(); ++i) {
         castIndex.emplace(content.cast[i].Get(), static_cast<int>(i));
-        member(content.cast[i]);
+        WriteCastMember(out, content.cast[i]);
     }
     out.EndArray();
 
@@ -196,36 +234,32 @@ std::string ProjectWriter::Write(const ProjectContent& content) const {
     out.BeginArray();
     for (const auto& placed : content.instances) {
         const auto& instance = placed.instance;
-        out.BeginObject();
-        out.Name("class");
-        out.Text(instance->GetClass()->GetName().str());
-        out.Name("row");
-        out.Integer(placed.row);
-        out.Name("start");
-        out.Integer(placed.start);
-        out.Name("stop");
-        out.Integer(placed.stop);
+        int cast = kNoCastMember;
         if (auto castMember = instance->GetCastMember()) {
-            out.Name("cast");
             auto known = castIndex.find(castMember.Get());
-            if (known != castIndex.end())
-                out.Integer(known->second);
-            else
-                member(castMember);
+            cast = known != castIndex.end() ? known->second : kOwnCastMember;
         }
-        if (auto properties = instance.As<HasProperties>("HasProperties")) {
-            out.Name("properties");
-            WriteTexts(out,
-                       Properties(instance, properties, freshProperties(instance->GetClass())));
-            if (auto scripts = Scripts(properties); !scripts.empty()) {
-                out.Name("scripts");
-                WriteTexts(out, scripts);
-            }
+        // An instance's own cast member is written with its file: rare, and
+        // not kept.
+        auto model = m_pCache && cast != kOwnCastMember ? instance.As<InstanceBase>("InstanceBase")
+                                                        : nullptr;
+        if (!model) {
+            out.Raw(WriteInstance(placed, cast, freshProperties(instance->GetClass())));
+            continue;
         }
-        WriteKeyFrames(out, instance);
-        out.EndObject();
+        InstanceTextCache::Source source{model->GetChangeStamp(), placed.row, placed.start,
+                                         placed.stop, cast};
+        const std::string* text = m_pCache->Find(model.Get(), source);
+        out.Raw(text ? *text
+                     : m_pCache->Keep(
+                           model.Get(), source,
+                           WriteInstance(placed, cast, freshProperties(instance->GetClass()))));
     }
     out.EndArray();
     out.EndObject();
-    return out.Take() + "\n";
+    std::string text = out.Take();
+    text += '\n';
+    if (m_pCache)
+        m_pCache->Sweep(text.size());
+    return text;
 }

@@ -42,6 +42,8 @@ bool ScriptPropertyHolder::SetPropertyValue(const String& name, const String& va
     if (!source)
         return false;
     *source = value;
+    if (m_pListener)
+        m_pListener->OnPropertyChanged(name);
     return true;
 }
 
@@ -58,6 +60,8 @@ void ScriptPropertyHolder::AddProperty(const String& name, const String& value) 
         *source = value;
     else
         m_scripts.emplace_back(name, value);
+    if (m_pListener)
+        m_pListener->OnPropertyChanged(name);
 }
 
 StringList ScriptPropertyHolder::GetPropertyNames() {

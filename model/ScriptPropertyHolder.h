@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/PropertyChangeListener.h"
+
 #include "host/PropertyHolder.h"
 #include "host/PropertyHolderScript.h"
 
@@ -27,9 +29,14 @@ class ScriptPropertyHolder : public PropertyHolder, public PropertyHolderScript 
 
     StringList GetScriptNames() override;
 
+    // The owner that wants to hear about stored and added scripts; null for
+    // none. The owner detaches itself before it goes.
+    void SetListener(PropertyChangeListener* listener) { m_pListener = listener; }
+
   private:
     String* Find(const String& name);
 
     String m_strHolderName;
     std::vector<std::pair<String, String>> m_scripts;
+    PropertyChangeListener* m_pListener = nullptr;
 };

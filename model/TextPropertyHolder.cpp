@@ -68,12 +68,14 @@ String TextPropertyHolder::GetHolderName() {
 void TextPropertyHolder::AddProperty(const String& name, const String& value) {
     if (String* stored = Find(name)) {
         *stored = value;
-        return;
+    } else {
+        auto names = std::make_shared<std::vector<String>>(*m_pNames);
+        names->push_back(name);
+        m_pNames = std::move(names);
+        m_values.push_back(value);
     }
-    auto names = std::make_shared<std::vector<String>>(*m_pNames);
-    names->push_back(name);
-    m_pNames = std::move(names);
-    m_values.push_back(value);
+    if (m_pListener)
+        m_pListener->OnPropertyChanged(name);
 }
 
 StringList TextPropertyHolder::GetPropertyNames() {

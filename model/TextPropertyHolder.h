@@ -30,7 +30,7 @@ class TextPropertyHolder : public PropertyHolder {
     void AddProperty(const String& name, const String& value) override;
     StringList GetPropertyNames() override;
 
-    // The owner that wants to hear about stored values; null for none. The
+    // The owner that wants to hear about stored and added values; null for none. The
     // owner detaches itself before it goes, since the holder may outlive it.
     void SetListener(PropertyChangeListener* listener) { m_pListener = listener; }
 

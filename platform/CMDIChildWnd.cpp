@@ -17,7 +17,13 @@ namespace {
 // smaller than this.
 constexpr int kMinimumDefaultWidth = 400;
 constexpr int kMinimumDefaultHeight = 300;
+
+QRect g_nextPlacement;
 } // namespace
+
+void CMDIChildWnd::SetNextPlacement(const QRect& rect) {
+    g_nextPlacement = rect;
+}
 
 BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                              void* pContext) {
@@ -44,6 +50,14 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
             action->setShortcuts({});
     sub->hide();
     sub->adjustSize();
+    if (!g_nextPlacement.isNull()) {
+        // The sub-window lays its widget out only when shown: size the
+        // client area so that the frame around it fills the rectangle.
+        widget->resize(g_nextPlacement.size() - (sub->size() - widget->size()));
+        sub->adjustSize();
+        sub->move(g_nextPlacement.topLeft());
+        g_nextPlacement = QRect();
+    }
     AttachWidget(widget, sub);
     CreateStandardScrollBars();
     return FinishCreate(nullptr, nullptr, pMain, pContext);

@@ -2,6 +2,8 @@
 
 #include "platform/CFrameWnd.h"
 
+#include <QRect>
+
 class QMdiSubWindow;
 
 // A child frame in the main window's MDI area. Its client area is the widget
@@ -21,6 +23,12 @@ class CMDIChildWnd : public CFrameWnd {
     void MDIActivate();
 
     QMdiSubWindow* GetSubWindow() const;
+
+    // The sub-window rectangle that the next frame LoadFrame makes gets
+    // instead of the default size; a null rectangle gives the default again.
+    // A host that arranges the windows it opens makes each at its place at
+    // once, so that nothing is sized (and drawn) twice.
+    static void SetNextPlacement(const QRect& rect);
 
   protected:
     void ReleaseWidgets() override;

@@ -6,6 +6,7 @@
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
 #include "framework/SingleInstancePluginClass.h"
+#include "framework/WorkFolder.h"
 #include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
 #include "host/Player.h"
@@ -221,8 +222,10 @@ void FileMenuHandler::GenerateEXE() {
     if (project->GetFileName().IsEmpty())
         return;
 
-    // The installed resource script names this copy of the project.
-    const String temporaryCopy = GetAppPath("obj/temp.qm$");
+    // The installed resource script names this copy of the project. It, the
+    // compiled resources and the batch file go into the work folder, which
+    // is laid out like the application folder but one the user may write.
+    const String temporaryCopy = WorkFolder::GetPath("obj/temp.qm$");
     DeleteFileA(temporaryCopy);
     CopyFileA(project->GetFileName(), temporaryCopy, FALSE);
 
@@ -234,15 +237,15 @@ void FileMenuHandler::GenerateEXE() {
         const String exePath = dialog.GetPathName();
         CWaitCursor wait;
 
-        const std::string parameters = " /l 0x809 /fo\"" + GetAppPath("obj\\Viewer.res").str() +
-                                       "\" /d \"NDEBUG\" \"" + GetAppPath("obj\\Viewer.rc").str() +
-                                       "\"";
-        ShellExecuteA(hOwner, nullptr, GetAppPath("tools\\rc.exe"), parameters.c_str(),
-                      GetAppPath("tools\\"), SW_HIDE);
+        const std::string parameters =
+            " /l 0x809 /fo\"" + WorkFolder::GetPath("obj\\Viewer.res").str() +
+            "\" /d \"NDEBUG\" \"" + WorkFolder::GetPath("obj\\Viewer.rc").str() + "\"";
+        ShellExecuteA(hOwner, nullptr, WorkFolder::GetPath("tools\\rc.exe"), parameters.c_str(),
+                      WorkFolder::GetPath("tools\\"), SW_HIDE);
         // The resource compiler is given this long; it is not waited for.
         Sleep(5000);
 
-        _chdir(GetAppPath());
+        _chdir(WorkFolder::GetPath());
         const std::string command = "@echo off\r\ntools\\link.exe";
         const std::string options =
             " /nologo /subsystem:windows /incremental:no /machine:I386 /out:\"" + exePath.str() +
@@ -256,7 +259,8 @@ void FileMenuHandler::GenerateEXE() {
         batch->Write(options.data(), options.size(), 1);
         batch->Write(inputs.data(), inputs.size(), 1);
         batch->Close();
-        ShellExecuteA(hOwner, nullptr, GetAppPath("linkcmd.bat"), "", GetAppPath(), SW_HIDE);
+        ShellExecuteA(hOwner, nullptr, WorkFolder::GetPath("linkcmd.bat"), "",
+                      WorkFolder::GetPath(), SW_HIDE);
 
         // The folder part keeps its separator. The path is not cut to MAX_PATH
         // characters: paths here may be longer.

@@ -91,19 +91,21 @@ void ImageCM::DrawModel() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, m_texture.width(), m_texture.height(), 0, GL_RGBA,
                  GL_UNSIGNED_BYTE, m_texture.constBits());
-    double halfWidth = m_dAspect;
-    // Row 0 of the picture is its top, at texture coordinate 0.
-    glBegin(GL_QUADS);
+    const double halfWidth = m_dAspect;
+    // Row 0 of the picture is its top, at texture coordinate 0. Drawn from
+    // arrays, as begin/end drawing made the software renderer keep memory at
+    // every repaint.
+    const GLdouble corners[4][3] = {
+        {-halfWidth, -1, 0}, {halfWidth, -1, 0}, {halfWidth, 1, 0}, {-halfWidth, 1, 0}};
+    static const GLdouble texels[4][2] = {{0, 1}, {1, 1}, {1, 0}, {0, 0}};
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glNormal3d(0, 0, 1);
-    glTexCoord2d(0, 1);
-    glVertex3d(-halfWidth, -1, 0);
-    glTexCoord2d(1, 1);
-    glVertex3d(halfWidth, -1, 0);
-    glTexCoord2d(1, 0);
-    glVertex3d(halfWidth, 1, 0);
-    glTexCoord2d(0, 0);
-    glVertex3d(-halfWidth, 1, 0);
-    glEnd();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(3, GL_DOUBLE, 0, corners);
+    glTexCoordPointer(2, GL_DOUBLE, 0, texels);
+    glDrawArrays(GL_QUADS, 0, 4);
+    glPopClientAttrib();
     glPopClientAttrib();
     glPopAttrib();
 }

@@ -3,19 +3,16 @@
 #include "platform/gdi/GdiDefs.h"
 #include "platform/gl/WglDefs.h"
 
-typedef struct FT_LibraryRec_* FT_Library;
-typedef struct FT_FaceRec_* FT_Face;
+class OutlineGlyphs;
 
 // The outlines of the face that stands in for a LOGFONT (FontLookup), turned
-// into OpenGL display lists one glyph at a time.
+// into OpenGL display lists one glyph at a time. The outlines themselves are
+// read once per process (OutlineGlyphs); each list replays them.
 class OutlineFont {
   public:
     explicit OutlineFont(const LOGFONT& logFont);
-    OutlineFont(const OutlineFont&) = delete;
-    OutlineFont& operator=(const OutlineFont&) = delete;
-    ~OutlineFont();
 
-    bool IsOpen() const { return m_face != nullptr; }
+    bool IsOpen() const { return m_pGlyphs != nullptr; }
     // Compiles list nList in the current context with the glyph of the
     // Windows-1252 character nChar (see wglUseFontOutlines); fills pMetrics
     // when given. False when the glyph cannot be read or tessellated.
@@ -23,6 +20,5 @@ class OutlineFont {
                       int nFormat, GLYPHMETRICSFLOAT* pMetrics);
 
   private:
-    FT_Library m_library = nullptr;
-    FT_Face m_face = nullptr;
+    OutlineGlyphs* m_pGlyphs = nullptr; // owned by the process-wide cache
 };

@@ -12,18 +12,13 @@ CommandLine Parse(std::initializer_list<const char*> arguments) {
     return CommandLine::Parse(static_cast<int>(argv.size()), argv.data());
 }
 
-TEST(CommandLine, ReadsOffscreenScriptAndProjectInAnyOrder) {
+TEST(CommandLine, ReadsOffscreenScriptAndProjectInAnyOrderAndNothingMeansAnOrdinaryRun) {
     CommandLine line = Parse({"sample.qmx", "--script", "tour.script", "--offscreen"});
     EXPECT_TRUE(line.bOffscreen);
     EXPECT_EQ(line.scriptPath.value_or(""), "tour.script");
     EXPECT_EQ(line.projectPath.value_or(""), "sample.qmx");
-}
-
-TEST(CommandLine, NothingGivenMeansAnOrdinaryRun) {
-    CommandLine line = Parse({});
-    EXPECT_FALSE(line.bOffscreen);
-    EXPECT_FALSE(line.scriptPath);
-    EXPECT_FALSE(line.projectPath);
+    CommandLine plain = Parse({});
+    EXPECT_FALSE(plain.bOffscreen || plain.scriptPath || plain.projectPath);
 }
 
 TEST(CommandLine, RejectsWhatItCannotUse) {

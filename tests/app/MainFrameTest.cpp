@@ -1,8 +1,10 @@
 #include "app/MainFrame.h"
+#include "app/MenuDriver.h"
+
+#include "RecordingAcceleratorManager.h"
 
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
-#include "host/AcceleratorManager.h"
 #include "host/MenuManager.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/Menu.h"
@@ -56,19 +58,11 @@ class FakeMenuManager : public MenuManager, public SharedObject {
 };
 
 // Stands for the accelerator manager: sees every key message, takes 'Q'.
-class FakeAcceleratorManager : public AcceleratorManager, public SharedObject {
+class KeyTakingAcceleratorManager : public RecordingAcceleratorManager {
   public:
-    String GetSharedName() override { return "KBAccel Manager"; }
-    void AddAcceleratorTable(const ACCEL*, int) override {}
     bool TranslateAccelerator(MSG* message) override {
         messages.push_back({message->message, static_cast<int>(message->wParam)});
         return message->message == WM_KEYDOWN && message->wParam == 'Q';
-    }
-    void* FindInterface(const char* name) override {
-        return InterfaceQuery(name)
-            .Answer("AcceleratorManager", static_cast<AcceleratorManager*>(this))
-            .Answer("SharedObject", static_cast<SharedObject*>(this))
-            .Result();
     }
 
     std::vector<std::pair<UINT, int>> messages;
@@ -112,11 +106,8 @@ class MainFrameTest : public testing::Test {
     }
     std::vector<std::string> Texts(HMENU hMenu) {
         std::vector<std::string> texts;
-        for (int position = 0; position < GetMenuItemCount(hMenu); ++position) {
-            char text[256] = "";
-            GetMenuStringA(hMenu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
-            texts.push_back(text);
-        }
+        for (int position = 0; position < GetMenuItemCount(hMenu); ++position)
+            texts.push_back(MenuDriver::GetItemText(hMenu, position));
         return texts;
     }
 
@@ -180,7 +171,7 @@ TEST_F(MainFrameTest, PluginItemsAreExecutedUpdatedAndPromptedByTheMenuManagerOn
 }
 
 TEST_F(MainFrameTest, KeysAreOfferedToTheAcceleratorManagerBeforeTheFocusedWindow) {
-    auto* accelerators = Publish(new FakeAcceleratorManager);
+    auto* accelerators = Publish(new KeyTakingAcceleratorManager);
     auto* window = new KeyRecordingWnd;
     CRect area(0, 0, 100, 100);
     ASSERT_TRUE(window->Create(nullptr, "keys", WS_CHILD | WS_VISIBLE, area, m_pFrame, 1));

@@ -94,7 +94,13 @@ TEST_F(SessionRunnerTest, MouseAndKeyCommandsArriveAsAPersonMakesThemInClientCoo
         {"drag left 0 0 40 20 @ Recorder steps 2\n",
          {"move 0,0 flags 0", "ldown 0,0 flags 1", "move 20,10 flags 1", "move 40,20 flags 1",
           "lup 40,20 flags 0"}},
+        {"drag both 0 0 40 20 @ Recorder steps 1 # a comment\n",
+         {"move 0,0 flags 0", "ldown 0,0 flags 1", "rdown 0,0 flags 3", "move 40,20 flags 3",
+          "lup 40,20 flags 2", "rup 40,20 flags 0"}},
         {"key Ctrl+A @ Recorder\n", {"keydown 17", "keydown 65", "keyup 65", "keyup 17"}},
+        {"key Shift+Enter @ Recorder\nkey f12 @ Recorder\nkey 7 @ Recorder\n",
+         {"keydown 16", "keydown 13", "keyup 13", "keyup 16", "keydown 123", "keyup 123",
+          "keydown 55", "keyup 55"}},
     };
     for (const auto& c : cases) {
         m_pView->messages.clear();

@@ -150,6 +150,18 @@ TEST_F(UndoTest, EveryKindOfEditIsOneNamedStepUndoneAndRedoneExactly) {
     }
 }
 
+TEST_F(UndoTest, TheAddedKeyFrameIsTheOneTheTimeLineShowsSelected) {
+    Run("mouse dblclk left " + Cell(1, 50) + kTimeLine + " shift\ndump " + Path("added.json") +
+        "\n");
+    const json added = Read("added");
+    std::vector<std::string> selected;
+    for (const json& instance : added["instances"])
+        for (const json& keyFrame : instance["keyframes"])
+            if (keyFrame["selected"].get<bool>())
+                selected.push_back(instance["row"].dump() + " " + keyFrame["frame"].dump());
+    EXPECT_EQ(selected, std::vector<std::string>{"1 50"});
+}
+
 std::string ReadFile(const std::string& path) {
     std::ostringstream text;
     text << std::ifstream(path).rdbuf();

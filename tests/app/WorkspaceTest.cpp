@@ -53,16 +53,17 @@ class WorkspaceTest : public testing::Test {
         SessionRunner::ProcessPendingEvents();
     }
     // Title to sub-window rectangle, and the titles bottom of the stack first.
-    std::map<std::string, QRect> Places() {
+    std::map<std::string, QRect> Places() { return PlacesIn(Frame()); }
+    static std::map<std::string, QRect> PlacesIn(MainFrame& frame) {
         std::map<std::string, QRect> places;
-        for (CMDIChildWnd* frame : Frame().GetChildFrames())
-            places[TitleOf(frame)] = frame->GetSubWindow()->geometry();
+        for (CMDIChildWnd* child : frame.GetChildFrames())
+            places[TitleOf(child)] = child->GetSubWindow()->geometry();
         return places;
     }
-    std::vector<std::string> Stack() {
+    static std::vector<std::string> Stack(MainFrame& frame) {
         std::vector<std::string> titles;
-        for (CMDIChildWnd* frame : Frame().GetChildFrames())
-            titles.push_back(TitleOf(frame));
+        for (CMDIChildWnd* child : frame.GetChildFrames())
+            titles.push_back(TitleOf(child));
         return titles;
     }
     std::map<std::string, QRect> DefaultPlaces() {
@@ -110,7 +111,7 @@ TEST_F(WorkspaceTest, TheNextStartRestoresTheWindowsAndPlacesLeftAtExit) {
     Frame().GetMainWindow()->resize(900, 700);
     SessionRunner::ProcessPendingEvents();
     std::map<std::string, QRect> places = Places();
-    std::vector<std::string> stack = Stack();
+    std::vector<std::string> stack = Stack(Frame());
     ASSERT_EQ(places.size(), 4u);
 
     Choose({"&File", "E&xit\tAlt+F4"});
@@ -121,14 +122,8 @@ TEST_F(WorkspaceTest, TheNextStartRestoresTheWindowsAndPlacesLeftAtExit) {
     next.Start(CORVANE_APP_DIR "/Plugins/", true);
     next.GetMainFrame()->OpenWorkspace(SettingsFile());
     SessionRunner::ProcessPendingEvents();
-    std::map<std::string, QRect> restored;
-    std::vector<std::string> restoredStack;
-    for (CMDIChildWnd* frame : next.GetMainFrame()->GetChildFrames()) {
-        restored[TitleOf(frame)] = frame->GetSubWindow()->geometry();
-        restoredStack.push_back(TitleOf(frame));
-    }
-    EXPECT_EQ(restored, places);
-    EXPECT_EQ(restoredStack, stack);
+    EXPECT_EQ(PlacesIn(*next.GetMainFrame()), places);
+    EXPECT_EQ(Stack(*next.GetMainFrame()), stack);
     EXPECT_EQ(next.GetMainFrame()->GetMainWindow()->size(), QSize(900, 700));
     EXPECT_EQ(TitleOf(next.GetMainFrame()->MDIGetActive()), "Camera");
 }

@@ -21,8 +21,10 @@ class FontOutlines : public ::testing::Test {
 
     // Draws list nList seen from the front (or, turned about the vertical
     // axis through the middle of a glyph, from another side) in an
-    // orthographic box around it; returns the number of pixels it covers.
-    int CoveredPixels(GLuint nList, float fYaw = 0.0f) {
+    // orthographic box around it; returns the number of pixels it covers in
+    // the current context's bitmap (pGL, or the fixture's).
+    int CoveredPixels(GLuint nList, float fYaw = 0.0f, BitmapGL* pGL = nullptr) {
+        CDC& dc = pGL ? pGL->dc() : m_gl.dc();
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
         glMatrixMode(GL_PROJECTION);
@@ -37,7 +39,7 @@ class FontOutlines : public ::testing::Test {
         int nCovered = 0;
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 64; ++x)
-                nCovered += m_gl.dc().GetPixel(x, y) != RGB(0, 0, 0);
+                nCovered += dc.GetPixel(x, y) != RGB(0, 0, 0);
         return nCovered;
     }
 
@@ -75,6 +77,22 @@ TEST_F(FontOutlines, ExtrusionAddsABackFaceAndSideWalls) {
     EXPECT_GT(CoveredPixels(kListBase, 90.0f), 20);                     // the walls, seen edge-on
     EXPECT_EQ(CoveredPixels(kListBase + 1, 180.0f), 0);                 // flat: no back face
     glDisable(GL_CULL_FACE);
+}
+
+TEST_F(FontOutlines, EachContextAndDeviationGetsItsOwnGlyph) {
+    ASSERT_TRUE(
+        wglUseFontOutlines(&m_gl.dc(), 'O', 1, kListBase, 0.0f, 0.0f, WGL_FONT_POLYGONS, nullptr));
+    ASSERT_TRUE(wglUseFontOutlines(&m_gl.dc(), 'O', 1, kListBase + 1, 0.2f, 0.0f, WGL_FONT_POLYGONS,
+                                   nullptr));
+    const int nFine = CoveredPixels(kListBase);
+    EXPECT_NE(CoveredPixels(kListBase + 1), nFine); // coarser curves, another shape
+
+    BitmapGL other{64, 64};
+    other.dc().SelectObject(&m_font);
+    ASSERT_TRUE(other.MakeCurrent());
+    ASSERT_TRUE(
+        wglUseFontOutlines(&other.dc(), 'O', 1, kListBase, 0.0f, 0.0f, WGL_FONT_POLYGONS, nullptr));
+    EXPECT_EQ(CoveredPixels(kListBase, 0.0f, &other), nFine);
 }
 
 TEST_F(FontOutlines, RefusesBadArguments) {

@@ -58,4 +58,24 @@ QT_QPA_PLATFORM=offscreen "$prefix/bin/corvane" --script session.script
 # The module and the media plug-in came from the installed folder.
 grep -q '"title": "Time Line"' out/state.json || fail "the module's time line did not open"
 grep -q '"class": "MeshCM"' out/state.json || fail "the sample's mesh did not load"
+# Generate EXE from a prefix nobody may write (a read-only mount, where the
+# system lets a test make one): what it makes goes to the user's cache.
+if unshare -m true 2>/dev/null; then
+  cat >generate.script <<SCRIPT
+open "$prefix/share/corvane/samples/sample.qmx"
+answer file "$work/elsewhere/copy.qmx"
+menu "&File" "Save &As\tCtrl+Shift+S"
+answer file "$work/elsewhere/viewer/Viewer.exe"
+menu "&File" "Generate EXE"
+SCRIPT
+  mkdir viewer
+  XDG_CACHE_HOME="$work/cache" XDG_STATE_HOME="$work/state" QT_QPA_PLATFORM=offscreen unshare -m bash -c \
+    'mount --bind "$1" "$1" && mount -o remount,ro,bind "$1" "$1" &&
+     "$1/bin/corvane" --script generate.script' - "$prefix"
+  # The linker is not waited for.
+  for ((i = 0; i < 100; ++i)); do [[ -s viewer/Viewer.exe ]] && break; sleep 0.1; done
+  [[ -s viewer/Viewer.exe ]] || fail "Generate EXE made no viewer from a read-only prefix"
+  [[ -s "$work/cache/corvane/work/obj/Viewer.res" ]] || fail "no resources in the work folder"
+  [[ ! -e "$prefix/lib/corvane/linkcmd.bat" ]] || fail "Generate EXE wrote into the prefix"
+fi
 echo "installed into $prefix and ran from $work/elsewhere"

@@ -1,7 +1,5 @@
 #include "ModelTestSupport.h"
 
-#include "host/PropertyHolderForKeyFrame.h"
-
 namespace {
 
 class KeyFrameTest : public ModelTest {
@@ -29,22 +27,6 @@ class KeyFrameTest : public ModelTest {
         String value;
         keyFrame.As<HasProperties>("HasProperties")->GetPropertyValue(name, value);
         return value.str();
-    }
-
-    // What the module's Delete key does with a selected key frame.
-    void DeleteKeyFrame(const Pointer<KeyFrame>& keyFrame) {
-        if (auto next = m_pKeyFrames->GetNextKeyFrame(keyFrame->frame + 1))
-            for (const auto& removed : keyFrame->holders)
-                if (removed.As<PropertyHolderForKeyFrame>("PropertyHolderForKeyFrame"))
-                    for (const auto& holder : next->holders) {
-                        auto later =
-                            holder.As<PropertyHolderForKeyFrame>("PropertyHolderForKeyFrame");
-                        if (later && holder->GetClass() == removed->GetClass())
-                            later->OnPreviousRemoved(removed);
-                    }
-        m_pKeyFrames->RemoveKeyFrame(keyFrame->frame);
-        int current = m_pPlayer->GetCurrentFrame();
-        m_pActor->PlayerFrameChange(current, current);
     }
 
     Pointer<Instance> m_pActor;
@@ -97,27 +79,6 @@ TEST_F(KeyFrameTest, AddingAKeyFrameLeavesTheMotionAsItWas) {
     EXPECT_EQ(Change(m_pKeyFrames->GetNextKeyFrame(52), "TranslateX"), "-3.000000");
     for (int frame = 1, i = 0; frame <= 101; frame += 5, ++i)
         EXPECT_NEAR(At(frame), before[static_cast<size_t>(i)], 1e-9) << "frame " << frame;
-}
-
-TEST_F(KeyFrameTest, TheNextKeyFrameAbsorbsTheChangesOfARemovedOneAndTheLastTakesItsOwn) {
-    Key(26, "TranslateX", "10");
-    auto middle = Key(51, "TranslateX", "-10");
-    middle.As<HasProperties>("HasProperties")->SetPropertyValue("Red", "-0.5");
-    auto last = Key(76, "TranslateX", "4");
-    At(51);
-    DeleteKeyFrame(middle);
-    EXPECT_EQ(Change(last, "TranslateX"), "-6.000000");
-    EXPECT_EQ(Change(last, "Red"), "-0.500000");
-    EXPECT_EQ(Change(last, "TranslateY"),
-              "0.000000"); // the colour group folded nothing into the transform
-    EXPECT_DOUBLE_EQ(Number(m_pActor, "TranslateX"), 7.0); // re-applied at the current frame
-    EXPECT_DOUBLE_EQ(At(76), 4.0);
-    EXPECT_DOUBLE_EQ(At(101, "Red"), 0.5);
-    EXPECT_TRUE(m_pKeyFrames->GetNextKeyFrame(27) == last);
-    // The last key frame takes its changes with it.
-    DeleteKeyFrame(last);
-    EXPECT_DOUBLE_EQ(At(101), 10.0);
-    EXPECT_DOUBLE_EQ(At(101, "Red"), 1.0);
 }
 
 TEST_F(KeyFrameTest, EditingAValueMovesTheWholeMotionAndAnEditedKeyFrameShowsWhenReapplied) {

@@ -105,6 +105,24 @@ TEST_F(FrameTest, ALoadedChildFrameIsAHiddenSubWindowWithARealClientSizeAndItsOw
     EXPECT_EQ(pFrame->GetWidget()->height() - 16, client.Height());
 }
 
+TEST_F(FrameTest, ANextPlacementPlacesTheNextFrameOnlyAndAtItsFinalSize) {
+    const QRect place(30, 20, 300, 200);
+    CMDIChildWnd::SetNextPlacement(place);
+    auto* pPlaced = new ViewFrame(&m_log);
+    ASSERT_TRUE(pPlaced->LoadFrame(103, 0x00CF0000, nullptr, nullptr));
+    CRect made;
+    pPlaced->m_view.GetClientRect(&made);
+    pPlaced->ShowWindow(SW_RESTORE);
+    EXPECT_EQ(pPlaced->GetSubWindow()->geometry(), place);
+    CRect shown;
+    pPlaced->GetClientRect(&shown);
+    EXPECT_EQ(shown, made); // showing it sized nothing again
+
+    ViewFrame* pDefault = OpenFrame("Side");
+    ASSERT_NE(pDefault, nullptr);
+    EXPECT_NE(pDefault->GetSubWindow()->size(), place.size());
+}
+
 TEST_F(FrameTest, ActivatingAFrameMakesItTheActiveChildAndRestoresIt) {
     ViewFrame* pCamera = OpenFrame("Camera");
     ViewFrame* pTop = OpenFrame("Top");

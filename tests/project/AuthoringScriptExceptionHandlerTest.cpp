@@ -59,20 +59,8 @@ class AuthoringScriptExceptionHandlerTest : public CommandsTest {
     Pointer<AuthoringScriptExceptionHandler> m_pHandler{new AuthoringScriptExceptionHandler};
 };
 
-TEST_F(AuthoringScriptExceptionHandlerTest, TheBoxAsksWhetherToViewTheCode) {
-    Automation::Instance().QueueMessageAnswer(IDNO);
-    m_pHandler->ReportScriptException(new ScriptHolder, "OnFrame", "", 2);
-    ASSERT_EQ(Automation::Instance().GetMessages().size(), 1u);
-    EXPECT_EQ(Automation::Instance().GetMessages()[0].text, "\n\nDo you want to view the code?");
-    EXPECT_EQ(Automation::Instance().GetMessages()[0].flags, 0x34u);
-}
-
-TEST_F(AuthoringScriptExceptionHandlerTest, YesOpensTheEditorOnTheFailingLine) {
-    const struct {
-        bool throughList;
-        int answer, line;
-        std::string seen;
-    } cases[] = {
+TEST_F(AuthoringScriptExceptionHandlerTest, TheBoxAsksWhetherToViewTheCodeAndYesOpensTheEditor) {
+    const std::tuple<bool, int, int, std::string> cases[] = {
         {false, IDNO, 2, ""},
         {true, IDNO, 2, ""},
         {false, IDYES, 2, "Script Editor Dialog: [b = nil + 1] OnFrame"},
@@ -81,9 +69,14 @@ TEST_F(AuthoringScriptExceptionHandlerTest, YesOpensTheEditorOnTheFailingLine) {
         {false, IDYES, 4, "Script Editor Dialog: [] OnFrame"},
         {true, IDYES, 0, "Script Editor Dialog: [] OnFrame Other"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Report(c.throughList, c.answer, c.line), c.seen)
-            << c.throughList << " " << c.answer << " " << c.line;
+    for (const auto& [throughList, answer, line, seen] : cases)
+        EXPECT_EQ(Report(throughList, answer, line), seen)
+            << throughList << " " << answer << " " << line;
+    // The question follows the error message, in a box of Yes and No.
+    ASSERT_EQ(Automation::Instance().GetMessages().size(), 1u);
+    EXPECT_EQ(Automation::Instance().GetMessages()[0].text,
+              "attempt\n\nDo you want to view the code?");
+    EXPECT_EQ(Automation::Instance().GetMessages()[0].flags, 0x34u);
 }
 
 } // namespace

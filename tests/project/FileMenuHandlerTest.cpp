@@ -87,13 +87,7 @@ TEST_F(FileMenuHandlerTest, EachCommandMakesItsCallsInOrder) {
     // A cancelled dialog changes nothing but stops playback. Save asks for a
     // name only when the project has none; Save As always asks, and neither
     // moves the play head.
-    const struct {
-        bool playing;
-        const char* fileName;
-        int cookie;
-        std::optional<std::string> answer;
-        Texts calls;
-    } cases[] = {
+    const std::tuple<bool, const char*, int, std::optional<std::string>, Texts> cases[] = {
         {true, "/p/old.qmx", kNew, {}, {"Stop", "New", "SetCurrentFrame(1)"}},
         {false, "/p/old.qmx", kNew, {}, {"New", "SetCurrentFrame(1)"}},
         {true, "", kOpen, "/p/tour.qmx", {"Stop", "Load(/p/tour.qmx)", "SetCurrentFrame(1)"}},
@@ -108,12 +102,11 @@ TEST_F(FileMenuHandlerTest, EachCommandMakesItsCallsInOrder) {
         {true, "/p/tour.qmx", -1, {}, {}},
     };
     Initialize();
-    for (const auto& c : cases) {
-        m_pTimer->m_bRunning = c.playing;
-        m_pProject->m_strFileName = c.fileName;
+    for (const auto& [playing, fileName, cookie, answer, calls] : cases) {
+        m_pTimer->m_bRunning = playing;
+        m_pProject->m_strFileName = fileName;
         Automation::Instance().Clear();
-        EXPECT_EQ(Execute(c.cookie, c.answer), c.calls)
-            << "cookie " << c.cookie << " on " << c.fileName;
+        EXPECT_EQ(Execute(cookie, answer), calls) << "cookie " << cookie << " on " << fileName;
     }
 }
 

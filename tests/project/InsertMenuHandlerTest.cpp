@@ -108,11 +108,7 @@ TEST_F(InsertMenuHandlerTest, AddsItsPopupJustBeforeTheWindowMenu) {
 }
 
 TEST_F(InsertMenuHandlerTest, TheFilterListsEveryTypeOfEveryClassInOrder) {
-    const struct {
-        int classes;
-        StringList first, second;
-        const char* filter;
-    } cases[] = {
+    const std::tuple<int, StringList, StringList, const char*> cases[] = {
         {0, {}, {}, "All Files (*.*)|*.*||"},
         {2, {}, {"no line feed"}, "All Files (*.*)|*.*||"},
         {1, {"A\n*.a"}, {}, "Supported Types|*.a|A|*.a|All Files (*.*)|*.*||"},
@@ -124,26 +120,21 @@ TEST_F(InsertMenuHandlerTest, TheFilterListsEveryTypeOfEveryClassInOrder) {
         // Only the first 127 characters of an entry count.
         {1, {std::string(127, 'x') + "\n*.z"}, {}, "All Files (*.*)|*.*||"},
     };
-    for (const auto& c : cases) {
-        TypedCM<1>::s_types = c.first;
-        TypedCM<2>::s_types = c.second;
+    for (const auto& [classes, first, second, filter] : cases) {
+        TypedCM<1>::s_types = first;
+        TypedCM<2>::s_types = second;
         CastMemberList prototypes;
-        if (c.classes > 0)
+        if (classes > 0)
             prototypes.push_back(new TypedCM<1>);
-        if (c.classes > 1)
+        if (classes > 1)
             prototypes.push_back(new TypedCM<2>);
-        EXPECT_EQ(InsertMenuHandler::BuildFileFilter(prototypes).str(), c.filter);
+        EXPECT_EQ(InsertMenuHandler::BuildFileFilter(prototypes).str(), filter);
     }
 }
 
 TEST_F(InsertMenuHandlerTest, TheFirstClassThatReadsTheFileTypeLoadsIt) {
     TypedCM<2>::s_types = {"Also A (*.a)\n*.a", "Second (*.b)\n*.b"};
-    const struct {
-        bool firstLoads, secondLoads;
-        const char* path;
-        Texts calls;
-        size_t members;
-    } cases[] = {
+    const std::tuple<bool, bool, const char*, Texts, size_t> cases[] = {
         {true, true, "/m/x.b", {"Load 2 /m/x.b (wait)", "DrawThumbnail 2"}, 1},
         // Extensions match byte for byte.
         {true, true, "/m/x.A", {}, 0},
@@ -166,12 +157,12 @@ TEST_F(InsertMenuHandlerTest, TheFirstClassThatReadsTheFileTypeLoadsIt) {
     castList = new CastListFrame(&castList);
     ASSERT_TRUE(castList->LoadFrame(104, 0x06EF0000, m_pMainWnd));
     castList->ShowWindow(SW_RESTORE);
-    for (const auto& c : cases) {
-        TypedCM<1>::s_bLoads = c.firstLoads;
-        TypedCM<2>::s_bLoads = c.secondLoads;
+    for (const auto& [firstLoads, secondLoads, path, calls, members] : cases) {
+        TypedCM<1>::s_bLoads = firstLoads;
+        TypedCM<2>::s_bLoads = secondLoads;
         m_pCast->m_members.clear();
-        EXPECT_EQ(InsertCastMember(c.path), c.calls) << c.path;
-        EXPECT_EQ(m_pCast->m_members.size(), c.members) << c.path;
+        EXPECT_EQ(InsertCastMember(path), calls) << path;
+        EXPECT_EQ(m_pCast->m_members.size(), members) << path;
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     castList->DestroyWindow();
@@ -181,22 +172,17 @@ TEST_F(InsertMenuHandlerTest, AFrameScriptNeedsAFrameOfOneOrMoreAndTakesTheFirst
     for (int row : {1, 2})
         m_pTimeLine->AddInstance(new FakeInstance("1", "9"), row, 1, 9);
     m_pTimeLine->AddInstance(new FakeInstance("6", "9"), 3, 6, 9);
-    const struct {
-        const char* typed;
-        bool ok;
-        const char* placed;
-    } cases[] = {
+    const std::tuple<const char*, bool, const char*> cases[] = {
         {"", true, nullptr},           {"0", true, nullptr},           {"12", false, nullptr},
         {" 7 ", true, "Script 4 7-7"}, {"12", true, "Script 1 12-12"}, {"5", true, "Script 3 5-5"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [typed, ok, placed] : cases) {
         m_pTimeLine->m_placements.resize(3);
-        Automation::Instance().QueueDialogAnswer(c.ok,
-                                                 {{Automation::DialogAction::Type, 1000, c.typed}});
+        Automation::Instance().QueueDialogAnswer(ok,
+                                                 {{Automation::DialogAction::Type, 1000, typed}});
         m_pHandler->ExecuteMenuItem(InsertMenuHandler::kFrameScript);
-        Texts placed = Placements();
-        EXPECT_EQ(placed.size() == 4 ? placed[3] : "", c.placed ? c.placed : "")
-            << '"' << c.typed << '"';
+        Texts all = Placements();
+        EXPECT_EQ(all.size() == 4 ? all[3] : "", placed ? placed : "") << '"' << typed << '"';
     }
 }
 

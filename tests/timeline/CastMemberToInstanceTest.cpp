@@ -144,10 +144,7 @@ class CastMemberToInstanceTest : public WindowTest {
 
 TEST_F(CastMemberToInstanceTest, ADropPlaceIsElevenFramesAroundAMiddleOfSixOrMore) {
     m_pTimeLineModel->AddInstance(new FakeInstance("30", "40"), 2, 30, 40);
-    const struct {
-        std::vector<std::pair<int, int>> cells;
-        std::vector<std::string> placed;
-    } cases[] = {
+    const std::pair<std::vector<std::pair<int, int>>, std::vector<std::string>> cases[] = {
         {{{3, 1}}, {"1 1-11"}},
         {{{20, 1}}, {"1 15-25"}},
         {{{20, 2}}, {"2 15-25"}},
@@ -155,10 +152,10 @@ TEST_F(CastMemberToInstanceTest, ADropPlaceIsElevenFramesAroundAMiddleOfSixOrMor
         {{{25, 2}}, {}},
         {{{20, 3}, {25, 2}}, {}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [cells, placed] : cases) {
         m_pTimeLineModel->m_placements.resize(1);
-        Drag(0, c.cells);
-        EXPECT_EQ(Placed(1), c.placed) << c.cells.back().first << "," << c.cells.back().second;
+        Drag(0, cells);
+        EXPECT_EQ(Placed(1), placed) << cells.back().first << "," << cells.back().second;
     }
     // Placed ones belong to the time line, the others were discarded.
     EXPECT_EQ(PickyInstance::s_nAlive, 0);
@@ -186,6 +183,9 @@ TEST_F(CastMemberToInstanceTest, ThePreviewFollowsTheMouseAndIsClearedOverTakenP
 }
 
 TEST_F(CastMemberToInstanceTest, TheHotMemberIsTrackedAndOnlyAnAcceptedOneStartsADrag) {
+    // The drag handler takes the cast list's input only.
+    EXPECT_EQ(m_pCastList->GetHandlers().GetCount(), 1);
+    EXPECT_EQ(m_pTimeLine->GetHandlers().GetCount(), 0);
     Mouse(m_pCastList, QPoint(90, 28), QEvent::MouseMove);
     EXPECT_EQ(m_pCastList->GetHotCastMember()->GetName(), "refused");
     Mouse(m_pCastList, QPoint(90, 28), QEvent::MouseButtonPress);

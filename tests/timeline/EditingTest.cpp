@@ -103,9 +103,12 @@ class EditingTest : public MainWindowTest {
                           QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
             Mouse(type, at, modifiers);
     }
+    // Keys go where the focus is: activating the window gives it the focus.
     void PressDelete() {
+        m_pWindow->ActivateFrame();
+        ASSERT_EQ(CWnd::GetFocus(), static_cast<CWnd*>(m_pWindow));
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
-        QApplication::sendEvent(m_pWindow->GetWidget(), &press);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
     }
     // Whether the black selection block has its left edge at the frame.
     bool BlockEdgeAt(int row, int frame) {
@@ -125,20 +128,16 @@ TEST_F(EditingTest, ShiftDoubleClickAddsAKeyFrameOnlyInsideAnInstanceWithRoom) {
     actor.As<AllowsKeyFrames>("AllowsKeyFrames")->AddKeyFrame(5);
     Place("FrameScript", 2, 3, 8);
     auto timer = GetSharedObjects()->GetObjectA("Player Timer").As<PlayerTimer>("PlayerTimer");
-    const struct {
-        const char* what;
-        QPointF at;
-        bool bPlaying;
-    } refused[] = {
+    const std::tuple<const char*, QPointF, bool> refused[] = {
         {"first frame", Cell(1, 3), false},     {"last frame", Cell(1, 12), false},
         {"key frame there", Cell(1, 7), false}, {"no key frames", Cell(2, 5), false},
         {"empty cell", Cell(3, 5), false},      {"header", QPointF(10, 10), false},
         {"playing", Cell(1, 6), true},
     };
-    for (const auto& c : refused) {
-        c.bPlaying ? timer->Start() : timer->Stop();
-        DoubleClick(c.at, Qt::ShiftModifier);
-        EXPECT_THAT(KeyFrames(actor), testing::ElementsAre(5)) << c.what;
+    for (const auto& [what, at, playing] : refused) {
+        playing ? timer->Start() : timer->Stop();
+        DoubleClick(at, Qt::ShiftModifier);
+        EXPECT_THAT(KeyFrames(actor), testing::ElementsAre(5)) << what;
     }
     timer->Stop();
     // Neither handler opened the property editor for Shift+double-clicks.
@@ -153,11 +152,13 @@ TEST_F(EditingTest, ShiftDoubleClickAddsAKeyFrameOnlyInsideAnInstanceWithRoom) {
 TEST_F(EditingTest, DeleteRemovesTheSelectedKeyFrameAndLaterKeyFramesKeepTheirPlace) {
     auto actor = Place("Actor", 1, 1, 20);
     auto allows = actor.As<AllowsKeyFrames>("AllowsKeyFrames");
-    allows->AddKeyFrame(5)->SetPropertyValue("TranslateX", "2");
+    auto fifth = allows->AddKeyFrame(5);
+    fifth->SetPropertyValue("TranslateX", "2");
+    fifth->SetPropertyValue("Red", "-0.5");
     allows->AddKeyFrame(9)->SetPropertyValue("TranslateX", "3");
-    auto at = [&](int frame) {
+    auto at = [&](int frame, const char* name = "TranslateX") {
         actor->PlayerFrameChange(frame, frame);
-        return std::stod(Get(actor, "TranslateX"));
+        return std::stod(Get(actor, name));
     };
     EXPECT_EQ(at(9), 5.0);
 
@@ -166,12 +167,19 @@ TEST_F(EditingTest, DeleteRemovesTheSelectedKeyFrameAndLaterKeyFramesKeepTheirPl
     PressDelete();
     EXPECT_THAT(KeyFrames(actor), testing::ElementsAre(9));
     EXPECT_FALSE(m_pWindow->GetSelectedKeyFrame());
+    // The next key frame takes over the changes, each group its own, and the
+    // frame shown is brought up to date.
+    EXPECT_EQ(Get(actor, "TranslateX"), "2.500000");
     EXPECT_EQ(at(9), 5.0);
+    EXPECT_EQ(at(9, "Red"), 0.5);
+    EXPECT_EQ(at(9, "TranslateY"), 0.0);
 
-    Mouse(QEvent::MouseButtonPress, Cell(1, 9)); // the last one: none follows
+    Mouse(QEvent::MouseButtonPress, Cell(1, 9)); // the last one: it takes its changes along
     Mouse(QEvent::MouseButtonRelease, Cell(1, 9));
     PressDelete();
     EXPECT_TRUE(KeyFrames(actor).empty());
+    EXPECT_EQ(at(9), 0.0);
+    EXPECT_EQ(at(9, "Red"), 1.0);
     EXPECT_EQ(m_pTimeLine->GetSelectedInstance(), actor);
 
     PressDelete(); // no key frame selected: the instance goes

@@ -120,6 +120,14 @@ TEST_F(TimeLineFrameTest, InstanceBarsShowTheirEndCellsAndTheSelection) {
 
     EXPECT_EQ(Pixel(CellMiddleX(5), CellMiddleY(2)), kSelectedBar);
     EXPECT_EQ(Pixel(CellMiddleX(3), CellMiddleY(2)), kSelectedBarEnd);
+
+    // A bar that starts left of the first visible frame has no left border.
+    Place(3, 5, 20);
+    Scroll(WM_HSCROLL, SB_PAGERIGHT); // frame 11 is now the first visible frame
+    EXPECT_EQ(Pixel(30, CellMiddleY(3)), kBar);
+    EXPECT_EQ(Pixel(CellMiddleX(1), CellTop(3)), kBarBorder);   // top and bottom edges go on
+    EXPECT_EQ(Pixel(CellMiddleX(10), CellMiddleY(3)), kBarEnd); // frame 20
+    EXPECT_EQ(Pixel(CellLeft(11) - 1, CellMiddleY(3)), kBarBorder);
 }
 
 TEST_F(TimeLineFrameTest, KeyFrameMarkersShowTheSelectedOneFilledAndNoneOnTheLastFrame) {
@@ -167,18 +175,6 @@ TEST_F(TimeLineFrameTest, ADottedRedPlayHeadMarksTheCurrentFrameOnlyWhenItIsVisi
     for (int step = 0; step < 4; ++step) // frame 4 goes left of the first visible frame
         Scroll(WM_HSCROLL, SB_LINERIGHT);
     EXPECT_FALSE(Shows(kPlayHead, 0, 0, 400, 200));
-}
-
-TEST_F(TimeLineFrameTest, ABarThatStartsLeftOfTheFirstVisibleFrameHasNoLeftBorder) {
-    Place(1, 5, 20);
-    OpenTimeLine(400, 200);
-    EXPECT_EQ(Pixel(CellLeft(5), CellMiddleY(1)), kBarBorder);
-
-    Scroll(WM_HSCROLL, SB_PAGERIGHT); // frame 11 is now the first visible frame
-    EXPECT_EQ(Pixel(30, CellMiddleY(1)), kBar);
-    EXPECT_EQ(Pixel(CellMiddleX(1), CellTop(1)), kBarBorder);   // top and bottom edges go on
-    EXPECT_EQ(Pixel(CellMiddleX(10), CellMiddleY(1)), kBarEnd); // frame 20
-    EXPECT_EQ(Pixel(CellLeft(11) - 1, CellMiddleY(1)), kBarBorder);
 }
 
 TEST_F(TimeLineFrameTest, TheSelectionBlockIsOutlinedAndLosesItsLeftEdgeOutOfView) {

@@ -119,27 +119,22 @@ TEST_F(EditorDialogTest, WithoutPropertiesTheEditorIsNotNeededAndScriptsOpenDire
 }
 
 TEST_F(EditorDialogTest, ScriptEditorOffersTheFailingScriptAndSelectsTheFailingLine) {
-    const struct {
-        int nErrorLine;
-        const char* name;
-        std::vector<std::string> offered;
-        int nSelStart, nSelEnd;
-        bool bEditable;
-    } cases[] = {
+    // Error line, script name; scripts offered, selection, editable.
+    const std::tuple<int, const char*, std::vector<std::string>, int, int, bool> cases[] = {
         {0, "", {"OnClick", "OnFrame"}, 0, 0, true}, // sorted: OnClick shows first
         {2, "ONFRAME", {"OnFrame"}, 6, 11, true},
         {3, "onclick", {"OnClick"}, 0, 0, true}, // a two-line script
         {1, "Missing", {}, 0, 0, false},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
-        const auto& c = cases[i];
+        const auto& [line, name, offered, selStart, selEnd, editable] = cases[i];
         auto holder =
             Pointer<PropertyHolder>(Scripts()).As<PropertyHolderScript>("PropertyHolderScript");
-        RunScriptEditor(holder, c.nErrorLine, c.name, false);
-        EXPECT_EQ(Control(i, IDC_SCRIPT_NAMES).items, c.offered) << c.name;
-        EXPECT_EQ(Control(i, IDC_SCRIPT_TEXT).selStart, c.nSelStart) << c.name;
-        EXPECT_EQ(Control(i, IDC_SCRIPT_TEXT).selEnd, c.nSelEnd) << c.name;
-        EXPECT_EQ(Control(i, IDC_SCRIPT_TEXT).enabled, c.bEditable) << c.name;
+        RunScriptEditor(holder, line, name, false);
+        EXPECT_EQ(Control(i, IDC_SCRIPT_NAMES).items, offered) << name;
+        EXPECT_EQ(Control(i, IDC_SCRIPT_TEXT).selStart, selStart) << name;
+        EXPECT_EQ(Control(i, IDC_SCRIPT_TEXT).selEnd, selEnd) << name;
+        EXPECT_EQ(Control(i, IDC_SCRIPT_TEXT).enabled, editable) << name;
     }
     EXPECT_EQ(Control(1, IDC_SCRIPT_TEXT).text, "a = 1\nb = 2\nc = 3");
 }

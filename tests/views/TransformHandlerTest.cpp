@@ -139,13 +139,8 @@ class TransformHandlerTest : public ViewTest {
 };
 
 TEST_F(TransformHandlerTest, DragsChangeTheGroupOfTheButtonsAlongEachViewsAxes) {
-    const struct {
-        const char* view;
-        int buttons;
-        float zoom;
-        CPoint by;
-        std::vector<std::string> expected; // the group's X, Y, Z; all others stay "2"
-    } cases[] = {
+    // The expected values are the group's X, Y, Z; all others stay "2".
+    const std::tuple<const char*, int, float, CPoint, std::vector<std::string>> cases[] = {
         {"FrontView", kLeft, 2, {25, -50}, {"2.500000", "3.000000", "2.000000"}},
         {"SideView", kLeft, 1, {25, -25}, {"2.000000", "3.000000", "1.000000"}},
         {"TopView", kLeft, 1, {0, 25}, {"2.000000", "2.000000", "3.000000"}},
@@ -156,16 +151,15 @@ TEST_F(TransformHandlerTest, DragsChangeTheGroupOfTheButtonsAlongEachViewsAxes) 
         {"SideView", kBoth, 2, {25, 25}, {"2.000000", "1.000000", "3.000000"}},
         {"TopView", kBoth, 1, {-25, -25}, {"1.000000", "2.000000", "3.000000"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, buttons, zoom, by, expected] : cases) {
         Use(m_pInstance);
-        SceneViewWnd* view = Open(c.view, c.zoom);
+        SceneViewWnd* view = Open(name, zoom);
         m_pPlayer->m_nFrame = 7;
-        Drag(view, c.buttons, kMiddle, c.by);
-        const int group = c.buttons - 1;
+        Drag(view, buttons, kMiddle, by);
         for (int g = 0; g < 3; ++g)
             EXPECT_EQ(Values(*m_pInstance, kGroups[g]),
-                      g == group ? c.expected : std::vector<std::string>(3, "2"))
-                << c.view << " buttons " << c.buttons << " zoom " << c.zoom;
+                      g == buttons - 1 ? expected : std::vector<std::string>(3, "2"))
+                << name << " buttons " << buttons << " zoom " << zoom;
         EXPECT_EQ(m_pInstance->m_applied.back(), std::make_pair(7, 7));
         EXPECT_EQ(m_pTimeLine->m_pSelected, Pointer<Instance>(m_pInstance));
         EXPECT_EQ(CapturedBy(view), "");
@@ -178,13 +172,8 @@ TEST_F(TransformHandlerTest, ASelectedKeyFrameOfTheInstanceTakesTheChangeAndTheN
     Pointer<EditedInstance> other = new EditedInstance;
     // A drag of 25 pixels to the right changes X, Y and X of the three groups.
     const int kChanged[] = {0, 0, 1, 0};
-    const struct {
-        Pointer<KeyFrame> selected;
-        int buttons;
-        const char* thirdValue;
-        const char* sixthValue;
-        const char* instanceValue;
-    } cases[] = {
+    // The values of the changed property: the third's, the sixth's, the instance's.
+    const std::tuple<Pointer<KeyFrame>, int, const char*, const char*, const char*> cases[] = {
         {third, kLeft, "1.000000", "-1.000000", "2"},
         {third, kRight, "25.000000", "-25.000000", "2"},
         {third, kBoth, "1.000000", "", "2"}, // scaling leaves the next alone
@@ -192,18 +181,18 @@ TEST_F(TransformHandlerTest, ASelectedKeyFrameOfTheInstanceTakesTheChangeAndTheN
         {other->AddKeyFrame(3), kLeft, "", "", "3.000000"},
     };
     SceneViewWnd* view = Open("FrontView");
-    for (const auto& c : cases) {
+    for (const auto& [selected, buttons, thirdValue, sixthValue, instanceValue] : cases) {
         Use(m_pInstance);
-        const char* const* names = kGroups[c.buttons - 1];
+        const char* const* names = kGroups[buttons - 1];
         for (const Pointer<KeyFrame>& keyFrame : {third, sixth})
             for (int i = 0; i < 3; ++i)
                 keyFrame->holders[0]->AddProperty(names[i], "");
-        m_pTimeLineWindow->m_pSelected = c.selected;
-        Drag(view, c.buttons, kMiddle, {25, 0});
-        const int i = kChanged[c.buttons];
-        EXPECT_EQ(Values(*third, names)[i], c.thirdValue) << c.buttons;
-        EXPECT_EQ(Values(*sixth, names)[i], c.sixthValue) << c.buttons;
-        EXPECT_EQ(Values(*m_pInstance, names)[i], c.instanceValue) << c.buttons;
+        m_pTimeLineWindow->m_pSelected = selected;
+        Drag(view, buttons, kMiddle, {25, 0});
+        const int i = kChanged[buttons];
+        EXPECT_EQ(Values(*third, names)[i], thirdValue) << buttons;
+        EXPECT_EQ(Values(*sixth, names)[i], sixthValue) << buttons;
+        EXPECT_EQ(Values(*m_pInstance, names)[i], instanceValue) << buttons;
     }
 }
 
@@ -230,14 +219,7 @@ TEST_F(TransformHandlerTest, TheSecondButtonScalesAndReleasingOneGoesBackWithout
 }
 
 TEST_F(TransformHandlerTest, DragsOnEmptySpacePanAndZoomTheViewDownToItsSmallestZoom) {
-    const struct {
-        const char* view;
-        int buttons;
-        float zoom;
-        CPoint by;
-        Float3 translation;
-        float newZoom;
-    } cases[] = {
+    const std::tuple<const char*, int, float, CPoint, Float3, float> cases[] = {
         {"FrontView", kLeft, 2, {25, -50}, {0.5f, 1, 0}, 2},
         {"SideView", kLeft, 1, {25, -25}, {0, 1, -1}, 1},
         {"TopView", kLeft, 2, {50, 50}, {1, 0, 1}, 2},
@@ -245,14 +227,14 @@ TEST_F(TransformHandlerTest, DragsOnEmptySpacePanAndZoomTheViewDownToItsSmallest
         {"SideView", kRight, 0.5f, {0, 60}, {0, 0, 0}, 0.01f},
         {"FrontView", kBoth, 1, {30, 30}, {0, 0, 0}, 1},
     };
-    for (const auto& c : cases) {
-        SceneViewWnd* view = Open(c.view, c.zoom);
+    for (const auto& [name, buttons, zoom, by, translation, newZoom] : cases) {
+        SceneViewWnd* view = Open(name, zoom);
         m_pTimeLine->m_pSelected = m_pInstance;
-        Drag(view, c.buttons, kEmpty, c.by);
-        EXPECT_EQ(m_pTimeLine->m_pSelected, Pointer<Instance>()) << c.view;
+        Drag(view, buttons, kEmpty, by);
+        EXPECT_EQ(m_pTimeLine->m_pSelected, Pointer<Instance>()) << name;
         for (int i = 0; i < 3; ++i)
-            EXPECT_FLOAT_EQ(view->GetTranslation()[i], c.translation[i]) << c.view << i;
-        EXPECT_FLOAT_EQ(view->GetScale()[0], c.newZoom) << c.view;
+            EXPECT_FLOAT_EQ(view->GetTranslation()[i], translation[i]) << name << i;
+        EXPECT_FLOAT_EQ(view->GetScale()[0], newZoom) << name;
         EXPECT_EQ(Values(*m_pInstance, kGroups[0])[0], "2");
         EXPECT_EQ(CapturedBy(view), "");
     }
