@@ -1,5 +1,5 @@
 #include "app/CommandLine.h"
-#include "app/FirstPaintExit.h"
+#include "app/FirstPaint.h"
 #include "app/HostApplication.h"
 #include "app/MainFrame.h"
 #include "app/SessionError.h"
@@ -17,15 +17,34 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <stdexcept>
 
+namespace {
+
+// Start-up makes and frees many large renderer buffers, faster kept inside the
+// heap. From the first paint on, a fixed threshold gives such buffers mappings
+// of their own, handed back when freed: otherwise the allocator raises the
+// threshold, keeps them inside the heap, and a tool left open all day grows by
+// fragments it never hands back. With CORVANE_EXIT_AT_FIRST_PAINT the program
+// ends there, so that start-up can be timed from outside
+// (scripts/startup-time.sh).
+void WatchFirstPaint(MainFrame* frame, bool exitThere) {
+    new FirstPaint(frame->GetWidget()->window(), [exitThere] {
+        mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+        if (!exitThere)
+            return;
+        std::puts("corvane: first paint");
+        std::fflush(stdout);
+        std::_Exit(0);
+    });
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    // Without a fixed threshold the allocator raises it after the renderer
-    // frees its large per-paint buffers, keeps later ones inside the heap, and
-    // a tool left open all day grows by fragments it never hands back.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     CommandLine options;
     try {
         options = CommandLine::Parse(argc, argv);
@@ -79,6 +98,8 @@ int main(int argc, char** argv) {
                            command.kind != SessionCommand::Kind::AnswerFile &&
                            command.kind != SessionCommand::Kind::AnswerDialog;
                 });
+            if (MainFrame* frame = host.GetMainFrame())
+                WatchFirstPaint(frame, false);
             runner.Run({commands.begin(), firstAction});
             host.OfferRecovery();
             if (host.GetMainFrame())
@@ -89,8 +110,7 @@ int main(int argc, char** argv) {
             frame->OpenWorkspace(
                 QSettings(QSettings::IniFormat, QSettings::UserScope, "Corvane", "workspace")
                     .fileName());
-            if (std::getenv("CORVANE_EXIT_AT_FIRST_PAINT"))
-                new FirstPaintExit(frame->GetWidget()->window());
+            WatchFirstPaint(frame, std::getenv("CORVANE_EXIT_AT_FIRST_PAINT") != nullptr);
             status = application.exec();
         }
     } catch (const std::exception& error) {
