@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gl/DeferredGlyphLists.h"
 #include "platform/gl/WglDefs.h"
 
 typedef struct osmesa_context* OSMesaContext;
@@ -26,6 +27,7 @@ class GLContext {
 
     int GetPixelFormat() const { return m_nPixelFormat; }
     GLSurface* GetSurface() const { return m_pSurface; }
+    DeferredGlyphLists& GetDeferredGlyphLists() { return m_deferredGlyphLists; }
     // Makes this context current on the surface's pixels; on failure no
     // context is current.
     bool MakeCurrent(GLSurface& surface);
@@ -36,4 +38,5 @@ class GLContext {
     OSMesaContext m_context;
     int m_nPixelFormat;
     GLSurface* m_pSurface = nullptr; // set while current
+    DeferredGlyphLists m_deferredGlyphLists;
 };

@@ -66,23 +66,12 @@ OutlineFont::OutlineFont(const LOGFONT& logFont) {
         m_pGlyphs = OutlineGlyphs::Of(face.strFile, face.nIndex);
 }
 
-bool OutlineFont::CompileGlyph(unsigned nChar, unsigned nList, float fDeviation, float fExtrusion,
-                               int nFormat, GLYPHMETRICSFLOAT* pMetrics) {
-    if (!m_pGlyphs)
-        return false;
+bool OutlineFont::MeasureGlyph(unsigned nChar, float fDeviation,
+                               GLYPHMETRICSFLOAT* pMetrics) const {
     const OutlineGlyphs::Glyph* pGlyph =
-        m_pGlyphs->Find(nChar, fDeviation, nFormat == WGL_FONT_POLYGONS);
+        m_pGlyphs ? m_pGlyphs->Find(nChar, fDeviation, false) : nullptr;
     if (!pGlyph)
         return false;
-
-    glNewList(nList, GL_COMPILE);
-    if (nFormat == WGL_FONT_POLYGONS)
-        EmitPolygons(pGlyph->contours, pGlyph->triangles, fExtrusion);
-    else
-        EmitLines(pGlyph->contours);
-    glTranslated(pGlyph->advance, 0.0, 0.0);
-    glEndList();
-
     if (pMetrics) {
         pMetrics->gmfBlackBoxX = static_cast<FLOAT>(pGlyph->boxWidth);
         pMetrics->gmfBlackBoxY = static_cast<FLOAT>(pGlyph->boxHeight);
@@ -91,5 +80,21 @@ bool OutlineFont::CompileGlyph(unsigned nChar, unsigned nList, float fDeviation,
         pMetrics->gmfCellIncX = static_cast<FLOAT>(pGlyph->advance);
         pMetrics->gmfCellIncY = 0.0f;
     }
-    return glIsList(nList) == GL_TRUE;
+    return true;
+}
+
+void OutlineFont::CompileGlyph(unsigned nChar, unsigned nList, float fDeviation, float fExtrusion,
+                               int nFormat) const {
+    const OutlineGlyphs::Glyph* pGlyph =
+        m_pGlyphs ? m_pGlyphs->Find(nChar, fDeviation, nFormat == WGL_FONT_POLYGONS) : nullptr;
+    if (!pGlyph)
+        return;
+
+    glNewList(nList, GL_COMPILE);
+    if (nFormat == WGL_FONT_POLYGONS)
+        EmitPolygons(pGlyph->contours, pGlyph->triangles, fExtrusion);
+    else
+        EmitLines(pGlyph->contours);
+    glTranslated(pGlyph->advance, 0.0, 0.0);
+    glEndList();
 }

@@ -130,13 +130,23 @@ BOOL wglUseFontOutlines(HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT
     OutlineFont font(hdc->GetSelectedLogFont());
     if (!font.IsOpen())
         return FALSE;
-    for (DWORD i = 0; i < count; ++i) {
-        GLYPHMETRICSFLOAT* pMetrics = lpgmf ? &lpgmf[i] : nullptr;
-        if (!font.CompileGlyph(first + i, listBase + i, deviation, extrusion, format, pMetrics)) {
-            // A failed call leaves no lists behind.
-            glDeleteLists(listBase, static_cast<GLsizei>(i + 1));
+    // No list can be made while another is being compiled.
+    GLint nCompiling = 0;
+    glGetIntegerv(GL_LIST_INDEX, &nCompiling);
+    if (nCompiling != 0)
+        return FALSE;
+    // Every glyph is read (and measured) now, so that a failed call leaves no
+    // lists behind; the lists are made when first run (DeferredGlyphLists),
+    // each name held meanwhile by an empty list.
+    for (DWORD i = 0; i < count; ++i)
+        if (!font.MeasureGlyph(first + i, deviation, lpgmf ? &lpgmf[i] : nullptr))
             return FALSE;
-        }
+    DeferredGlyphLists& deferred = GLContext::GetCurrent()->GetDeferredGlyphLists();
+    const DeferredGlyphLists::Request request{font, deviation, extrusion, format};
+    for (DWORD i = 0; i < count; ++i) {
+        glNewList(listBase + i, GL_COMPILE);
+        glEndList();
+        deferred.Defer(listBase + i, first + i, request);
     }
     return TRUE;
 }

@@ -38,6 +38,7 @@ BOOL SwapBuffers(HDC hdc);
 // z = -extrusion and side walls, or (WGL_FONT_LINES) the outline's contours.
 // The em square is 1.0; each list ends by moving right by the glyph's
 // advance. deviation is the largest distance of the flattened curves from the
-// outline, 0 meaning one font design unit.
+// outline, 0 meaning one font design unit. The glyphs are read at once; each
+// list is compiled when first run (DeferredGlyphLists).
 BOOL wglUseFontOutlines(HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
                         FLOAT extrusion, int format, LPGLYPHMETRICSFLOAT lpgmf);
