@@ -4,6 +4,7 @@
 
 #include <GL/osmesa.h>
 
+#include <cstdlib>
 #include <set>
 
 namespace {
@@ -15,9 +16,19 @@ std::set<const GLContext*>& AliveContexts() {
     return contexts;
 }
 
+// Mesa's renderer compiles the shaders of each drawing state the first time
+// it meets one, and LLVM's optimisation passes were most of that work: half
+// of a start-up without a warm shader cache. Without them the pictures are the
+// same and the scenes draw as fast. Read when the first context is made; the
+// user's own setting stays.
+void ChooseRendererOptions() {
+    [[maybe_unused]] static const bool bChosen = setenv("GALLIVM_PERF", "nopt", 0) == 0;
+}
+
 } // namespace
 
 GLContext* GLContext::Create(const PIXELFORMATDESCRIPTOR& format, int nPixelFormat) {
+    ChooseRendererOptions();
     // BGRA bytes are a QImage's 32-bit pixels on this little-endian machine.
     OSMesaContext context = OSMesaCreateContextExt(OSMESA_BGRA, format.cDepthBits,
                                                    format.cStencilBits, format.cAccumBits, nullptr);
