@@ -57,7 +57,9 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     if (size > kLargestProject)
         throw ProjectFileError("it is far too large to be a project");
     std::ifstream in(path, std::ios::binary);
-    std::string text(error ? 0 : size, '\0');
+    std::string text;
+    text.reserve((error ? 0 : size) + ProjectReader::kPadding);
+    text.resize(error ? 0 : size);
     if (in)
         in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (!in.is_open() || in.bad())
