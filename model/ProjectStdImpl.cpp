@@ -319,6 +319,7 @@ void ProjectStdImpl::Replace(ProjectContent content, int frame) {
     m_pTimer->SetFrameRate(content.frameRate);
     m_pPlayer->SetCamera(content.camera);
     m_pTimeLine->Clear();
+    m_pTimeLine->Reserve(content.instances.size());
     for (const auto& placed : content.instances)
         m_pTimeLine->AddInstance(placed.instance, placed.row, placed.start, placed.stop);
     m_pCastList->SetCastMembers(std::move(content.cast));
