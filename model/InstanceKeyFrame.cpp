@@ -8,7 +8,7 @@ InstanceKeyFrame::InstanceKeyFrame(int atFrame, const AnimatedLayout& layout) {
     m_groups.reserve(layout.GetGroups().size());
     m_holders.reserve(layout.GetGroups().size());
     for (const auto& group : layout.GetGroups()) {
-        m_groups.emplace_back(new KeyFramePropertyHolder(group.holderName, group.names));
+        m_groups.push_back(KeyFramePropertyHolder::Create(group.holderName, group.names));
         m_holders.push_back(Pointer<PropertyHolder>(m_groups.back().Get()));
     }
 }
