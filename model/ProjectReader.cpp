@@ -213,19 +213,21 @@ Camera ReadCamera(const Element& value) {
     return camera;
 }
 
+// A key frame as written, before it is made.
+struct KeyFrameEntry {
+    int frame;
+    std::optional<Element> changes;
+};
+
+// keyFrames: room for the entries, kept from one instance to the next.
 void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& instance,
-                   const Place& where) {
+                   const Place& where, std::vector<KeyFrameEntry>& keyFrames) {
     if (list.size() == 0)
         return;
     auto allows = instance.As<AllowsKeyFrames>("AllowsKeyFrames");
     if (!allows)
         Fail(where, "instances of this class have no key frames");
-    struct Entry {
-        int frame;
-        std::optional<Element> changes;
-    };
-    std::vector<Entry> keyFrames;
-    keyFrames.reserve(list.size());
+    keyFrames.clear();
     const Place at("a key frame", &where);
     for (const Element& value : list) {
         Fields entry(value, at, {"frame", "changes"});
@@ -235,8 +237,10 @@ void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& in
         keyFrames.push_back({Integer(*frame, at, "frame"), entry.Find("changes")});
     }
     // In frame order, each new key frame takes exactly the changes written.
-    std::stable_sort(keyFrames.begin(), keyFrames.end(),
-                     [](const auto& a, const auto& b) { return a.frame < b.frame; });
+    // A file this version wrote has them in that order already.
+    auto earlier = [](const KeyFrameEntry& a, const KeyFrameEntry& b) { return a.frame < b.frame; };
+    if (!std::is_sorted(keyFrames.begin(), keyFrames.end(), earlier))
+        std::stable_sort(keyFrames.begin(), keyFrames.end(), earlier);
     for (size_t i = 0; i < keyFrames.size(); ++i) {
         int frame = keyFrames[i].frame;
         const Place place("key frame at frame", frame, &where);
@@ -368,7 +372,8 @@ Pointer<CastMember> ReadInstanceCastMember(const Element& reference, const Place
 
 ProjectContent::PlacedInstance ReadInstance(const Element& value, const Place& where,
                                             const CastMemberList& cast, ClassRecords& records,
-                                            const std::filesystem::path& folder) {
+                                            const std::filesystem::path& folder,
+                                            std::vector<KeyFrameEntry>& keyFrameRoom) {
     Fields entry(value, where,
                  {"class", "row", "start", "stop", "cast", "properties", "scripts", "keyframes"});
     auto required = [&](std::string_view field) {
@@ -395,7 +400,7 @@ ProjectContent::PlacedInstance ReadInstance(const Element& value, const Place& w
     ReadValues(entry.Find("properties"), "properties", properties, where);
     ReadValues(entry.Find("scripts"), "scripts", properties, where);
     if (auto keyFrames = List(entry.Find("keyframes"), "keyframes", where))
-        ReadKeyFrames(*keyFrames, instance, where);
+        ReadKeyFrames(*keyFrames, instance, where, keyFrameRoom);
     return placed;
 }
 } // namespace
@@ -426,10 +431,11 @@ ProjectContent ProjectReader::Read(const std::string& text) const {
     }
     if (auto instances = List(Find(project, "instances"), "instances", "the project")) {
         content.instances.reserve(instances->size());
+        std::vector<KeyFrameEntry> keyFrameRoom;
         for (const Element& entry : *instances)
             content.instances.push_back(ReadInstance(
                 entry, Place("instance", static_cast<std::int64_t>(content.instances.size() + 1)),
-                content.cast, records, m_folder));
+                content.cast, records, m_folder, keyFrameRoom));
     }
     return content;
 }
