@@ -34,7 +34,7 @@ Pointer<InstanceKeyFrame> KeyFrameTrack::Add(int frame) {
     if (after && after->frame == frame)
         return after;
 
-    Pointer<InstanceKeyFrame> added(new InstanceKeyFrame(frame, *m_pLayout));
+    Pointer<InstanceKeyFrame> added = InstanceKeyFrame::Create(frame, *m_pLayout);
     added->SetListener(m_pListener);
 
     // Past the last key frame the motion holds the sum of every change, so a
