@@ -77,17 +77,8 @@ CPoint ViewTest::ScreenPointOf(SceneViewWnd* view, Float3 p) {
     const Float3 t = view->GetTranslation();
     const float zoom = view->GetScale()[0];
     // Screen right and screen up of each view, in scene axes.
-    float right = 0, up = 0;
-    if (name == "FrontView") {
-        right = p[0] + t[0];
-        up = p[1] + t[1];
-    } else if (name == "SideView") {
-        right = -(p[2] + t[2]);
-        up = p[1] + t[1];
-    } else if (name == "TopView") {
-        right = p[0] + t[0];
-        up = -(p[2] + t[2]);
-    }
+    const float right = name == "SideView" ? -(p[2] + t[2]) : p[0] + t[0];
+    const float up = name == "TopView" ? -(p[2] + t[2]) : p[1] + t[1];
     return CPoint(client.Width() / 2 + static_cast<int>(right * zoom * 25.0f),
                   client.Height() / 2 - static_cast<int>(up * zoom * 25.0f));
 }

@@ -28,28 +28,19 @@ class RecordingHandler : public BasePlugin, public InputEventHandler {
 
     void* FindInterface(const char* name) override;
     bool AcceptsSource(InputEventSource* source) override;
-    bool OnMouseMove(POINT point, InputEventSource* source) override {
-        return Note("MouseMove", point, source);
-    }
-    bool OnLButtonDown(POINT point, InputEventSource* source) override {
-        return Note("LButtonDown", point, source);
-    }
-    bool OnLButtonUp(POINT point, InputEventSource* source) override {
-        return Note("LButtonUp", point, source);
-    }
-    bool OnRButtonDown(POINT point, InputEventSource* source) override {
-        return Note("RButtonDown", point, source);
-    }
-    bool OnKeyDown(UINT key, InputEventSource* source) override {
-        return Note("KeyDown", std::to_string(key), source);
-    }
-    bool OnKeyUp(UINT key, InputEventSource* source) override {
-        return Note("KeyUp", std::to_string(key), source);
-    }
+    bool OnMouseMove(POINT p, InputEventSource* s) override { return Note("MouseMove", p, s); }
+    bool OnLButtonDown(POINT p, InputEventSource* s) override { return Note("LButtonDown", p, s); }
+    bool OnLButtonUp(POINT p, InputEventSource* s) override { return Note("LButtonUp", p, s); }
+    bool OnRButtonDown(POINT p, InputEventSource* s) override { return Note("RButtonDown", p, s); }
+    bool OnKeyDown(UINT key, InputEventSource* s) override { return Note("KeyDown", key, s); }
+    bool OnKeyUp(UINT key, InputEventSource* s) override { return Note("KeyUp", key, s); }
 
   private:
-    bool Note(const char* name, POINT point, InputEventSource* source) {
-        return Note(name, std::to_string(point.x) + "," + std::to_string(point.y), source);
+    bool Note(const char* name, POINT p, InputEventSource* s) {
+        return Note(name, std::to_string(p.x) + "," + std::to_string(p.y), s);
+    }
+    bool Note(const char* name, UINT key, InputEventSource* s) {
+        return Note(name, std::to_string(key), s);
     }
     bool Note(const char* name, const std::string& what, InputEventSource* source);
 };
@@ -65,8 +56,8 @@ class ViewTest : public MainWindowTest {
     static SceneViewWnd* ViewOf(OGLFrame* frame);
     // The view's window rectangle in the frame's client coordinates.
     static CRect ViewRectInFrame(OGLFrame* frame);
-    // The client point at which the view shows a scene point, with its pan and
-    // zoom as they are (25 pixels a unit at zoom 1).
+    // The client point at which an orthographic view shows a scene point, with
+    // its pan and zoom as they are (25 pixels a unit at zoom 1).
     static CPoint ScreenPointOf(SceneViewWnd* view, Float3 scenePoint);
 
     // The input handler classes the core interface redirect knows, in its order.
