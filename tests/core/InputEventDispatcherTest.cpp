@@ -14,11 +14,6 @@ namespace {
 std::vector<std::string> s_events;
 int s_nLiveHandlers = 0;
 
-LPARAM PointParam(int x, int y) {
-    return static_cast<LPARAM>((static_cast<std::uint16_t>(y) << 16) |
-                               static_cast<std::uint16_t>(x));
-}
-
 // A handler plug-in that counts the live ones and accepts every source.
 class CountedHandler : public BasePlugin, public InputEventHandler {
   public:
@@ -102,9 +97,9 @@ TEST_F(InputEventDispatcherTest, AcceptingHandlersAttachInOrderAndTheFirstTakerH
         source.AttachHandlers();       // attaching again starts from an empty list
         EXPECT_EQ(source.GetHandlers().GetCount(), 2);
         EXPECT_EQ(s_nLiveHandlers, 2);
-        source.PassEvent(WM_MOUSEMOVE, MK_SHIFT, PointParam(3, 4));
+        source.PassEvent(WM_MOUSEMOVE, MK_SHIFT, MAKELPARAM(3, 4));
         source.PassEvent(WM_KEYDOWN, VK_DELETE, 0);
-        source.PassEvent(WM_RBUTTONDOWN, MK_RBUTTON, PointParam(1, 1)); // nobody reacts: dropped
+        source.PassEvent(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 1)); // nobody reacts: dropped
     }
     EXPECT_EQ(s_nLiveHandlers, 0);
     EXPECT_EQ(s_events,
@@ -114,14 +109,14 @@ TEST_F(InputEventDispatcherTest, AcceptingHandlersAttachInOrderAndTheFirstTakerH
 TEST_F(InputEventDispatcherTest, CaptureSendsEveryEventToTheCapturingHandlerAlone) {
     InputEventDispatcher source;
     source.AttachHandlers();
-    source.PassEvent(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(10, 20));
+    source.PassEvent(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 20));
     ASSERT_TRUE(source.GetCapturedHandler());
     source.PassEvent(WM_MOUSEMOVE, MK_LBUTTON,
-                     PointParam(-5, 30));                // false result, still not passed on
+                     MAKELPARAM(-5, 30));                // false result, still not passed on
     source.PassEvent(WM_KEYDOWN, VK_DELETE, 0);          // the captor ignores keys: dropped
-    source.PassEvent(WM_LBUTTONUP, 0, PointParam(0, 0)); // releases the capture
+    source.PassEvent(WM_LBUTTONUP, 0, MAKELPARAM(0, 0)); // releases the capture
     EXPECT_FALSE(source.GetCapturedHandler());
-    source.PassEvent(WM_MOUSEMOVE, 0, PointParam(1, 2));
+    source.PassEvent(WM_MOUSEMOVE, 0, MAKELPARAM(1, 2));
     EXPECT_EQ(s_events,
               (std::vector<std::string>{"first down 10,20", "first move -5,30", "first up 0,0",
                                         "first move 1,2", "second move 1,2"}));
