@@ -7,12 +7,9 @@ constexpr COLORREF kShadow = RGB(128, 128, 128);
 constexpr COLORREF kHighlight = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-COLORREF MemberColour(int index) {
-    return RGB(10 * index, 200, 100);
-}
-
 class CastListFrameTest : public WindowTest {
   protected:
+    static COLORREF MemberColour(int index) { return RGB(10 * index, 200, 100); }
     void AddMembers(int count) {
         for (int i = 0; i < count; ++i) {
             Pointer<FakeCastMember> member(
