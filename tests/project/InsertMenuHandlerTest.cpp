@@ -113,9 +113,7 @@ TEST_F(InsertMenuHandlerTest, TheFilterListsEveryTypeOfEveryClassInOrder) {
         {2, {}, {"no line feed"}, "All Files (*.*)|*.*||"},
         {1, {"A\n*.a"}, {}, "Supported Types|*.a|A|*.a|All Files (*.*)|*.*||"},
         {2, {"A\n*.a"}, {"B\n*.b"}, "Supported Types|*.a; *.b|A|*.a|B|*.b|All Files (*.*)|*.*||"},
-        {1,
-         {"A\n*.a", "skipped", "C\n*.c\nmore"},
-         {},
+        {1, StringList{"A\n*.a", "skipped", "C\n*.c\nmore"}, StringList{},
          "Supported Types|*.a; *.c\nmore|A|*.a|C|*.c\nmore|All Files (*.*)|*.*||"},
         // Only the first 127 characters of an entry count.
         {1, {std::string(127, 'x') + "\n*.z"}, {}, "All Files (*.*)|*.*||"},
