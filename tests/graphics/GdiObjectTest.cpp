@@ -72,14 +72,12 @@ TEST(GdiBitmap, SizesAndDepths) {
     CBitmap empty;
     ASSERT_TRUE(empty.CreateCompatibleBitmap(&dc, 0, 10));
     empty.GetBitmap(&info);
-    EXPECT_EQ(info.bmWidth, 1);
-    EXPECT_EQ(info.bmBitsPixel, 1);
+    EXPECT_EQ(CSize(info.bmWidth, info.bmBitsPixel), CSize(1, 1));
 
     CBitmap colour;
     ASSERT_TRUE(colour.CreateCompatibleBitmap(&dc, 30, 20));
     colour.GetBitmap(&info);
-    EXPECT_EQ(info.bmWidth, 30);
-    EXPECT_EQ(info.bmHeight, 20);
+    EXPECT_EQ(CSize(info.bmWidth, info.bmHeight), CSize(30, 20));
     EXPECT_EQ(info.bmBitsPixel, 32);
     EXPECT_FALSE(colour.CreateCompatibleBitmap(&dc, 5, 5)); // already created
     EXPECT_TRUE(colour.DeleteObject());

@@ -93,8 +93,7 @@ TEST_F(WindowGL, TheBufferFollowsTheClientSize) {
     ASSERT_TRUE(wnd.MakeCurrent());
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 40);
-    EXPECT_EQ(viewport[3], 30);
+    EXPECT_EQ(CSize(viewport[2], viewport[3]), CSize(40, 30));
     wglMakeCurrent(nullptr, nullptr);
 
     wnd.MoveWindow(0, 0, 100, 80);
