@@ -53,7 +53,8 @@ tick 3
 screenshot out/main.png
 dump out/state.json
 SCRIPT
-QT_QPA_PLATFORM=offscreen "$prefix/bin/corvane" --script session.script
+# Recovery copies stay out of the user's state folder.
+XDG_STATE_HOME="$work/state" QT_QPA_PLATFORM=offscreen "$prefix/bin/corvane" --script session.script
 [[ -s out/main.png ]] || fail "no screenshot"
 # The module and the media plug-in came from the installed folder.
 grep -q '"title": "Time Line"' out/state.json || fail "the module's time line did not open"
