@@ -8,7 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
+#include <string>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // The media classes too, so that files naming them reach their code.
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
         ProjectReader("/nonexistent/project")
-            .Read(std::string_view(reinterpret_cast<const char*>(data), size));
+            .Read(std::string(reinterpret_cast<const char*>(data), size));
     } catch (const ProjectFileError&) {
     }
     return 0;

@@ -40,19 +40,18 @@ InstanceBase::InstanceBase(const AnimatedLayout& layout, const StringList& scrip
             m_values.push_back({&name, holder.Get(), String(), String()});
         m_holders.push_back(Pointer<PropertyHolder>(holder.Get()));
     }
-    Pointer<ScriptPropertyHolder> scripts(new ScriptPropertyHolder("Scripts", scriptNames));
-    scripts->SetListener(this);
-    m_holders.push_back(Pointer<PropertyHolder>(scripts.Get()));
+    m_pScripts = new ScriptPropertyHolder("Scripts", scriptNames);
+    m_pScripts->SetListener(this);
+    m_holders.push_back(Pointer<PropertyHolder>(m_pScripts.Get()));
     m_holders.push_back(Pointer<PropertyHolder>(m_pAccum.Get()));
 }
 
 // Editors may still hold the holders; they must not call back.
 InstanceBase::~InstanceBase() {
-    for (const auto& holder : m_holders)
-        if (auto text = holder.As<TextPropertyHolder>("TextPropertyHolder"))
-            text->SetListener(nullptr);
-        else if (auto scripts = holder.As<ScriptPropertyHolder>("ScriptPropertyHolder"))
-            scripts->SetListener(nullptr);
+    m_pPlacement->SetListener(nullptr);
+    for (const AnimatedValue& value : m_values)
+        value.holder->SetListener(nullptr);
+    m_pScripts->SetListener(nullptr);
 }
 
 void* InstanceBase::FindInstanceInterface(const char* name) {

@@ -97,6 +97,7 @@ class InstanceBase : public BasePlugin,
 
     Pointer<TextPropertyHolder> m_pPlacement;
     std::vector<AnimatedValue> m_values; // in the order of the accumulation holder
+    Pointer<ScriptPropertyHolder> m_pScripts;
     Pointer<AccumPropertyHolder> m_pAccum;
     KeyFrameTrack m_track;
     PlacementListener* m_pPlacementListener = nullptr;

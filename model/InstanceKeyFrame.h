@@ -5,14 +5,21 @@
 
 #include "host/KeyFrame.h"
 
-#include <vector>
+#include <span>
 
 // A key frame of one of the model's instances: a holder of changes for each
 // group of properties the instance animates.
-class InstanceKeyFrame : public KeyFrame {
+class InstanceKeyFrame final : public KeyFrame {
   public:
-    // A holder of no changes for each group of the layout.
-    InstanceKeyFrame(int atFrame, const AnimatedLayout& layout);
+    // A holder of no changes for each group of the layout. The list of the
+    // holders shares the key frame's block of memory: a project holds tens
+    // of thousands of key frames.
+    static Pointer<InstanceKeyFrame> Create(int atFrame, const AnimatedLayout& layout);
+    // Frees the block that Create made.
+    static void operator delete(void* block) { ::operator delete(block); }
+    ~InstanceKeyFrame() override;
+    InstanceKeyFrame(const InstanceKeyFrame&) = delete;
+    InstanceKeyFrame& operator=(const InstanceKeyFrame&) = delete;
 
     const RTTIClass* GetClass() const override;
     void* FindInterface(const char* name) override;
@@ -24,5 +31,11 @@ class InstanceKeyFrame : public KeyFrame {
     void SetListener(PropertyChangeListener* listener);
 
   private:
-    std::vector<Pointer<KeyFramePropertyHolder>> m_groups;
+    using Group = Pointer<KeyFramePropertyHolder>;
+
+    InstanceKeyFrame(int atFrame, const AnimatedLayout& layout);
+    std::span<const Group> Groups() const { return {m_groups, m_nGroups}; }
+
+    Group* m_groups; // just after the key frame
+    size_t m_nGroups = 0;
 };

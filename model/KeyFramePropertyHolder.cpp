@@ -5,10 +5,26 @@
 #include "framework/InterfaceQuery.h"
 #include "framework/RTTIClass.h"
 
-KeyFramePropertyHolder::KeyFramePropertyHolder(String holderName,
-                                               std::shared_ptr<const std::vector<String>> names)
-    : m_strHolderName(std::move(holderName)), m_pNames(std::move(names)),
-      m_changes(m_pNames->size(), 0.0) {}
+#include <memory>
+#include <new>
+
+Pointer<KeyFramePropertyHolder> KeyFramePropertyHolder::Create(String holderName, Names names) {
+    static_assert(sizeof(KeyFramePropertyHolder) % alignof(double) == 0);
+    void* block = ::operator new(sizeof(KeyFramePropertyHolder) + names->size() * sizeof(double));
+    try {
+        return Pointer<KeyFramePropertyHolder>(
+            new (block) KeyFramePropertyHolder(std::move(holderName), std::move(names)));
+    } catch (...) {
+        ::operator delete(block);
+        throw;
+    }
+}
+
+KeyFramePropertyHolder::KeyFramePropertyHolder(String holderName, Names names)
+    : m_strHolderName(std::move(holderName)), m_pNames(std::move(names)), m_nSize(m_pNames->size()),
+      m_changes(reinterpret_cast<double*>(this + 1)) {
+    std::uninitialized_fill_n(m_changes, m_nSize, 0.0);
+}
 
 // One record for every key frame group, so that the key frame handlers pair
 // the holders of two key frames by class.
@@ -86,7 +102,7 @@ void KeyFramePropertyHolder::SetChangeAt(size_t index, double change) {
 
 StringList KeyFramePropertyHolder::GetChangedNames() {
     StringList names;
-    for (size_t i = 0; i < m_changes.size(); ++i)
+    for (size_t i = 0; i < m_nSize; ++i)
         if (m_changes[i] != 0.0)
             names.Add((*m_pNames)[i]);
     return names;

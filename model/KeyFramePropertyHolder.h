@@ -11,9 +11,17 @@
 // One group of a key frame's properties. Each value is the change the key
 // frame makes relative to the key frame before it (the first key frame's
 // relative to the instance itself), shown and edited as text.
-class KeyFramePropertyHolder : public PropertyHolder, public PropertyHolderForKeyFrame {
+class KeyFramePropertyHolder final : public PropertyHolder, public PropertyHolderForKeyFrame {
   public:
-    KeyFramePropertyHolder(String holderName, std::shared_ptr<const std::vector<String>> names);
+    using Names = std::shared_ptr<const std::vector<String>>;
+
+    // A holder of no changes. Its changes share its block of memory: a
+    // project holds tens of thousands of key frames.
+    static Pointer<KeyFramePropertyHolder> Create(String holderName, Names names);
+    // Frees the block that Create made.
+    static void operator delete(void* block) { ::operator delete(block); }
+    KeyFramePropertyHolder(const KeyFramePropertyHolder&) = delete;
+    KeyFramePropertyHolder& operator=(const KeyFramePropertyHolder&) = delete;
 
     const RTTIClass* GetClass() const override;
     void* FindInterface(const char* name) override;
@@ -33,7 +41,7 @@ class KeyFramePropertyHolder : public PropertyHolder, public PropertyHolderForKe
     void OnPreviousRemoved(Pointer<PropertyHolder> previous) override;
 
     // The changes by place, in the order of the names.
-    size_t GetSize() const { return m_changes.size(); }
+    size_t GetSize() const { return m_nSize; }
     double GetChangeAt(size_t index) const { return m_changes[index]; }
     void SetChangeAt(size_t index, double change);
 
@@ -42,11 +50,14 @@ class KeyFramePropertyHolder : public PropertyHolder, public PropertyHolderForKe
     void SetListener(PropertyChangeListener* listener) { m_pListener = listener; }
 
   private:
+    KeyFramePropertyHolder(String holderName, Names names);
+
     double* Find(const String& name);
     void Notify(const String& name);
 
     String m_strHolderName;
-    std::shared_ptr<const std::vector<String>> m_pNames;
-    std::vector<double> m_changes; // one per name
+    Names m_pNames;
+    size_t m_nSize;
+    double* m_changes; // one per name, just after the holder
     PropertyChangeListener* m_pListener = nullptr;
 };

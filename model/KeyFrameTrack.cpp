@@ -3,23 +3,23 @@
 #include <algorithm>
 
 KeyFrameTrack::~KeyFrameTrack() {
-    for (const auto& keyFrame : m_keyFrames)
-        keyFrame->SetListener(nullptr);
+    for (const auto& entry : m_keyFrames)
+        entry.keyFrame->SetListener(nullptr);
 }
 
 Pointer<InstanceKeyFrame> KeyFrameTrack::GetNext(int fromFrame) const {
     Pointer<InstanceKeyFrame> found;
-    for (const auto& keyFrame : m_keyFrames)
-        if (keyFrame->frame >= fromFrame && (!found || keyFrame->frame < found->frame))
-            found = keyFrame;
+    for (const auto& entry : m_keyFrames)
+        if (entry.keyFrame->frame >= fromFrame && (!found || entry.keyFrame->frame < found->frame))
+            found = entry.keyFrame;
     return found;
 }
 
 std::vector<InstanceKeyFrame*> KeyFrameTrack::GetSorted() const {
     std::vector<InstanceKeyFrame*> sorted;
     sorted.reserve(m_keyFrames.size());
-    for (const auto& keyFrame : m_keyFrames)
-        sorted.push_back(keyFrame.Get());
+    for (const auto& entry : m_keyFrames)
+        sorted.push_back(entry.keyFrame.Get());
     // Key frames are mostly added in frame order; a moved one may not be.
     auto earlier = [](const InstanceKeyFrame* a, const InstanceKeyFrame* b) {
         return a->frame < b->frame;
@@ -34,14 +34,15 @@ Pointer<InstanceKeyFrame> KeyFrameTrack::Add(int frame) {
     if (after && after->frame == frame)
         return after;
 
-    Pointer<InstanceKeyFrame> added(new InstanceKeyFrame(frame, *m_pLayout));
+    Pointer<InstanceKeyFrame> added = InstanceKeyFrame::Create(frame, *m_pLayout);
     added->SetListener(m_pListener);
 
     // Past the last key frame the motion holds the sum of every change, so a
     // key frame added there (as a file adds them) changes nothing.
+    if (m_keyFrames.empty())
+        m_keyFrames.reserve(kFirstCapacity);
     if (!after) {
-        m_keyFrames.push_back(added);
-        m_frames.push_back(frame);
+        m_keyFrames.push_back({added, frame});
         return added;
     }
     // The new key frame sits where the motion already passes; the key frame
@@ -66,26 +67,25 @@ Pointer<InstanceKeyFrame> KeyFrameTrack::Add(int frame) {
         if (next)
             next->SetChangeAt(i, next->GetChangeAt(i) - change);
     }
-    m_keyFrames.push_back(added);
-    m_frames.push_back(frame);
+    m_keyFrames.push_back({added, frame});
     return added;
 }
 
 void KeyFrameTrack::Remove(int frame) {
-    auto found = std::find_if(m_keyFrames.begin(), m_keyFrames.end(),
-                              [frame](const auto& keyFrame) { return keyFrame->frame == frame; });
+    auto found = std::find_if(m_keyFrames.begin(), m_keyFrames.end(), [frame](const Entry& entry) {
+        return entry.keyFrame->frame == frame;
+    });
     if (found == m_keyFrames.end())
         return;
-    (*found)->SetListener(nullptr);
-    m_frames.erase(m_frames.begin() + (found - m_keyFrames.begin()));
+    found->keyFrame->SetListener(nullptr);
     m_keyFrames.erase(found);
 }
 
 bool KeyFrameTrack::TakeMoves() {
     bool moved = false;
-    for (size_t i = 0; i < m_keyFrames.size(); ++i)
-        if (m_frames[i] != m_keyFrames[i]->frame) {
-            m_frames[i] = m_keyFrames[i]->frame;
+    for (auto& [keyFrame, seen] : m_keyFrames)
+        if (seen != keyFrame->frame) {
+            seen = keyFrame->frame;
             moved = true;
         }
     return moved;
@@ -93,7 +93,7 @@ bool KeyFrameTrack::TakeMoves() {
 
 bool KeyFrameTrack::IsHeldElsewhere() const {
     return std::any_of(m_keyFrames.begin(), m_keyFrames.end(),
-                       [](const auto& keyFrame) { return keyFrame->GetRefCount() > 1; });
+                       [](const Entry& entry) { return entry.keyFrame->GetRefCount() > 1; });
 }
 
 std::vector<double> KeyFrameTrack::Evaluate(int frame) const {
@@ -101,7 +101,7 @@ std::vector<double> KeyFrameTrack::Evaluate(int frame) const {
     std::vector<double> values(count, 0.0);
     // Up to the instance's first frame, before any key frame, nothing has
     // changed yet: that is where a project opened at frame 1 shows it.
-    auto later = [frame](const auto& keyFrame) { return keyFrame->frame > frame; };
+    auto later = [frame](const Entry& entry) { return entry.keyFrame->frame > frame; };
     if (m_keyFrames.empty() ||
         (frame <= 1 && std::all_of(m_keyFrames.begin(), m_keyFrames.end(), later)))
         return values;

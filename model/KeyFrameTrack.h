@@ -43,6 +43,14 @@ class KeyFrameTrack {
   private:
     const AnimatedLayout* m_pLayout;
     PropertyChangeListener* m_pListener;
-    std::vector<Pointer<InstanceKeyFrame>> m_keyFrames;
-    std::vector<int> m_frames; // each key frame's frame as last seen
+    struct Entry {
+        Pointer<InstanceKeyFrame> keyFrame;
+        int seenFrame; // its frame as last seen
+    };
+
+    // Most instances have a few key frames: room for them from the first on,
+    // rather than a block regrown for each.
+    static constexpr size_t kFirstCapacity = 4;
+
+    std::vector<Entry> m_keyFrames;
 };

@@ -99,25 +99,36 @@ class Fields {
             Fail(where, "this is not an object");
         std::copy(known, known + N, m_names.begin());
         m_count = N;
+        // Files list the fields in the known order, some left out: the search
+        // for each starts after the one before.
+        size_t next = 0;
         for (const auto& field : object) {
-            size_t index = IndexOf(field.key);
+            size_t index = IndexOf(field.key, next);
             if (index == m_count)
                 Fail(where, "unknown field " + Quote(field.key));
             if (m_values[index])
                 Fail(where, "the field " + Quote(field.key) + " appears twice");
             m_values[index] = field.value;
+            next = index + 1;
         }
     }
 
     std::optional<Element> Find(std::string_view field) const {
-        size_t index = IndexOf(field);
+        size_t index = IndexOf(field, 0);
         return index < m_count ? m_values[index] : std::nullopt;
     }
 
   private:
-    size_t IndexOf(std::string_view field) const {
-        return static_cast<size_t>(std::find(m_names.begin(), m_names.begin() + m_count, field) -
-                                   m_names.begin());
+    // The place of the field among the known names, looked for from first on
+    // and then from the start; m_count when it is none of them.
+    size_t IndexOf(std::string_view field, size_t first) const {
+        for (size_t i = first; i < m_count; ++i)
+            if (m_names[i] == field)
+                return i;
+        for (size_t i = 0; i < first && i < m_count; ++i)
+            if (m_names[i] == field)
+                return i;
+        return m_count;
     }
 
     static constexpr size_t kMost = 8; // the instance's fields
@@ -202,19 +213,21 @@ Camera ReadCamera(const Element& value) {
     return camera;
 }
 
+// A key frame as written, before it is made.
+struct KeyFrameEntry {
+    int frame;
+    std::optional<Element> changes;
+};
+
+// keyFrames: room for the entries, kept from one instance to the next.
 void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& instance,
-                   const Place& where) {
+                   const Place& where, std::vector<KeyFrameEntry>& keyFrames) {
     if (list.size() == 0)
         return;
     auto allows = instance.As<AllowsKeyFrames>("AllowsKeyFrames");
     if (!allows)
         Fail(where, "instances of this class have no key frames");
-    struct Entry {
-        int frame;
-        std::optional<Element> changes;
-    };
-    std::vector<Entry> keyFrames;
-    keyFrames.reserve(list.size());
+    keyFrames.clear();
     const Place at("a key frame", &where);
     for (const Element& value : list) {
         Fields entry(value, at, {"frame", "changes"});
@@ -224,8 +237,10 @@ void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& in
         keyFrames.push_back({Integer(*frame, at, "frame"), entry.Find("changes")});
     }
     // In frame order, each new key frame takes exactly the changes written.
-    std::stable_sort(keyFrames.begin(), keyFrames.end(),
-                     [](const auto& a, const auto& b) { return a.frame < b.frame; });
+    // A file this version wrote has them in that order already.
+    auto earlier = [](const KeyFrameEntry& a, const KeyFrameEntry& b) { return a.frame < b.frame; };
+    if (!std::is_sorted(keyFrames.begin(), keyFrames.end(), earlier))
+        std::stable_sort(keyFrames.begin(), keyFrames.end(), earlier);
     for (size_t i = 0; i < keyFrames.size(); ++i) {
         int frame = keyFrames[i].frame;
         const Place place("key frame at frame", frame, &where);
@@ -242,8 +257,10 @@ void ReadKeyFrames(const simdjson::dom::array& list, const Pointer<Instance>& in
             String name(change.key);
             bool stored = false;
             for (const auto& holder : keyFrame->holders) {
+                if (!holder->HasProperty(name))
+                    continue;
                 auto group = holder.As<PropertyHolderForKeyFrame>("PropertyHolderForKeyFrame");
-                if (group && holder->HasProperty(name)) {
+                if (group) {
                     group->SetChange(name, value);
                     stored = true;
                     break;
@@ -299,7 +316,7 @@ void CheckFormat(const Object& project) {
 
 // The project object of the text, once it proved to be JSON of a project file
 // whose version this reads and whose fields are all known.
-Object ParseProject(simdjson::dom::parser& parser, std::string_view text) {
+Object ParseProject(simdjson::dom::parser& parser, const std::string& text) {
     size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos)
         Fail("", "the file is empty");
@@ -307,7 +324,8 @@ Object ParseProject(simdjson::dom::parser& parser, std::string_view text) {
     if (text[first] != '{')
         Fail("", "it is not a Corvane project file");
     Element root;
-    if (auto error = parser.parse(text.data(), text.size()).get(root))
+    // Text with the parser's padding to spare is read where it is, uncopied.
+    if (auto error = parser.parse(text).get(root))
         Fail("", "the file is damaged or truncated (" + SyntaxProblem(text, error) + ")");
     Object project;
     if (root.get(project))
@@ -354,7 +372,8 @@ Pointer<CastMember> ReadInstanceCastMember(const Element& reference, const Place
 
 ProjectContent::PlacedInstance ReadInstance(const Element& value, const Place& where,
                                             const CastMemberList& cast, ClassRecords& records,
-                                            const std::filesystem::path& folder) {
+                                            const std::filesystem::path& folder,
+                                            std::vector<KeyFrameEntry>& keyFrameRoom) {
     Fields entry(value, where,
                  {"class", "row", "start", "stop", "cast", "properties", "scripts", "keyframes"});
     auto required = [&](std::string_view field) {
@@ -381,14 +400,16 @@ ProjectContent::PlacedInstance ReadInstance(const Element& value, const Place& w
     ReadValues(entry.Find("properties"), "properties", properties, where);
     ReadValues(entry.Find("scripts"), "scripts", properties, where);
     if (auto keyFrames = List(entry.Find("keyframes"), "keyframes", where))
-        ReadKeyFrames(*keyFrames, instance, where);
+        ReadKeyFrames(*keyFrames, instance, where, keyFrameRoom);
     return placed;
 }
 } // namespace
 
 ProjectReader::ProjectReader(std::filesystem::path folder) : m_folder(std::move(folder)) {}
 
-ProjectContent ProjectReader::Read(std::string_view text) const {
+const size_t ProjectReader::kPadding = simdjson::SIMDJSON_PADDING;
+
+ProjectContent ProjectReader::Read(const std::string& text) const {
     simdjson::dom::parser parser;
     const Object project = ParseProject(parser, text);
     ProjectContent content;
@@ -401,15 +422,20 @@ ProjectContent ProjectReader::Read(std::string_view text) const {
         content.camera = ReadCamera(*camera);
 
     ClassRecords records;
-    if (auto cast = List(Find(project, "cast"), "cast", "the project"))
+    if (auto cast = List(Find(project, "cast"), "cast", "the project")) {
+        content.cast.reserve(cast->size());
         for (const Element& entry : *cast)
             content.cast.push_back(ReadCastMember(
                 entry, Place("cast member", static_cast<std::int64_t>(content.cast.size() + 1)),
                 records, m_folder));
-    if (auto instances = List(Find(project, "instances"), "instances", "the project"))
+    }
+    if (auto instances = List(Find(project, "instances"), "instances", "the project")) {
+        content.instances.reserve(instances->size());
+        std::vector<KeyFrameEntry> keyFrameRoom;
         for (const Element& entry : *instances)
             content.instances.push_back(ReadInstance(
                 entry, Place("instance", static_cast<std::int64_t>(content.instances.size() + 1)),
-                content.cast, records, m_folder));
+                content.cast, records, m_folder, keyFrameRoom));
+    }
     return content;
 }

@@ -2,8 +2,9 @@
 
 #include "model/ProjectContent.h"
 
+#include <cstddef>
 #include <filesystem>
-#include <string_view>
+#include <string>
 
 // Reads the text of a .qmx file into new objects, creating every class by
 // its registered name. Cast members are created but not loaded (their files
@@ -16,7 +17,11 @@ class ProjectReader {
     // files are resolved.
     explicit ProjectReader(std::filesystem::path folder);
 
-    ProjectContent Read(std::string_view text) const;
+    // Spare capacity of the text's string beyond its end that lets the
+    // parser read the text in place instead of copying it.
+    static const size_t kPadding;
+
+    ProjectContent Read(const std::string& text) const;
 
   private:
     std::filesystem::path m_folder;

@@ -57,7 +57,9 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     if (size > kLargestProject)
         throw ProjectFileError("it is far too large to be a project");
     std::ifstream in(path, std::ios::binary);
-    std::string text(error ? 0 : size, '\0');
+    std::string text;
+    text.reserve((error ? 0 : size) + ProjectReader::kPadding);
+    text.resize(error ? 0 : size);
     if (in)
         in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (!in.is_open() || in.bad())
@@ -317,6 +319,7 @@ void ProjectStdImpl::Replace(ProjectContent content, int frame) {
     m_pTimer->SetFrameRate(content.frameRate);
     m_pPlayer->SetCamera(content.camera);
     m_pTimeLine->Clear();
+    m_pTimeLine->Reserve(content.instances.size());
     for (const auto& placed : content.instances)
         m_pTimeLine->AddInstance(placed.instance, placed.row, placed.start, placed.stop);
     m_pCastList->SetCastMembers(std::move(content.cast));

@@ -38,10 +38,11 @@ void TimeLineStdImpl::AddInstance(Pointer<Instance> instance, int row, int frame
         MoveInstance(instance, row, frameStart, frameStop, known->second.row);
         return;
     }
-    Record record{row, frameStart, frameStop, m_nNextId++};
+    auto model = instance.As<InstanceBase>("InstanceBase");
+    Record record{row, frameStart, frameStop, m_nNextId++, model.Get()};
     m_records.emplace(instance.Get(), record);
     Place(instance, record);
-    Listen(instance, this);
+    Listen(record, this);
     WriteFrames(instance, frameStart, frameStop);
 }
 
@@ -51,7 +52,7 @@ void TimeLineStdImpl::RemoveInstance(Pointer<Instance> instance, int) {
         return;
     Record record = known->second;
     m_records.erase(known);
-    Listen(instance, nullptr);
+    Listen(record, nullptr);
     if (m_pSelected == instance)
         m_pSelected.Reset();
     Unplace(instance.Get(), record); // may drop the last reference
@@ -120,11 +121,15 @@ bool TimeLineStdImpl::GetPlacement(Instance* instance, Placement& out) const {
 
 void TimeLineStdImpl::Clear() {
     for (const auto& [instance, record] : m_records)
-        Listen(Pointer<Instance>(instance), nullptr);
+        Listen(record, nullptr);
     m_records.clear();
     m_pSelected.Reset();
     m_rows.clear();
     m_nNextId = 1;
+}
+
+void TimeLineStdImpl::Reserve(size_t count) {
+    m_records.reserve(count);
 }
 
 std::vector<std::uint64_t> TimeLineStdImpl::GetNumbers() const {
@@ -177,9 +182,9 @@ void TimeLineStdImpl::WriteFrames(const Pointer<Instance>& instance, int start, 
     m_bWritingFrames = false;
 }
 
-void TimeLineStdImpl::Listen(const Pointer<Instance>& instance, PlacementListener* listener) {
-    if (auto model = instance.As<InstanceBase>("InstanceBase"))
-        model->SetPlacementListener(listener);
+void TimeLineStdImpl::Listen(const Record& record, PlacementListener* listener) {
+    if (record.model)
+        record.model->SetPlacementListener(listener);
 }
 
 void TimeLineStdImpl::OnPlacementEdited(Instance* instance) {

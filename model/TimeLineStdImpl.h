@@ -11,6 +11,8 @@
 #include <map>
 #include <unordered_map>
 
+class InstanceBase;
+
 // "Time Line": numbered rows of instances over inclusive frame ranges. It
 // keeps each instance's "FrameStart" and "FrameStop" up to date and follows
 // when they are edited as properties. Whether instances of a row overlap is
@@ -53,6 +55,9 @@ class TimeLineStdImpl : public TimeLine, public SharedObject, private PlacementL
     bool GetPlacement(Instance* instance, Placement& out) const;
     // Removes everything; numbering starts at 1 again.
     void Clear();
+    // Makes room for that many instances in all, as before placing a
+    // project's instances.
+    void Reserve(size_t count);
     // The placements' numbers in the order of GetPlacements, then the next
     // number to give.
     std::vector<std::uint64_t> GetNumbers() const;
@@ -67,12 +72,13 @@ class TimeLineStdImpl : public TimeLine, public SharedObject, private PlacementL
         int start;
         int stop;
         std::uint64_t id;
+        InstanceBase* model; // the instance as one of the model's; null for others
     };
 
     void Place(const Pointer<Instance>& instance, const Record& record);
     void Unplace(Instance* instance, const Record& record);
     void WriteFrames(const Pointer<Instance>& instance, int start, int stop);
-    void Listen(const Pointer<Instance>& instance, PlacementListener* listener);
+    static void Listen(const Record& record, PlacementListener* listener);
     void OnPlacementEdited(Instance* instance) override;
 
     std::unordered_map<Instance*, Record> m_records;

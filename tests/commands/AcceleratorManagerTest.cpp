@@ -14,11 +14,10 @@ using AcceleratorManagerTest = CommandsTest;
 
 TEST_F(AcceleratorManagerTest, KeysSendTheCommandsOfTheFirstTableThatBindsThem) {
     {
-        ACCEL entries[] = {{kVirt, VK_RETURN, 201},
-                           {kVirt, VK_ESCAPE, 202},
-                           {kVirt, VK_BACK, 203},
-                           {kCtrl, 'S', 204},
-                           {kCtrlShift, 'S', 205}};
+        ACCEL entries[] = {
+            {kVirt, VK_RETURN, 201}, {kVirt, VK_ESCAPE, 202}, {kVirt, VK_BACK, 203},
+            {kCtrl, 'S', 204},       {kCtrlShift, 'S', 205},
+        };
         m_pAccelManager->AddAcceleratorTable(entries, 0); // Windows makes no table: skipped
         m_pAccelManager->AddAcceleratorTable(entries, 5);
         entries[0].cmd = 999; // the caller's entries may be a temporary

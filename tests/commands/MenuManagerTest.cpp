@@ -61,43 +61,30 @@ TEST_F(MenuManagerTest, PopupsNestAndAreNotDuplicated) {
               (Texts{"Orthographic|-1|", "orthographic|-1|", "&About|103|", "&About|-1|"}));
 }
 
-TEST_F(MenuManagerTest, PositionsByIndexAndByText) {
+TEST_F(MenuManagerTest, PathsPlaceByIndexOrExactTextElseAtTheEndOfTheMenuReachedSoFar) {
     HMENU extra = AddExtraMenu();
-    Add(1, "&Extra\n*", "A");
-    Add(2, "&Extra\n-1", "B");
-    Add(3, "&Extra\n0", "C");
-    Add(4, "&Extra\n1", "D");
-    Add(5, "&Extra\n99", "E"); // past the end appends
-    EXPECT_EQ(ReadTexts(extra), (Texts{"C", "D", "A", "B", "E"}));
-
-    // "007" does not format back to itself: it is item text.
-    Add(6, "&Extra\n007", "F");
-    Add(7, "&Extra\n*", "007");
-    Add(8, "&Extra\n007", "G");
-    // Text is matched exactly, ampersand and case included.
-    Add(9, "&Extra\nc", "H");
-    Add(10, "&Extra\n&C", "I");
-    Add(11, "&Extra\n 1", "J");
+    // Past the end appends; "007" does not format back to itself, so it is item
+    // text; text is matched exactly, ampersand and case included. Without a
+    // "&Control" popup an item goes to the end of the menu bar itself, and the
+    // rest of a path is ignored once a segment names nothing or a plain command.
+    // A position index descends too: "&Window" is the fourth menu.
+    Add(2, "&Control\n*", "Play");
+    Add(3, "&Missing\n&File", "Second");
+    Add(4, "Play\n0", "Third");
+    Add(5, "3\n0", "Top of Window");
+    EXPECT_EQ(ReadTexts(MenuBar()), (Texts{"&File", "&Edit", "&View", "&Window", "&Help", "&Extra",
+                                           "Play", "Second", "Third"}));
+    const std::pair<std::string, const char*> items[] = {
+        {"*", "A"},   {"-1", "B"},  {"0", "C"}, {"1", "D"},  {"99", "E"}, {"007", "F"},
+        {"*", "007"}, {"007", "G"}, {"c", "H"}, {"&C", "I"}, {" 1", "J"},
+    };
+    for (const auto& [position, text] : items)
+        Add(1, ("&Extra\n" + position).c_str(), text);
     EXPECT_EQ(ReadTexts(extra), (Texts{"C", "D", "A", "B", "E", "F", "G", "007", "H", "I", "J"}));
-}
-
-TEST_F(MenuManagerTest, APathThatNamesNothingEndsAtTheMenuReachedSoFar) {
-    // No "&Control" popup: the command goes to the end of the menu bar itself.
-    EXPECT_EQ(Add(1, "&Control\n*", "&Play\tEnter"), 101);
-    EXPECT_EQ(ReadTexts(MenuBar()),
-              (Texts{"&File", "&Edit", "&View", "&Window", "&Help", "&Play\tEnter"}));
-    // The rest of the path is ignored once a segment names nothing.
-    Add(2, "&Missing\n&File", "Second");
-    EXPECT_EQ(ReadTexts(MenuBar()).back(), "Second");
-    // An inner segment naming a plain command cannot be descended into.
-    Add(3, "&Play\tEnter\n0", "Third");
-    EXPECT_EQ(ReadTexts(MenuBar()).back(), "Third");
+    EXPECT_EQ(ReadTexts(FindPopup(MenuBar(), "&Window")).front(), "Top of Window");
     // An empty path is the end of the menu bar.
     Add(-1, "", "&Tools", true);
     EXPECT_EQ(ReadTexts(MenuBar()).back(), "&Tools");
-    // A position index descends too: "&Window" is the fourth menu.
-    Add(4, "3\n0", "Top of Window");
-    EXPECT_EQ(ReadTexts(FindPopup(MenuBar(), "&Window")).front(), "Top of Window");
 }
 
 TEST_F(MenuManagerTest, CommandsStatesAndPromptsReachTheHandlerByCookie) {
@@ -156,33 +143,23 @@ TEST(MenuManagerWithoutMainWindowTest, AddsNothingAndReleasesTheHandler) {
     EXPECT_EQ(menuManager->GetCommandPrompt(101), "");
 }
 
+template <class Class> BaseObject* Make() {
+    return new Class;
+}
+
 TEST(CommandClassTest, EachClassAnswersItsInterfacesAndNeedsItsProvidersFirst) {
     const Texts handler = {"MenuHandler", "StaticInstancePlugin", "BasePlugin"};
     const ClassContract contracts[] = {
-        {[] { return new MenuManagerStdImpl; },
-         "MenuManagerStdImpl",
-         {"MenuManager", "SharedObject", "StaticInstancePlugin", "BasePlugin"},
-         {"menumanager", "MenuHandler"},
-         {},
-         "Menu Manager"},
-        {[] { return new AcceleratorManagerStdImpl; },
-         "AcceleratorManagerStdImpl",
-         {"AcceleratorManager", "SharedObject", "StaticInstancePlugin", "BasePlugin"},
-         {"MenuManager"},
-         {},
-         "KBAccel Manager"},
-        {[] { return new ViewMenuHandler; },
-         "ViewMenuHandler",
-         handler,
-         {"SharedObject"},
-         {"MenuManager", "AcceleratorManager"},
-         ""},
-        {[] { return new ControlMenuHandler; },
-         "ControlMenuHandler",
-         handler,
-         {"SharedObject"},
-         {"MenuManager", "AcceleratorManager", "Player"},
-         ""},
+        {Make<MenuManagerStdImpl>, "MenuManagerStdImpl",
+         Texts{"MenuManager", "SharedObject", "StaticInstancePlugin", "BasePlugin"},
+         Texts{"menumanager", "MenuHandler"}, Texts{}, "Menu Manager"},
+        {Make<AcceleratorManagerStdImpl>, "AcceleratorManagerStdImpl",
+         Texts{"AcceleratorManager", "SharedObject", "StaticInstancePlugin", "BasePlugin"},
+         Texts{"MenuManager"}, Texts{}, "KBAccel Manager"},
+        {Make<ViewMenuHandler>, "ViewMenuHandler", handler, Texts{"SharedObject"},
+         Texts{"MenuManager", "AcceleratorManager"}, ""},
+        {Make<ControlMenuHandler>, "ControlMenuHandler", handler, Texts{"SharedObject"},
+         Texts{"MenuManager", "AcceleratorManager", "Player"}, ""},
     };
     for (const ClassContract& contract : contracts)
         ExpectContract(contract);

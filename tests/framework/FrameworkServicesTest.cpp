@@ -71,14 +71,9 @@ TEST(SharedObjectsTest, FindsTheLatestByExactDisplayNameUntilWithdrawn) {
     EXPECT_EQ(menu->GetRefCount(), 1);
 }
 
-void* CreateNothing(const char*) {
-    return nullptr;
-}
-bool SupportsNothing(const char*) {
-    return false;
-}
-
 TEST(RTTIClassTest, RegistryKeepsOrderAcrossUnregistrationAndTheFirstOfTwoNames) {
+    const auto create = +[](const char*) -> void* { return nullptr; };
+    const auto supports = +[](const char*) { return false; };
     auto names = [] {
         std::vector<std::string> result;
         for (const RTTIClass* record : RTTIClass::GetRegisteredClasses())
@@ -86,15 +81,15 @@ TEST(RTTIClassTest, RegistryKeepsOrderAcrossUnregistrationAndTheFirstOfTwoNames)
                 result.push_back(record->GetName().str());
         return result;
     };
-    auto a = std::make_unique<RTTIClass>("OrderA", &CreateNothing, &SupportsNothing);
-    auto b = std::make_unique<RTTIClass>("OrderB", &CreateNothing, &SupportsNothing);
-    auto c = std::make_unique<RTTIClass>("OrderC", &CreateNothing, &SupportsNothing);
+    auto a = std::make_unique<RTTIClass>("OrderA", create, supports);
+    auto b = std::make_unique<RTTIClass>("OrderB", create, supports);
+    auto c = std::make_unique<RTTIClass>("OrderC", create, supports);
     b.reset();
-    auto d = std::make_unique<RTTIClass>("OrderD", &CreateNothing, &SupportsNothing);
+    auto d = std::make_unique<RTTIClass>("OrderD", create, supports);
     EXPECT_EQ(names(), (std::vector<std::string>{"OrderA", "OrderC", "OrderD"}));
-    RTTIClass first("Twice", &CreateNothing, &SupportsNothing);
+    RTTIClass first("Twice", create, supports);
     size_t lines = TVK::GetDebugger()->GetLines().size();
-    RTTIClass second("Twice", &CreateNothing, &SupportsNothing);
+    RTTIClass second("Twice", create, supports);
     EXPECT_EQ(RTTIClass::FindClass("Twice"), &first);
     ASSERT_EQ(TVK::GetDebugger()->GetLines().size(), lines + 1);
     EXPECT_NE(TVK::GetDebugger()->GetLines().back().find("Twice"), std::string::npos);

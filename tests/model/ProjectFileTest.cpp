@@ -251,4 +251,21 @@ TEST_F(ProjectFileTest, EveryTimeLineEditSurvivesSaveAndLoad) {
     }
 }
 
+// Files written by hand may order fields and key frames as they like.
+TEST_F(ProjectFileTest, FieldsAndKeyFramesInAnyOrderReadAsInOrder) {
+    std::string project = R"({"version": 1, "instances": [{"stop": 30,
+        "keyframes": [{"changes": {"TranslateX": 2}, "frame": 20},
+                      {"frame": 10, "changes": {"TranslateX": 1}}],
+        "row": 1, "class": "Actor", "start": 1}], "format": "Corvane project"})";
+    auto path = m_folder.Write("by-hand.qmx", project);
+    ASSERT_TRUE(m_pProject->Load(nullptr, String(path.string())));
+    auto again = m_folder / "again.qmx";
+    ASSERT_TRUE(m_pProject->Save(nullptr, String(again.string())));
+    const auto instance = nlohmann::json::parse(ReadFile(again))["instances"][0];
+    EXPECT_EQ(instance["stop"], 30);
+    EXPECT_EQ(instance["keyframes"], nlohmann::json::parse(R"([
+        {"frame": 10, "changes": {"TranslateX": 1.0}},
+        {"frame": 20, "changes": {"TranslateX": 2.0}}])"));
+}
+
 } // namespace

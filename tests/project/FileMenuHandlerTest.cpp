@@ -34,27 +34,20 @@ class FileMenuHandlerTest : public CommandsTest {
     Pointer<FileMenuHandler> m_pHandler;
 };
 
+template <class Class> BaseObject* Make() {
+    return new Class;
+}
+
 TEST(ProjectClassTest, EachClassAnswersItsInterfacesAndNeedsItsProvidersFirst) {
     const Texts handler = {"MenuHandler", "StaticInstancePlugin", "BasePlugin"};
     const ClassContract contracts[] = {
-        {[] { return new FileMenuHandler; },
-         "FileMenuHandler",
-         handler,
-         {"SharedObject"},
-         {"MenuManager", "AcceleratorManager", "Project"},
-         ""},
-        {[] { return new InsertMenuHandler; },
-         "InsertMenuHandler",
-         handler,
-         {"SharedObject"},
-         {"MenuManager"},
-         ""},
-        {[] { return new AuthoringScriptExceptionHandler; },
-         "AuthoringScriptExceptionHandler",
-         {"ScriptExceptionHandler", "SharedObject", "StaticInstancePlugin", "BasePlugin"},
-         {"MenuHandler"},
-         {},
-         "StdScriptExceptionHandler"},
+        {Make<FileMenuHandler>, "FileMenuHandler", handler, Texts{"SharedObject"},
+         Texts{"MenuManager", "AcceleratorManager", "Project"}, ""},
+        {Make<InsertMenuHandler>, "InsertMenuHandler", handler, Texts{"SharedObject"},
+         Texts{"MenuManager"}, ""},
+        {Make<AuthoringScriptExceptionHandler>, "AuthoringScriptExceptionHandler",
+         Texts{"ScriptExceptionHandler", "SharedObject", "StaticInstancePlugin", "BasePlugin"},
+         Texts{"MenuHandler"}, Texts{}, "StdScriptExceptionHandler"},
     };
     for (const ClassContract& contract : contracts)
         ExpectContract(contract);

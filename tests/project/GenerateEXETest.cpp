@@ -138,19 +138,23 @@ TEST_F(GenerateEXETest, TheToolsGetTheirExactTextAndTheProjectCopyOnlyWhileTheyR
         "\"obj\\Viewer.obj\" \"obj\\ViewerScriptExceptionHandler.obj\"";
     EXPECT_EQ(CallLog(), (Texts{"Stop", "Save(" + m_project + ")"}));
 
-    const auto& processes = Automation::Instance().GetProcesses();
-    ASSERT_EQ(processes.size(), 3u);
-    EXPECT_EQ(processes[0].program, app + "tools\\rc.exe");
-    EXPECT_EQ(processes[0].parameters, " /l 0x809 /fo\"" + app +
-                                           "obj\\Viewer.res\" /d \"NDEBUG\" \"" + app +
-                                           "obj\\Viewer.rc\"");
-    EXPECT_EQ(processes[0].folder, app + "tools\\");
-    EXPECT_EQ(processes[1].program, app + "linkcmd.bat");
-    EXPECT_EQ(processes[1].parameters, "");
-    EXPECT_EQ(processes[1].folder, app);
-    EXPECT_EQ(processes[2].program, "tools\\link.exe");
-    EXPECT_EQ(processes[2].parameters, linkCommand);
+    const auto& p = Automation::Instance().GetProcesses();
+    ASSERT_EQ(p.size(), 3u);
+    EXPECT_EQ(
+        (Texts{p[0].program, p[0].parameters, p[0].folder, p[1].program, p[1].parameters,
+               p[1].folder, p[2].program, p[2].parameters}),
+        (Texts{app + "tools\\rc.exe",
+               " /l 0x809 /fo\"" + app + "obj\\Viewer.res\" /d \"NDEBUG\" \"" + app +
+                   "obj\\Viewer.rc\"",
+               app + "tools\\", app + "linkcmd.bat", "", app, "tools\\link.exe", linkCommand}));
     EXPECT_EQ(Read(App("linkcmd.bat")), "@echo off\r\ntools\\link.exe" + linkCommand);
+    // The runtime files and only the loaded viewer plug-ins go beside the viewer.
+    Texts beside(std::begin(kRuntimeFiles), std::end(kRuntimeFiles));
+    beside.insert(beside.end(), {"Plugins", "Plugins/Loaded.dll", "tour.qmx"});
+    std::sort(beside.begin(), beside.end());
+    EXPECT_EQ(Listing(m_folder.path().toStdString()), beside);
+    EXPECT_EQ(fs::file_size(m_folder.filePath("QDObject.dll").toStdString()),
+              fs::file_size(CORVANE_APP_DIR "/QDObject.dll"));
 
     // The resource compiler ran in its folder while the copy was there; the
     // copy is gone once the command has ended.
@@ -167,18 +171,6 @@ TEST_F(GenerateEXETest, TheToolsGetTheirExactTextAndTheProjectCopyOnlyWhileTheyR
               fs::canonical(app).string() + "\n/nologo\n/subsystem:windows\n/incremental:no\n" +
                   "/machine:I386\n/out:" + exe + "\nlib\\advapi32.lib");
     EXPECT_EQ(std::count(link.begin(), link.end(), '\n'), 1 + 5 + 27);
-}
-
-TEST_F(GenerateEXETest, TheRuntimeFilesAndOnlyTheLoadedViewerPlugInsGoBesideTheViewer) {
-    fs::create_directories(m_folder.filePath("out").toStdString());
-    Generate(m_folder.filePath("out/viewer.exe").toStdString());
-    std::vector<std::string> expected(std::begin(kRuntimeFiles), std::end(kRuntimeFiles));
-    expected.insert(expected.end(), {"Plugins", "Plugins/Loaded.dll"});
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(Listing(m_folder.filePath("out").toStdString()), expected);
-    EXPECT_EQ(fs::file_size(m_folder.filePath("out/QDObject.dll").toStdString()),
-              fs::file_size(CORVANE_APP_DIR "/QDObject.dll"));
-    AwaitLinker();
 }
 
 TEST_F(GenerateEXETest, AnExecutableInTheApplicationFolderGetsNothingBesideIt) {

@@ -113,9 +113,7 @@ TEST_F(InsertMenuHandlerTest, TheFilterListsEveryTypeOfEveryClassInOrder) {
         {2, {}, {"no line feed"}, "All Files (*.*)|*.*||"},
         {1, {"A\n*.a"}, {}, "Supported Types|*.a|A|*.a|All Files (*.*)|*.*||"},
         {2, {"A\n*.a"}, {"B\n*.b"}, "Supported Types|*.a; *.b|A|*.a|B|*.b|All Files (*.*)|*.*||"},
-        {1,
-         {"A\n*.a", "skipped", "C\n*.c\nmore"},
-         {},
+        {1, StringList{"A\n*.a", "skipped", "C\n*.c\nmore"}, StringList{},
          "Supported Types|*.a; *.c\nmore|A|*.a|C|*.c\nmore|All Files (*.*)|*.*||"},
         // Only the first 127 characters of an entry count.
         {1, {std::string(127, 'x') + "\n*.z"}, {}, "All Files (*.*)|*.*||"},
@@ -134,23 +132,15 @@ TEST_F(InsertMenuHandlerTest, TheFilterListsEveryTypeOfEveryClassInOrder) {
 
 TEST_F(InsertMenuHandlerTest, TheFirstClassThatReadsTheFileTypeLoadsIt) {
     TypedCM<2>::s_types = {"Also A (*.a)\n*.a", "Second (*.b)\n*.b"};
+    const std::string a1 = "Load 1 /m/x.a (wait)", a2 = "Load 2 /m/x.a (wait)";
+    const std::string failed = "message Unable to load cast member!\n 16";
     const std::tuple<bool, bool, const char*, Texts, size_t> cases[] = {
         {true, true, "/m/x.b", {"Load 2 /m/x.b (wait)", "DrawThumbnail 2"}, 1},
         // Extensions match byte for byte.
         {true, true, "/m/x.A", {}, 0},
         {true, true, "/m/noextension", {}, 0},
-        {false,
-         true,
-         "/m/x.a",
-         {"Load 1 /m/x.a (wait)", "Load 2 /m/x.a (wait)", "DrawThumbnail 2",
-          "message Unable to load cast member!\n 16"},
-         1},
-        {false,
-         false,
-         "/m/x.a",
-         {"Load 1 /m/x.a (wait)", "Load 2 /m/x.a (wait)",
-          "message Unable to load cast member!\n 16", "message Unable to load cast member!\n 16"},
-         0},
+        {false, true, "/m/x.a", {a1, a2, "DrawThumbnail 2", failed}, 1},
+        {false, false, "/m/x.a", {a1, a2, failed, failed}, 0},
     };
     // The open cast list shows the new member at once.
     CastListFrame* castList = nullptr;

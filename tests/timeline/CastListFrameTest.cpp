@@ -7,12 +7,9 @@ constexpr COLORREF kShadow = RGB(128, 128, 128);
 constexpr COLORREF kHighlight = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-COLORREF MemberColour(int index) {
-    return RGB(10 * index, 200, 100);
-}
-
 class CastListFrameTest : public WindowTest {
   protected:
+    static COLORREF MemberColour(int index) { return RGB(10 * index, 200, 100); }
     void AddMembers(int count) {
         for (int i = 0; i < count; ++i) {
             Pointer<FakeCastMember> member(
@@ -83,17 +80,17 @@ TEST_F(CastListFrameTest, TheScrollBarCountsLinesAndScrollsOneLineAPage) {
     m_pCastList->GetScrollInfo(SB_VERT, &info);
     EXPECT_EQ(info.nPage, 1u);
 
-    Scroll(SB_LINEUP);
-    EXPECT_EQ(FirstShown(), 0);
-    Scroll(SB_PAGEDOWN);
-    EXPECT_EQ(FirstShown(), 2);
-    EXPECT_EQ(m_pCastList->GetScrollPos(SB_VERT), 1);
-    Scroll(SB_BOTTOM);
-    EXPECT_EQ(FirstShown(), 4);
-    Scroll(SB_LINEDOWN); // limited to the range
-    EXPECT_EQ(FirstShown(), 4);
-    Scroll(SB_THUMBTRACK, 1);
-    EXPECT_EQ(FirstShown(), 2);
+    // Code, thumb position; the first member shown and the bar's position after.
+    const int steps[][4] = {
+        {SB_LINEUP, 0, 0, 0},   {SB_PAGEDOWN, 0, 2, 1},   {SB_BOTTOM, 0, 4, 2},
+        {SB_LINEDOWN, 0, 4, 2}, {SB_THUMBTRACK, 1, 2, 1},
+    };
+    for (const auto& [code, position, first, bar] : steps) {
+        Scroll(code, position);
+        EXPECT_EQ(std::make_pair(FirstShown(), m_pCastList->GetScrollPos(SB_VERT)),
+                  std::make_pair(first, bar))
+            << "code " << code;
+    }
     EXPECT_EQ(Pixel(30, 20), MemberColour(2)); // the picture follows
 
     SetClientSize(m_pCastList, 150, 110); // a resize goes back to the first line

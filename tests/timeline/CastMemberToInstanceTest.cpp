@@ -90,19 +90,17 @@ class CastMemberToInstanceTest : public WindowTest {
     }
     // Presses on the tile of a member, drags to the time line cells given
     // (frame, row) and releases on the last; the cells' centres are used.
-    void Drag(int tile, std::vector<std::pair<int, int>> cells, bool releaseOnCastList = false) {
-        QPoint start(30 + 60 * tile, 28);
-        Mouse(m_pCastList, start, QEvent::MouseMove);
-        Mouse(m_pCastList, start, QEvent::MouseButtonPress);
+    void Drag(int tile, std::vector<std::pair<int, int>> cells) {
+        Grab(tile);
         for (auto [frame, row] : cells)
             Mouse(m_pTimeLine, Cell(frame, row), QEvent::MouseMove);
-        if (releaseOnCastList) {
-            Mouse(m_pCastList, start, QEvent::MouseMove);
-            Mouse(m_pCastList, start, QEvent::MouseButtonRelease);
-        } else {
-            Mouse(m_pTimeLine, Cell(cells.back().first, cells.back().second),
-                  QEvent::MouseButtonRelease);
-        }
+        Mouse(m_pTimeLine, Cell(cells.back().first, cells.back().second),
+              QEvent::MouseButtonRelease);
+    }
+    // Moves onto the tile of a member and presses there.
+    void Grab(int tile) {
+        Mouse(m_pCastList, QPoint(30 + 60 * tile, 28), QEvent::MouseMove);
+        Mouse(m_pCastList, QPoint(30 + 60 * tile, 28), QEvent::MouseButtonPress);
     }
     static QPoint Cell(int frame, int row) {
         return QPoint(30 + 12 * frame - 6, 20 + 18 * row - 9);
@@ -163,8 +161,7 @@ TEST_F(CastMemberToInstanceTest, ADropPlaceIsElevenFramesAroundAMiddleOfSixOrMor
 
 TEST_F(CastMemberToInstanceTest, ThePreviewFollowsTheMouseAndIsClearedOverTakenPlaces) {
     m_pTimeLineModel->AddInstance(new FakeInstance("30", "40"), 2, 30, 40);
-    Mouse(m_pCastList, QPoint(30, 28), QEvent::MouseMove);
-    Mouse(m_pCastList, QPoint(30, 28), QEvent::MouseButtonPress);
+    Grab(0);
     Mouse(m_pTimeLine, Cell(3, 2), QEvent::MouseMove);
     EXPECT_EQ(PreviewFrames(2), std::make_pair(1, 11));
     Mouse(m_pTimeLine, Cell(25, 2), QEvent::MouseMove);
@@ -198,8 +195,7 @@ TEST_F(CastMemberToInstanceTest, TheHotMemberIsTrackedAndOnlyAnAcceptedOneStarts
     EXPECT_TRUE(Placed().empty());
     m_pTimer->m_bRunning = false;
     CallLog().clear();
-    Mouse(m_pCastList, QPoint(30, 28), QEvent::MouseMove);
-    Mouse(m_pCastList, QPoint(30, 28), QEvent::MouseButtonPress);
+    Grab(0);
     EXPECT_EQ(CallLog(), (std::vector<std::string>{"SetCastMember shown", "Initialize"}));
     EXPECT_EQ(m_pCastList->GetDraggedCastMember()->GetName(), "shown");
     // During the drag the hot member stays whatever the mouse passes over.
@@ -219,8 +215,7 @@ TEST_F(CastMemberToInstanceTest, AnotherWindowTitledTimeLineIsNotATarget) {
     SetClientSize(impostor, 300, 200);
     Drag(0, {{3, 1}});
     ASSERT_EQ(Placed(), std::vector<std::string>{"1 1-11"});
-    Mouse(m_pCastList, QPoint(30, 28), QEvent::MouseMove);
-    Mouse(m_pCastList, QPoint(30, 28), QEvent::MouseButtonPress);
+    Grab(0);
     Mouse(m_pTimeLine, Cell(20, 2), QEvent::MouseMove);
     Mouse(impostor, QPoint(100, 50), QEvent::MouseMove);
     Mouse(impostor, QPoint(100, 50), QEvent::MouseButtonRelease);

@@ -56,10 +56,14 @@ class EditingTest : public MainWindowTest {
         MainWindowTest::TearDown();
     }
 
-    Pointer<Instance> Place(const char* className, int row, int start, int stop) {
+    // An instance placed on the time line with key frames at the frames given.
+    Pointer<Instance> Place(const char* className, int row, int start, int stop,
+                            std::initializer_list<int> keyFrames = {}) {
         Pointer<Instance> instance(static_cast<Instance*>(
             RTTIClass::FindClass(className)->GetCreateFunction()("Instance")));
         m_pTimeLine->AddInstance(instance, row, start, stop);
+        for (int frame : keyFrames)
+            instance.As<AllowsKeyFrames>("AllowsKeyFrames")->AddKeyFrame(frame);
         return instance;
     }
     static std::string Get(const Pointer<BaseObject>& object, const char* name) {
@@ -88,7 +92,7 @@ class EditingTest : public MainWindowTest {
         QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, modifiers);
         QApplication::sendEvent(widget, &event);
     }
-    // Press, a move over every frame on the way, release.
+    // Press, a move over every frame on the way, release; a click when it stays.
     void Drag(int row, int frame, int toRow, int toFrame) {
         Mouse(QEvent::MouseButtonPress, Cell(row, frame));
         for (int f = frame; f != toFrame;) {
@@ -124,8 +128,7 @@ class EditingTest : public MainWindowTest {
 };
 
 TEST_F(EditingTest, ShiftDoubleClickAddsAKeyFrameOnlyInsideAnInstanceWithRoom) {
-    auto actor = Place("Actor", 1, 3, 12);
-    actor.As<AllowsKeyFrames>("AllowsKeyFrames")->AddKeyFrame(5);
+    auto actor = Place("Actor", 1, 3, 12, {5});
     Place("FrameScript", 2, 3, 8);
     auto timer = GetSharedObjects()->GetObjectA("Player Timer").As<PlayerTimer>("PlayerTimer");
     const std::tuple<const char*, QPointF, bool> refused[] = {
@@ -162,8 +165,7 @@ TEST_F(EditingTest, DeleteRemovesTheSelectedKeyFrameAndLaterKeyFramesKeepTheirPl
     };
     EXPECT_EQ(at(9), 5.0);
 
-    Mouse(QEvent::MouseButtonPress, Cell(1, 5)); // selects the key frame at 5
-    Mouse(QEvent::MouseButtonRelease, Cell(1, 5));
+    Drag(1, 5, 1, 5); // a click selects the key frame at 5
     PressDelete();
     EXPECT_THAT(KeyFrames(actor), testing::ElementsAre(9));
     EXPECT_FALSE(m_pWindow->GetSelectedKeyFrame());
@@ -174,8 +176,7 @@ TEST_F(EditingTest, DeleteRemovesTheSelectedKeyFrameAndLaterKeyFramesKeepTheirPl
     EXPECT_EQ(at(9, "Red"), 0.5);
     EXPECT_EQ(at(9, "TranslateY"), 0.0);
 
-    Mouse(QEvent::MouseButtonPress, Cell(1, 9)); // the last one: it takes its changes along
-    Mouse(QEvent::MouseButtonRelease, Cell(1, 9));
+    Drag(1, 9, 1, 9); // the last one: it takes its changes along
     PressDelete();
     EXPECT_TRUE(KeyFrames(actor).empty());
     EXPECT_EQ(at(9), 0.0);
@@ -219,10 +220,7 @@ TEST_F(EditingTest, DragsMoveAndResizeInstancesWithinTheirLimits) {
 }
 
 TEST_F(EditingTest, KeyFramesMoveWithThePlayHeadButNeverOntoNeighboursOrEnds) {
-    auto actor = Place("Actor", 1, 3, 12);
-    auto allows = actor.As<AllowsKeyFrames>("AllowsKeyFrames");
-    allows->AddKeyFrame(4);
-    allows->AddKeyFrame(6);
+    auto actor = Place("Actor", 1, 3, 12, {4, 6});
     Drag(1, 6, 1, 9); // rel 4 to the right: stops before rel 6
     EXPECT_THAT(KeyFrames(actor), testing::ElementsAre(5, 6));
     EXPECT_EQ(m_pPlayerModel->GetCurrentFrame(), 7);
@@ -236,8 +234,7 @@ TEST_F(EditingTest, KeyFramesMoveWithThePlayHeadButNeverOntoNeighboursOrEnds) {
 }
 
 TEST_F(EditingTest, ReleaseClearsTheBlockOfAMoveButKeepsItAfterAKeyFrameMove) {
-    auto actor = Place("Actor", 1, 3, 12);
-    actor.As<AllowsKeyFrames>("AllowsKeyFrames")->AddKeyFrame(4);
+    auto actor = Place("Actor", 1, 3, 12, {4});
     Mouse(QEvent::MouseButtonPress, Cell(1, 8));
     Mouse(QEvent::MouseMove, Cell(1, 9));
     EXPECT_TRUE(BlockEdgeAt(1, 4));
@@ -250,8 +247,7 @@ TEST_F(EditingTest, ReleaseClearsTheBlockOfAMoveButKeepsItAfterAKeyFrameMove) {
     EXPECT_TRUE(BlockEdgeAt(3, 2));
 
     // A press on an empty cell selects nothing and moves the play head.
-    Mouse(QEvent::MouseButtonPress, Cell(2, 9));
-    Mouse(QEvent::MouseButtonRelease, Cell(2, 9));
+    Drag(2, 9, 2, 9);
     EXPECT_FALSE(m_pTimeLine->GetSelectedInstance());
     EXPECT_FALSE(m_pWindow->GetSelectedKeyFrame());
     EXPECT_EQ(m_pPlayerModel->GetCurrentFrame(), 9);
@@ -259,8 +255,7 @@ TEST_F(EditingTest, ReleaseClearsTheBlockOfAMoveButKeepsItAfterAKeyFrameMove) {
 }
 
 TEST_F(EditingTest, DoubleClickOpensThePropertyEditorOfTheSelectionButNotWithShift) {
-    auto actor = Place("Actor", 1, 3, 12);
-    actor.As<AllowsKeyFrames>("AllowsKeyFrames")->AddKeyFrame(4);
+    auto actor = Place("Actor", 1, 3, 12, {4});
     using Action = Automation::DialogAction;
     Automation::Instance().QueueDialogAnswer(
         true, {{Action::Select, 1001, "TranslateY"}, {Action::Type, 1002, "2.5"}});

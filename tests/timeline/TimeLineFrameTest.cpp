@@ -14,22 +14,13 @@ constexpr COLORREF kSelectedBar = RGB(192, 192, 255);
 constexpr COLORREF kSelectedBarEnd = RGB(128, 128, 255);
 constexpr COLORREF kPlayHead = RGB(255, 0, 0);
 
-// Cell geometry of a window scrolled to frame 1 and row 1.
-int CellLeft(int frame) {
-    return 30 + (frame - 1) * 12;
-}
-int CellTop(int row) {
-    return 20 + (row - 1) * 18;
-}
-int CellMiddleX(int frame) {
-    return CellLeft(frame) + 6;
-}
-int CellMiddleY(int row) {
-    return CellTop(row) + 9;
-}
-
 class TimeLineFrameTest : public WindowTest {
   protected:
+    // Cell geometry of a window scrolled to frame 1 and row 1.
+    static int CellLeft(int frame) { return 30 + (frame - 1) * 12; }
+    static int CellTop(int row) { return 20 + (row - 1) * 18; }
+    static int CellMiddleX(int frame) { return CellLeft(frame) + 6; }
+    static int CellMiddleY(int row) { return CellTop(row) + 9; }
     Pointer<FakeInstance> Place(int row, int start, int stop, bool allowsKeyFrames = true) {
         Pointer<FakeInstance> instance(new FakeInstance(
             std::to_string(start).c_str(), std::to_string(stop).c_str(), allowsKeyFrames));
@@ -48,6 +39,12 @@ class TimeLineFrameTest : public WindowTest {
     }
     void Redraw() { m_pTimeLine->Redraw(); }
     COLORREF Pixel(int x, int y) { return PixelAt(m_pTimeLine, x, y); }
+    // One picture, each point its colour.
+    void ExpectColours(std::initializer_list<std::tuple<int, int, COLORREF>> points) {
+        const QImage picture = Picture(m_pTimeLine);
+        for (const auto& [x, y, colour] : points)
+            EXPECT_EQ(ColourOf(picture, x, y), colour) << x << "," << y;
+    }
     // Whether any pixel of the area (right and bottom edges outside) has the colour.
     bool Shows(COLORREF colour, int left, int top, int right, int bottom) {
         const QImage picture = Picture(m_pTimeLine);
@@ -112,22 +109,20 @@ TEST_F(TimeLineFrameTest, InstanceBarsShowTheirEndCellsAndTheSelection) {
     m_pTimeLineModel->m_pSelected = Place(2, 3, 8);
     OpenTimeLine(400, 200);
 
-    EXPECT_EQ(Pixel(CellMiddleX(5), CellMiddleY(1)), kBar);
-    EXPECT_EQ(Pixel(CellMiddleX(3), CellMiddleY(1)), kBarEnd);
-    EXPECT_EQ(Pixel(CellLeft(3), CellMiddleY(1)), kBarBorder);
-    EXPECT_EQ(Pixel(CellLeft(9) - 1, CellMiddleY(1)), kBarBorder);
-    EXPECT_EQ(Pixel(CellMiddleX(5), CellTop(2) - 1), kBarBorder);
-
-    EXPECT_EQ(Pixel(CellMiddleX(5), CellMiddleY(2)), kSelectedBar);
-    EXPECT_EQ(Pixel(CellMiddleX(3), CellMiddleY(2)), kSelectedBarEnd);
-
+    ExpectColours({{CellMiddleX(5), CellMiddleY(1), kBar},
+                   {CellMiddleX(3), CellMiddleY(1), kBarEnd},
+                   {CellLeft(3), CellMiddleY(1), kBarBorder},
+                   {CellLeft(9) - 1, CellMiddleY(1), kBarBorder},
+                   {CellMiddleX(5), CellTop(2) - 1, kBarBorder},
+                   {CellMiddleX(5), CellMiddleY(2), kSelectedBar},
+                   {CellMiddleX(3), CellMiddleY(2), kSelectedBarEnd}});
     // A bar that starts left of the first visible frame has no left border.
     Place(3, 5, 20);
     Scroll(WM_HSCROLL, SB_PAGERIGHT); // frame 11 is now the first visible frame
-    EXPECT_EQ(Pixel(30, CellMiddleY(3)), kBar);
-    EXPECT_EQ(Pixel(CellMiddleX(1), CellTop(3)), kBarBorder);   // top and bottom edges go on
-    EXPECT_EQ(Pixel(CellMiddleX(10), CellMiddleY(3)), kBarEnd); // frame 20
-    EXPECT_EQ(Pixel(CellLeft(11) - 1, CellMiddleY(3)), kBarBorder);
+    ExpectColours({{30, CellMiddleY(3), kBar},
+                   {CellMiddleX(1), CellTop(3), kBarBorder},   // top and bottom edges go on
+                   {CellMiddleX(10), CellMiddleY(3), kBarEnd}, // frame 20
+                   {CellLeft(11) - 1, CellMiddleY(3), kBarBorder}});
 }
 
 TEST_F(TimeLineFrameTest, KeyFrameMarkersShowTheSelectedOneFilledAndNoneOnTheLastFrame) {
@@ -142,12 +137,12 @@ TEST_F(TimeLineFrameTest, KeyFrameMarkersShowTheSelectedOneFilledAndNoneOnTheLas
 
     // A marker is inset 3 pixels across and 4 down its cell.
     const int top = CellTop(1) + 4, bottom = CellTop(1) + 14;
-    EXPECT_EQ(Pixel(CellLeft(5) + 3, top + 5), kBlack);    // outline
-    EXPECT_EQ(Pixel(CellLeft(5) + 6, top + 5), kWindow);   // white inside
-    EXPECT_EQ(Pixel(CellLeft(5) + 8, bottom - 1), kBlack); // bottom edge
-    EXPECT_EQ(Pixel(CellLeft(7) + 6, top + 5), kBlack);    // the selected one is filled
-    EXPECT_EQ(Pixel(CellMiddleX(12), top + 5), kBarEnd);
-    EXPECT_EQ(Pixel(CellMiddleX(5), CellMiddleY(2)), kBar);
+    ExpectColours({{CellLeft(5) + 3, top + 5, kBlack},    // outline
+                   {CellLeft(5) + 6, top + 5, kWindow},   // white inside
+                   {CellLeft(5) + 8, bottom - 1, kBlack}, // bottom edge
+                   {CellLeft(7) + 6, top + 5, kBlack},    // the selected one is filled
+                   {CellMiddleX(12), top + 5, kBarEnd},
+                   {CellMiddleX(5), CellMiddleY(2), kBar}});
 
     m_pTimeLine->SetSelectedKeyFrame({});
     Redraw();
@@ -181,10 +176,10 @@ TEST_F(TimeLineFrameTest, TheSelectionBlockIsOutlinedAndLosesItsLeftEdgeOutOfVie
     OpenTimeLine(400, 200);
     m_pTimeLine->SetSelection(3, 2, 6, 3);
     Redraw();
-    EXPECT_EQ(Pixel(CellLeft(3), CellTop(3)), kBlack);
-    EXPECT_EQ(Pixel(CellLeft(7) - 1, CellTop(3)), kBlack);
-    EXPECT_EQ(Pixel(CellMiddleX(4), CellTop(2)), kBlack);
-    EXPECT_EQ(Pixel(CellMiddleX(4), CellMiddleY(3)), kWindow);
+    ExpectColours({{CellLeft(3), CellTop(3), kBlack},
+                   {CellLeft(7) - 1, CellTop(3), kBlack},
+                   {CellMiddleX(4), CellTop(2), kBlack},
+                   {CellMiddleX(4), CellMiddleY(3), kWindow}});
 
     m_pTimeLine->ClearSelection();
     Redraw();

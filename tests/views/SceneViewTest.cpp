@@ -79,14 +79,11 @@ TEST_F(SceneViewTest, PickChoosesTheBoxNearestToTheViewer) {
     for (const auto& [className, nearPoint, farPoint] : kDepthPairs) {
         for (bool nearerFirst : {true, false}) {
             m_pPlayer->m_boxes.clear();
-            Pointer<Instance> nearer, further;
-            if (nearerFirst) {
-                nearer = m_pPlayer->AddBox(nearPoint, 0.5f, 1, 0, 0);
-                further = m_pPlayer->AddBox(farPoint, 0.5f, 0, 1, 0);
-            } else {
-                further = m_pPlayer->AddBox(farPoint, 0.5f, 0, 1, 0);
-                nearer = m_pPlayer->AddBox(nearPoint, 0.5f, 1, 0, 0);
-            }
+            if (!nearerFirst)
+                m_pPlayer->AddBox(farPoint, 0.5f, 0, 1, 0);
+            Pointer<Instance> nearer = m_pPlayer->AddBox(nearPoint, 0.5f, 1, 0, 0);
+            if (nearerFirst)
+                m_pPlayer->AddBox(farPoint, 0.5f, 0, 1, 0);
             SceneViewWnd* view = ViewOf(OpenView(className, 400, 300));
             CRect client;
             view->GetClientRect(&client);

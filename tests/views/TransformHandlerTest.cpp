@@ -58,7 +58,8 @@ class EditedInstance : public FakeInstance {
 const char* const kGroups[3][3] = {{"TranslateX", "TranslateY", "TranslateZ"},
                                    {"RotationX", "RotationY", "RotationZ"},
                                    {"ScaleX", "ScaleY", "ScaleZ"}};
-enum Buttons { kLeft = 1, kRight = 2, kBoth = 3 };
+// The mouse buttons of a drag, as Qt numbers them.
+enum Buttons { kLeft = Qt::LeftButton, kRight = Qt::RightButton, kBoth = kLeft | kRight };
 
 } // namespace
 
@@ -99,20 +100,15 @@ class TransformHandlerTest : public ViewTest {
         qt_handleMouseEvent(top->windowHandle(), top->mapFromGlobal(global), global, m_buttons,
                             button, type, Qt::NoModifier, m_nTime += 1000);
     }
-    void Press(CWnd* view, int buttons, CPoint at) {
-        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton})
-            if (buttons & (button == Qt::LeftButton ? kLeft : kRight))
-                Mouse(view, at, QEvent::MouseButtonPress, button);
-    }
-    void Release(CWnd* view, int buttons, CPoint at) {
-        for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton})
-            if (buttons & (button == Qt::LeftButton ? kLeft : kRight))
-                Mouse(view, at, QEvent::MouseButtonRelease, button);
-    }
+    // Presses left then right, moves, releases right then left: the buttons asked for.
     void Drag(CWnd* view, int buttons, CPoint from, CPoint by) {
-        Press(view, buttons, from);
+        for (int b : {kLeft, kRight})
+            if (buttons & b)
+                Mouse(view, from, QEvent::MouseButtonPress, Qt::MouseButton(b));
         Mouse(view, from + by, QEvent::MouseMove);
-        Release(view, buttons, from + by);
+        for (int b : {kRight, kLeft})
+            if (buttons & b)
+                Mouse(view, from + by, QEvent::MouseButtonRelease, Qt::MouseButton(b));
     }
     static std::vector<std::string> Values(HasProperties& holder, const char* const names[3]) {
         std::vector<std::string> values;
@@ -199,7 +195,7 @@ TEST_F(TransformHandlerTest, ASelectedKeyFrameOfTheInstanceTakesTheChangeAndTheN
 TEST_F(TransformHandlerTest, TheSecondButtonScalesAndReleasingOneGoesBackWithoutEndingTheDrag) {
     Open("TopView");
     SceneViewWnd* front = Open("FrontView");
-    Press(front, kLeft, kMiddle);
+    Mouse(front, kMiddle, QEvent::MouseButtonPress, Qt::LeftButton);
     m_pPlayer->m_draws.clear();
     Mouse(front, kMiddle + CPoint(10, 0), QEvent::MouseMove);
     EXPECT_EQ(m_pPlayer->m_draws.size(), 2u); // both views repainted

@@ -12,8 +12,10 @@
 #include "views/SceneViewWnd.h"
 
 #include "framework/BasePlugin.h"
+#include "framework/InterfaceQuery.h"
 #include "framework/PluginClass.h"
 
+#include <cstring>
 #include <list>
 #include <string>
 #include <vector>
@@ -24,50 +26,100 @@ class RecordingHandler : public BasePlugin, public InputEventHandler {
     CORVANE_DECLARE_CLASS();
 
     // "NAME x,y SOURCE" for the mouse, "NAME key SOURCE" for keys.
-    static std::vector<std::string>& Events();
+    static std::vector<std::string>& Events() {
+        static std::vector<std::string> events;
+        return events;
+    }
 
-    void* FindInterface(const char* name) override;
-    bool AcceptsSource(InputEventSource* source) override;
-    bool OnMouseMove(POINT point, InputEventSource* source) override {
-        return Note("MouseMove", point, source);
+    void* FindInterface(const char* name) override {
+        return InterfaceQuery(name)
+            .Answer("BasePlugin", static_cast<BasePlugin*>(this))
+            .Answer("InputEventHandler", static_cast<InputEventHandler*>(this))
+            .Answer("RecordingHandler", this)
+            .Result();
     }
-    bool OnLButtonDown(POINT point, InputEventSource* source) override {
-        return Note("LButtonDown", point, source);
+    bool AcceptsSource(InputEventSource* source) override {
+        return std::strcmp(source->GetClass()->GetName(), "FrontView") == 0;
     }
-    bool OnLButtonUp(POINT point, InputEventSource* source) override {
-        return Note("LButtonUp", point, source);
-    }
-    bool OnRButtonDown(POINT point, InputEventSource* source) override {
-        return Note("RButtonDown", point, source);
-    }
-    bool OnKeyDown(UINT key, InputEventSource* source) override {
-        return Note("KeyDown", std::to_string(key), source);
-    }
-    bool OnKeyUp(UINT key, InputEventSource* source) override {
-        return Note("KeyUp", std::to_string(key), source);
-    }
+    bool OnMouseMove(POINT p, InputEventSource* s) override { return Note("MouseMove", p, s); }
+    bool OnLButtonDown(POINT p, InputEventSource* s) override { return Note("LButtonDown", p, s); }
+    bool OnLButtonUp(POINT p, InputEventSource* s) override { return Note("LButtonUp", p, s); }
+    bool OnRButtonDown(POINT p, InputEventSource* s) override { return Note("RButtonDown", p, s); }
+    bool OnKeyDown(UINT key, InputEventSource* s) override { return Note("KeyDown", key, s); }
+    bool OnKeyUp(UINT key, InputEventSource* s) override { return Note("KeyUp", key, s); }
 
   private:
-    bool Note(const char* name, POINT point, InputEventSource* source) {
-        return Note(name, std::to_string(point.x) + "," + std::to_string(point.y), source);
+    bool Note(const char* name, POINT p, InputEventSource* s) {
+        return Note(name, std::to_string(p.x) + "," + std::to_string(p.y), s);
     }
-    bool Note(const char* name, const std::string& what, InputEventSource* source);
+    bool Note(const char* name, UINT key, InputEventSource* s) {
+        return Note(name, std::to_string(key), s);
+    }
+    bool Note(const char* name, const std::string& what, InputEventSource* source) {
+        Events().push_back(name + (" " + what) + " " + source->GetClass()->GetName().str());
+        return true;
+    }
 };
 
 class ViewTest : public MainWindowTest {
   protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        RecordingHandler::Events().clear();
+        m_pInterfaces = new QuendaInterfaces;
+        for (const char* className : m_handlerClasses)
+            m_pInterfaces->AddClass(RTTIClass::FindClass(className));
+        m_pInterfaces->Initialize();
+    }
+    void TearDown() override {
+        for (OGLFrame*& frame : m_frames)
+            if (frame)
+                frame->DestroyWindow(); // the frame deletes itself
+        m_frames.clear();
+        m_pInterfaces->Shutdown();
+        MainWindowTest::TearDown();
+    }
 
     // Opened with the View menu's resource, style and title, then given the
     // client size asked for.
-    OGLFrame* OpenView(const char* className, int width, int height);
-    static SceneViewWnd* ViewOf(OGLFrame* frame);
+    OGLFrame* OpenView(const char* className, int width, int height) {
+        OGLFrame*& frame = m_frames.emplace_back(nullptr);
+        frame = new OGLFrame(&frame);
+        EXPECT_TRUE(frame->LoadFrame(103, WS_OVERLAPPEDWINDOW, m_pMainWnd));
+        frame->SetTitle(className);
+        frame->SetOGLWndClass(className);
+        frame->ShowWindow(SW_RESTORE);
+        frame->ActivateFrame();
+        SetClientSize(frame, width, height);
+        return frame;
+    }
+    static SceneViewWnd* ViewOf(OGLFrame* frame) {
+        OGLWnd* view = frame->GetView();
+        return view ? static_cast<SceneViewWnd*>(
+                          static_cast<SceneView*>(view->FindInterface("SceneView")))
+                    : nullptr;
+    }
     // The view's window rectangle in the frame's client coordinates.
-    static CRect ViewRectInFrame(OGLFrame* frame);
-    // The client point at which the view shows a scene point, with its pan and
-    // zoom as they are (25 pixels a unit at zoom 1).
-    static CPoint ScreenPointOf(SceneViewWnd* view, Float3 scenePoint);
+    static CRect ViewRectInFrame(OGLFrame* frame) {
+        CRect rect;
+        frame->GetView()->GetWindowRect(&rect);
+        frame->ScreenToClient(&rect);
+        return rect;
+    }
+    // The client point at which an orthographic view shows a scene point, with
+    // its pan and zoom as they are (25 pixels a unit at zoom 1).
+    static CPoint ScreenPointOf(SceneViewWnd* view, Float3 p) {
+        CRect client;
+        view->GetClientRect(&client);
+        const std::string name = view->GetClass()->GetName().str();
+        const Float3 t = view->GetTranslation();
+        const float zoom = view->GetScale()[0];
+        // Screen right and screen up of each view, in scene axes.
+        const float right = name == "SideView" ? -(p[2] + t[2]) : p[0] + t[0];
+        const float up = name == "TopView" ? -(p[2] + t[2]) : p[1] + t[1];
+        return CPoint(client.Width() / 2 + static_cast<int>(right * zoom * 25.0f),
+                      client.Height() / 2 - static_cast<int>(up * zoom * 25.0f));
+    }
 
     // The input handler classes the core interface redirect knows, in its order.
     std::vector<const char*> m_handlerClasses{"RecordingHandler"};
