@@ -57,10 +57,3 @@ void CComboBox::GetLBText(int nIndex, String& rString) const {
                   ? String(combo->itemText(nIndex).toStdString())
                   : String();
 }
-
-void CComboBox::ResetContent() {
-    if (auto* combo = qobject_cast<QComboBox*>(GetWidget())) {
-        QSignalBlocker blocker(combo);
-        combo->clear();
-    }
-}

@@ -15,5 +15,4 @@ class CComboBox : public CWnd {
     // -1 removes the selection; returns CB_ERR then and for a bad index.
     int SetCurSel(int nSelect);
     void GetLBText(int nIndex, String& rString) const;
-    void ResetContent();
 };

@@ -311,28 +311,6 @@ CWnd* CDialog::GetDlgItem(int nID) const {
     return FromWidget(DialogControl::Find(GetWidget(), nID));
 }
 
-void CDialog::SetDlgItemText(int nID, LPCSTR lpszString) {
-    if (CWnd* pControl = GetDlgItem(nID))
-        pControl->SetWindowText(lpszString);
-}
-
-int CDialog::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const {
-    CWnd* pControl = GetDlgItem(nID);
-    if (!pControl) {
-        if (lpStr && nMaxCount > 0)
-            lpStr[0] = '\0';
-        return 0;
-    }
-    return pControl->GetWindowText(lpStr, nMaxCount);
-}
-
-void CDialog::GetDlgItemText(int nID, String& rString) const {
-    if (CWnd* pControl = GetDlgItem(nID))
-        pControl->GetWindowText(rString);
-    else
-        rString = String();
-}
-
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
     CDataExchange dx(this, bSaveAndValidate);
     DoDataExchange(&dx);

@@ -37,9 +37,6 @@ class CDialog : public CWnd {
 
     // The control with that id, null when there is none.
     CWnd* GetDlgItem(int nID) const;
-    void SetDlgItemText(int nID, LPCSTR lpszString);
-    int GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const;
-    void GetDlgItemText(int nID, String& rString) const;
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
   protected:

@@ -59,10 +59,3 @@ void CListBox::GetText(int nIndex, String& rString) const {
     QListWidgetItem* item = list ? list->item(nIndex) : nullptr;
     rString = item ? String(item->text().toStdString()) : String();
 }
-
-void CListBox::ResetContent() {
-    if (auto* list = qobject_cast<QListWidget*>(GetWidget())) {
-        QSignalBlocker blocker(list);
-        list->clear();
-    }
-}

@@ -15,5 +15,4 @@ class CListBox : public CWnd {
     // -1 removes the selection; returns LB_ERR then and for a bad index.
     int SetCurSel(int nSelect);
     void GetText(int nIndex, String& rString) const;
-    void ResetContent();
 };

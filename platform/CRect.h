@@ -17,13 +17,8 @@ class CRect : public tagRECT {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     CSize Size() const { return CSize(Width(), Height()); }
-    CPoint TopLeft() const { return CPoint(left, top); }
-    CPoint BottomRight() const { return CPoint(right, bottom); }
     CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
-    bool PtInRect(POINT point) const {
-        return point.x >= left && point.x < right && point.y >= top && point.y < bottom;
-    }
 
     void SetRect(int l, int t, int r, int b) {
         left = l;
@@ -38,13 +33,6 @@ class CRect : public tagRECT {
         bottom += y;
     }
     void OffsetRect(POINT point) { OffsetRect(point.x, point.y); }
-    void InflateRect(int x, int y) {
-        left -= x;
-        right += x;
-        top -= y;
-        bottom += y;
-    }
-    void DeflateRect(int x, int y) { InflateRect(-x, -y); }
 
     bool operator==(const RECT& rect) const {
         return left == rect.left && top == rect.top && right == rect.right && bottom == rect.bottom;

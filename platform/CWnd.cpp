@@ -558,10 +558,6 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
     return bWasDisabled;
 }
 
-BOOL CWnd::IsWindowEnabled() const {
-    return m_pOuter && m_pOuter->isEnabled();
-}
-
 // Sends WM_SIZE when the client size changed: after creation, moves, shown
 // or hidden scroll bars and every resize by the user.
 void CWnd::SyncClientSize() {
@@ -639,12 +635,6 @@ int CWnd::GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const {
     std::memcpy(lpszStringBuf, text.c_str(), static_cast<size_t>(nLength));
     lpszStringBuf[nLength] = '\0';
     return nLength;
-}
-
-int CWnd::GetWindowTextLength() const {
-    String text;
-    GetWindowText(text);
-    return text.GetLength();
 }
 
 // ---------------------------------------------------------------- focus

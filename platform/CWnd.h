@@ -53,11 +53,9 @@ class CWnd {
     static CWnd* FromHandle(HWND hWnd) { return hWnd; }
     CWnd* GetParent() const { return m_pParent; }
     DWORD GetStyle() const { return m_dwStyle; }
-    DWORD GetExStyle() const { return m_dwExStyle; }
     // Changes the recorded style bits (scroll bars and borders are made at
     // creation from the bits set then).
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    int GetDlgCtrlID() const { return static_cast<int>(m_nID); }
 
     // Geometry. The client rectangle always starts at (0, 0); the window
     // rectangle is in screen coordinates and includes borders, scroll bars
@@ -77,12 +75,10 @@ class CWnd {
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
     BOOL EnableWindow(BOOL bEnable = TRUE);
-    BOOL IsWindowEnabled() const;
 
     void SetWindowText(LPCSTR lpszString);
     int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const;
     void GetWindowText(String& rString) const;
-    int GetWindowTextLength() const;
 
     // Keyboard focus; both return the window that had it before (or null).
     CWnd* SetFocus();

@@ -78,14 +78,6 @@ HMENU CreatePopupMenu() {
     return CreateMenu();
 }
 
-BOOL DestroyMenu(HMENU hMenu) {
-    MenuHandle* handle = MenuHandle::Valid(hMenu);
-    if (!handle)
-        return FALSE;
-    delete handle->pWidget.data();
-    return TRUE;
-}
-
 int GetMenuItemCount(HMENU hMenu) {
     MenuHandle* handle = MenuHandle::Valid(hMenu);
     return handle ? static_cast<int>(handle->Items().size()) : -1;

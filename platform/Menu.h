@@ -19,8 +19,6 @@ BOOL DrawMenuBar(HWND hWnd);
 // Both make an empty menu that can be inserted as a popup.
 HMENU CreateMenu();
 HMENU CreatePopupMenu();
-// Destroys the menu and its popups, also when it is inserted somewhere.
-BOOL DestroyMenu(HMENU hMenu);
 
 int GetMenuItemCount(HMENU hMenu);
 // The item's text (at most nMaxCount - 1 characters and a terminating zero);

@@ -136,8 +136,6 @@ CBrush* CDC::SelectObject(CBrush* pBrush) {
     LOGBRUSH logBrush{};
     if (!pBrush || !pBrush->GetLogBrush(&logBrush))
         return nullptr;
-    m_bNullBrush = logBrush.lbStyle == BS_NULL;
-    m_crBrush = logBrush.lbColor;
     return std::exchange(m_pBrush, pBrush);
 }
 
@@ -217,34 +215,6 @@ BOOL CDC::LineTo(int x, int y) {
                   m_nStylePos);
     m_ptCurrent = ptTo;
     return TRUE;
-}
-
-BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) {
-    QImage* pImage = BeginDrawing();
-    if (!pImage)
-        return FALSE;
-    const int left = Coord(std::min(x1, x2)), right = Coord(std::max(x1, x2));
-    const int top = Coord(std::min(y1, y2)), bottom = Coord(std::max(y1, y2));
-    const bool bNullPen = m_pen.nStyle == PS_NULL;
-    if (!m_bNullBrush)
-        FillPixels(*pImage, left, top, right - (bNullPen ? 1 : 0), bottom - (bNullPen ? 1 : 0),
-                   m_crBrush);
-    if (!bNullPen) {
-        const POINT corners[] = {{left, top},
-                                 {right - 1, top},
-                                 {right - 1, bottom - 1},
-                                 {left, bottom - 1},
-                                 {left, top}};
-        int nStylePos = 0;
-        for (int i = 0; i + 1 < 5; ++i)
-            GdiLine::Draw(*pImage, corners[i], corners[i + 1], m_pen, m_nBkMode == OPAQUE,
-                          ToRgb(m_crBk), nStylePos);
-    }
-    return TRUE;
-}
-
-BOOL CDC::Rectangle(const RECT* lpRect) {
-    return lpRect ? Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom) : FALSE;
 }
 
 void CDC::FillPixels(QImage& image, int left, int top, int right, int bottom, COLORREF crColor) {
@@ -330,14 +300,6 @@ void CDC::DrawTextLine(QImage& image, int x, int y, const QString& text, int nUn
         const int nLine = nBaseline + std::max(QFontMetrics(font.GetQFont()).underlinePos(), 1);
         painter.fillRect(nLeft, nLine, nWidth, 1, textColor);
     }
-}
-
-BOOL CDC::TextOut(int x, int y, const char* lpszString, int nCount) {
-    QImage* pImage = BeginDrawing();
-    if (!pImage || !lpszString || !GetFont())
-        return FALSE;
-    DrawTextLine(*pImage, Coord(x), Coord(y), QString::fromUtf8(lpszString, nCount), -1, nullptr);
-    return TRUE;
 }
 
 int CDC::DrawText(const char* lpszString, RECT* lpRect, UINT nFormat) {

@@ -49,23 +49,16 @@ class CDC {
     CGdiObject* SelectStockObject(int nIndex);
 
     COLORREF SetTextColor(COLORREF crColor);
-    COLORREF GetTextColor() const { return m_crText; }
     COLORREF SetBkColor(COLORREF crColor);
     COLORREF GetBkColor() const { return m_crBk; }
     // TRANSPARENT or OPAQUE; 0 for any other mode.
     int SetBkMode(int nBkMode);
-    int GetBkMode() const { return m_nBkMode; }
 
     // Moving starts a new figure: the dot pattern of the pen starts again.
     POINT MoveTo(int x, int y);
     // Draws with the selected pen from the current position (see GdiLine) and
     // makes (x, y) the current position.
     BOOL LineTo(int x, int y);
-    // Fills with the selected brush and outlines with the selected pen. The
-    // outline of a cosmetic pen covers left..right-1 and top..bottom-1; with
-    // the null pen the fill is one pixel smaller on the right and bottom.
-    BOOL Rectangle(int x1, int y1, int x2, int y2);
-    BOOL Rectangle(const RECT* lpRect);
     // Fills left..right-1 x top..bottom-1.
     void FillRect(const RECT* lpRect, CBrush* pBrush);
     // Fills with a colour, which also becomes the background colour (the
@@ -76,9 +69,6 @@ class CDC {
     // CLR_INVALID outside the target.
     COLORREF GetPixel(int x, int y);
 
-    // The text cell's top left corner at (x, y); an opaque background fills
-    // the cell. nCount -1 means up to the terminating zero.
-    BOOL TextOut(int x, int y, const char* lpszString, int nCount = -1);
     // Text in a rectangle with DT_LEFT, DT_CENTER, DT_RIGHT, DT_TOP,
     // DT_VCENTER, DT_BOTTOM (single line only), DT_SINGLELINE, DT_NOCLIP and
     // DT_NOPREFIX; without DT_NOPREFIX "&x" underlines x and "&&" is "&".
@@ -128,8 +118,6 @@ class CDC {
     CBitmap* m_pBitmap = nullptr;
 
     GdiLine::Pen m_pen;
-    bool m_bNullBrush = false;
-    COLORREF m_crBrush = RGB(255, 255, 255);
     LOGFONT m_logFont{};
     std::unique_ptr<GdiFont> m_pGdiFont; // made for m_logFont on first use
     COLORREF m_crText = RGB(0, 0, 0);

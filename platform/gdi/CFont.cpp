@@ -39,13 +39,6 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* pLogFont) {
     return TRUE;
 }
 
-BOOL CFont::CreatePointFont(int nPointSize, const char* lpszFaceName, CDC*) {
-    // Device contexts here all have 96 pixels per inch.
-    const int nPixels = std::abs(nPointSize * 96 / 720);
-    return CreateFont(-nPixels, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, lpszFaceName);
-}
-
 int CFont::GetLogFont(LOGFONT* pLogFont) {
     if (!m_bCreated || !pLogFont)
         return 0;

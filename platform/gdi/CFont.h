@@ -19,8 +19,6 @@ class CFont : public CGdiObject {
                     BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
                     const char* lpszFacename);
     BOOL CreateFontIndirect(const LOGFONT* pLogFont);
-    // nPointSize in tenths of a point, at 96 pixels per inch.
-    BOOL CreatePointFont(int nPointSize, const char* lpszFaceName, CDC* pDC = nullptr);
     int GetLogFont(LOGFONT* pLogFont);
     // The face that stands in for the font, as device contexts draw it, for a
     // window to show its text in (CWnd::SetFont); the application's default

@@ -60,22 +60,6 @@ BOOL SetPixelFormat(HDC hdc, int iPixelFormat, const PIXELFORMATDESCRIPTOR*) {
     return pSurface->SetPixelFormat(iPixelFormat) ? TRUE : FALSE;
 }
 
-int GetPixelFormat(HDC hdc) {
-    GLSurface* pSurface = SurfaceOf(hdc);
-    return pSurface ? pSurface->GetPixelFormat() : 0;
-}
-
-int DescribePixelFormat(HDC hdc, int iPixelFormat, UINT nBytes, LPPIXELFORMATDESCRIPTOR ppfd) {
-    if (!SurfaceOf(hdc))
-        return 0;
-    if (ppfd) {
-        if (!IsFormat(iPixelFormat) || nBytes < sizeof(PIXELFORMATDESCRIPTOR))
-            return 0;
-        *ppfd = kFormats[static_cast<size_t>(iPixelFormat - 1)];
-    }
-    return static_cast<int>(kFormats.size());
-}
-
 HGLRC wglCreateContext(HDC hdc) {
     GLSurface* pSurface = SurfaceOf(hdc);
     if (!pSurface || !IsFormat(pSurface->GetPixelFormat()))

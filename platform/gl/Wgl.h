@@ -15,10 +15,6 @@
 // windows, double-buffered, and 2 for bitmaps (PFD_DRAW_TO_BITMAP asked).
 int ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd);
 BOOL SetPixelFormat(HDC hdc, int iPixelFormat, const PIXELFORMATDESCRIPTOR* ppfd);
-int GetPixelFormat(HDC hdc);
-// Returns the number of formats; fills ppfd (when not null and nBytes holds
-// it) with format iPixelFormat.
-int DescribePixelFormat(HDC hdc, int iPixelFormat, UINT nBytes, LPPIXELFORMATDESCRIPTOR ppfd);
 
 HGLRC wglCreateContext(HDC hdc);
 BOOL wglDeleteContext(HGLRC hglrc);

@@ -2,6 +2,7 @@
 #include "app/MenuDriver.h"
 
 #include "RecordingAcceleratorManager.h"
+#include "RecordingWnd.h"
 
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
@@ -66,15 +67,6 @@ class KeyTakingAcceleratorManager : public RecordingAcceleratorManager {
     }
 
     std::vector<std::pair<UINT, int>> messages;
-};
-
-// A window that records the keys it receives.
-class KeyRecordingWnd : public CWnd {
-  public:
-    std::vector<int> keys;
-
-  protected:
-    void OnKeyDown(UINT nChar, UINT, UINT) override { keys.push_back(static_cast<int>(nChar)); }
 };
 
 class MainFrameTest : public testing::Test {
@@ -172,9 +164,9 @@ TEST_F(MainFrameTest, PluginItemsAreExecutedUpdatedAndPromptedByTheMenuManagerOn
 
 TEST_F(MainFrameTest, KeysAreOfferedToTheAcceleratorManagerBeforeTheFocusedWindow) {
     auto* accelerators = Publish(new KeyTakingAcceleratorManager);
-    auto* window = new KeyRecordingWnd;
-    CRect area(0, 0, 100, 100);
-    ASSERT_TRUE(window->Create(nullptr, "keys", WS_CHILD | WS_VISIBLE, area, m_pFrame, 1));
+    auto* window = new RecordingWnd;
+    ASSERT_TRUE(window->Make(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), m_pFrame));
+    window->Take();
     for (int key : {Qt::Key_A, Qt::Key_Q}) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(window->GetWidget(), &press);
@@ -185,8 +177,8 @@ TEST_F(MainFrameTest, KeysAreOfferedToTheAcceleratorManagerBeforeTheFocusedWindo
                                                     std::pair<UINT, int>(WM_KEYUP, 'A'),
                                                     std::pair<UINT, int>(WM_KEYDOWN, 'Q'),
                                                     std::pair<UINT, int>(WM_KEYUP, 'Q')));
-    // 'Q' was taken by the accelerator manager: the window never saw it.
-    EXPECT_THAT(window->keys, ElementsAre('A'));
+    // The press of 'Q' was taken by the accelerator manager: the window never saw it.
+    EXPECT_THAT(window->Take(), ElementsAre("WM_KEYDOWN 65", "WM_KEYUP 65", "WM_KEYUP 81"));
     window->DestroyWindow();
     delete window;
 }

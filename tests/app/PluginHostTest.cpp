@@ -58,38 +58,21 @@ class HostTestService : public RecordingPlugin, public SharedObject {
 };
 CORVANE_REGISTER_CLASS(HostTestService)
 
-// Requires the service above and a service that the model publishes.
-class HostTestConsumer : public RecordingPlugin {
-  public:
-    CORVANE_DECLARE_CLASS();
-    StringList GetRequiredInterfaces() override {
-        return {"HostTestInterface", "HostTestModelInterface"};
-    }
-};
-CORVANE_REGISTER_CLASS(HostTestConsumer)
+// A recording plug-in that requires the given interfaces.
+#define HOST_TEST_REQUIRING(Class, ...)                                                            \
+    class Class : public RecordingPlugin {                                                         \
+      public:                                                                                      \
+        CORVANE_DECLARE_CLASS();                                                                   \
+        StringList GetRequiredInterfaces() override { return {__VA_ARGS__}; }                      \
+    };                                                                                             \
+    CORVANE_REGISTER_CLASS(Class)
 
-// Requires an interface that nothing provides.
-class HostTestOrphan : public RecordingPlugin {
-  public:
-    CORVANE_DECLARE_CLASS();
-    StringList GetRequiredInterfaces() override { return {"NoSuchInterface"}; }
-};
-CORVANE_REGISTER_CLASS(HostTestOrphan)
-
-// Two plug-ins that require each other.
-class HostTestCycleA : public RecordingPlugin {
-  public:
-    CORVANE_DECLARE_CLASS();
-    StringList GetRequiredInterfaces() override { return {"HostTestCycleB"}; }
-};
-CORVANE_REGISTER_CLASS(HostTestCycleA)
-
-class HostTestCycleB : public RecordingPlugin {
-  public:
-    CORVANE_DECLARE_CLASS();
-    StringList GetRequiredInterfaces() override { return {"HostTestCycleA"}; }
-};
-CORVANE_REGISTER_CLASS(HostTestCycleB)
+// The service above and a service that the model publishes; an interface that
+// nothing provides; two plug-ins that require each other.
+HOST_TEST_REQUIRING(HostTestConsumer, "HostTestInterface", "HostTestModelInterface")
+HOST_TEST_REQUIRING(HostTestOrphan, "NoSuchInterface")
+HOST_TEST_REQUIRING(HostTestCycleA, "HostTestCycleB")
+HOST_TEST_REQUIRING(HostTestCycleB, "HostTestCycleA")
 
 class HostTestFrameListener : public BasePlugin, public NotifyFrameChange {
   public:

@@ -70,7 +70,6 @@ class RecoveryTest : public testing::Test {
     std::filesystem::path m_file = m_folder.filePath("a.qmx").toStdString();
     ProjectModel m_model;
     Pointer<Project> m_pProject;
-    int m_nLights = 0;
 };
 
 // A copy is written while there are changes that no copy holds yet, never over

@@ -7,36 +7,14 @@
 #include "platform/Automation.h"
 #include "platform/CMDIChildWnd.h"
 
+#include "RecordingWnd.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QStatusBar>
 
 namespace {
-
-// A view that writes down every mouse and key message it receives.
-class RecordingView : public CWnd {
-  public:
-    std::vector<std::string> messages;
-
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        static const std::pair<UINT, const char*> names[] = {
-            {WM_LBUTTONDOWN, "ldown"}, {WM_LBUTTONUP, "lup"}, {WM_LBUTTONDBLCLK, "ldbl"},
-            {WM_RBUTTONDOWN, "rdown"}, {WM_RBUTTONUP, "rup"}, {WM_MOUSEMOVE, "move"},
-            {WM_KEYDOWN, "keydown"},   {WM_KEYUP, "keyup"}};
-        for (auto [code, name] : names) {
-            if (code != message)
-                continue;
-            if (message == WM_KEYDOWN || message == WM_KEYUP)
-                messages.push_back(std::string(name) + " " + std::to_string(wParam));
-            else
-                messages.push_back(std::string(name) + " " + std::to_string(GET_X_LPARAM(lParam)) +
-                                   "," + std::to_string(GET_Y_LPARAM(lParam)) + " flags " +
-                                   std::to_string(wParam));
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
 
 class SessionRunnerTest : public testing::Test {
   protected:
@@ -46,9 +24,8 @@ class SessionRunnerTest : public testing::Test {
         m_pFrame = new CMDIChildWnd;
         ASSERT_TRUE(m_pFrame->LoadFrame(0, WS_OVERLAPPEDWINDOW, m_host.GetMainFrame()));
         m_pFrame->SetTitle("Recorder");
-        m_pView = new RecordingView;
-        CRect area(0, 0, 2000, 2000);
-        ASSERT_TRUE(m_pView->Create(nullptr, "view", WS_CHILD | WS_VISIBLE, area, m_pFrame, 1));
+        m_pView = new RecordingWnd;
+        ASSERT_TRUE(m_pView->Make(WS_CHILD | WS_VISIBLE, CRect(0, 0, 2000, 2000), m_pFrame));
         m_pFrame->ActivateFrame();
         SessionRunner::ProcessPendingEvents();
     }
@@ -72,7 +49,7 @@ class SessionRunnerTest : public testing::Test {
 
     HostApplication m_host;
     CMDIChildWnd* m_pFrame = nullptr;
-    RecordingView* m_pView = nullptr;
+    RecordingWnd* m_pView = nullptr;
 };
 
 TEST_F(SessionRunnerTest, MouseAndKeyCommandsArriveAsAPersonMakesThemInClientCoordinates) {
@@ -86,26 +63,32 @@ TEST_F(SessionRunnerTest, MouseAndKeyCommandsArriveAsAPersonMakesThemInClientCoo
          "mouse up left 10 20 @ Recorder shift\n"
          "mouse down right 30 5 @ Recorder ctrl\n"
          "mouse up right 30 5\n",
-         {"move 10,20 flags 0", "ldown 10,20 flags 1", "lup 10,20 flags 4", "move 30,5 flags 8",
-          "rdown 30,5 flags 10", "rup 30,5 flags 0"}},
+         {"WM_MOUSEMOVE 0 10 20", "WM_LBUTTONDOWN 1 10 20", "WM_LBUTTONUP 4 10 20",
+          "WM_MOUSEMOVE 8 30 5", "WM_RBUTTONDOWN 10 30 5", "WM_RBUTTONUP 0 30 5"}},
         {"mouse dblclk left 7 8 @ Recorder\n",
-         {"move 7,8 flags 0", "ldown 7,8 flags 1", "lup 7,8 flags 0", "ldbl 7,8 flags 1",
-          "lup 7,8 flags 0"}},
+         {"WM_MOUSEMOVE 0 7 8", "WM_LBUTTONDOWN 1 7 8", "WM_LBUTTONUP 0 7 8",
+          "WM_LBUTTONDBLCLK 1 7 8", "WM_LBUTTONUP 0 7 8"}},
         {"drag left 0 0 40 20 @ Recorder steps 2\n",
-         {"move 0,0 flags 0", "ldown 0,0 flags 1", "move 20,10 flags 1", "move 40,20 flags 1",
-          "lup 40,20 flags 0"}},
+         {"WM_MOUSEMOVE 0 0 0", "WM_LBUTTONDOWN 1 0 0", "WM_MOUSEMOVE 1 20 10",
+          "WM_MOUSEMOVE 1 40 20", "WM_LBUTTONUP 0 40 20"}},
         {"drag both 0 0 40 20 @ Recorder steps 1 # a comment\n",
-         {"move 0,0 flags 0", "ldown 0,0 flags 1", "rdown 0,0 flags 3", "move 40,20 flags 3",
-          "lup 40,20 flags 2", "rup 40,20 flags 0"}},
-        {"key Ctrl+A @ Recorder\n", {"keydown 17", "keydown 65", "keyup 65", "keyup 17"}},
+         {"WM_MOUSEMOVE 0 0 0", "WM_LBUTTONDOWN 1 0 0", "WM_RBUTTONDOWN 3 0 0",
+          "WM_MOUSEMOVE 3 40 20", "WM_LBUTTONUP 2 40 20", "WM_RBUTTONUP 0 40 20"}},
+        {"key Ctrl+A @ Recorder\n",
+         {"WM_KEYDOWN 17", "WM_KEYDOWN 65", "WM_KEYUP 65", "WM_KEYUP 17"}},
         {"key Shift+Enter @ Recorder\nkey f12 @ Recorder\nkey 7 @ Recorder\n",
-         {"keydown 16", "keydown 13", "keyup 13", "keyup 16", "keydown 123", "keyup 123",
-          "keydown 55", "keyup 55"}},
+         {"WM_KEYDOWN 16", "WM_KEYDOWN 13", "WM_KEYUP 13", "WM_KEYUP 16", "WM_KEYDOWN 123",
+          "WM_KEYUP 123", "WM_KEYDOWN 55", "WM_KEYUP 55"}},
     };
     for (const auto& c : cases) {
-        m_pView->messages.clear();
+        m_pView->Take();
         RunScript(c.script);
-        EXPECT_EQ(m_pView->messages, c.messages) << c.script;
+        std::vector<std::string> input = m_pView->Take();
+        std::erase_if(input, [](const std::string& entry) {
+            return !entry.starts_with("WM_MOUSE") && !entry.starts_with("WM_L") &&
+                   !entry.starts_with("WM_R") && !entry.starts_with("WM_KEY");
+        });
+        EXPECT_EQ(input, c.messages) << c.script;
     }
 }
 

@@ -77,28 +77,25 @@ TEST(SessionScriptParse, AnswersAndDragTargets) {
 }
 
 TEST(SessionScriptParse, BadLinesNameTheFileTheLineAndTheProblem) {
-    EXPECT_EQ(ErrorOf("quit\n\nfly away\n"), "tour.script:3: unknown command \"fly\"");
-    EXPECT_EQ(ErrorOf("tick x\n"),
-              "tour.script:1: tick count must be a whole number of at least 0, not \"x\"");
-    EXPECT_EQ(ErrorOf("open\n"), "tour.script:1: missing path");
-    EXPECT_EQ(ErrorOf("# c\nquit now\n"), "tour.script:2: unexpected argument \"now\"");
-    EXPECT_EQ(ErrorOf("key Ctrl+Hyper\n"), "tour.script:1: unknown key \"Hyper\" (Enter, Esc, "
-                                           "Backspace, Delete, A..Z, 0..9, F1..F12 ...)");
-    EXPECT_EQ(ErrorOf("key Meta+A\n"),
-              "tour.script:1: unknown modifier \"Meta\" in \"Meta+A\" (Ctrl, Shift or Alt)");
-    EXPECT_EQ(ErrorOf("mouse press left 1 2\n"),
-              "tour.script:1: mouse action must be down|up|dblclk|move, not \"press\"");
-    EXPECT_EQ(ErrorOf("resize Front 0 10\n"),
-              "tour.script:1: width must be a whole number of at least 1, not \"0\"");
-    EXPECT_EQ(ErrorOf("drag left 1 2 3\n"), "tour.script:1: missing Y");
-    EXPECT_EQ(ErrorOf("drag left 1 2 3 4 to B\n"),
-              "tour.script:1: \"to TITLE\" needs \"@ TITLE\" before it");
-    EXPECT_EQ(ErrorOf("quit\nopen \"x\n"),
-              "tour.script:2: unterminated quote starting at column 6");
-    EXPECT_EQ(ErrorOf("answer dialog ok click\n"), "tour.script:1: missing control id");
-    EXPECT_EQ(ErrorOf("screenshot a.png Front\n"),
-              "tour.script:1: unexpected argument \"Front\" (expected @ TITLE)");
-    EXPECT_EQ(ErrorOf("layout wide\n"), "tour.script:1: layout must be default, not \"wide\"");
+    const std::pair<const char*, const char*> cases[] = {
+        {"quit\n\nfly away\n", "3: unknown command \"fly\""},
+        {"tick x\n", "1: tick count must be a whole number of at least 0, not \"x\""},
+        {"open\n", "1: missing path"},
+        {"# c\nquit now\n", "2: unexpected argument \"now\""},
+        {"key Ctrl+Hyper\n",
+         "1: unknown key \"Hyper\" (Enter, Esc, Backspace, Delete, A..Z, 0..9, F1..F12 ...)"},
+        {"key Meta+A\n", "1: unknown modifier \"Meta\" in \"Meta+A\" (Ctrl, Shift or Alt)"},
+        {"mouse press left 1 2\n", "1: mouse action must be down|up|dblclk|move, not \"press\""},
+        {"resize Front 0 10\n", "1: width must be a whole number of at least 1, not \"0\""},
+        {"drag left 1 2 3\n", "1: missing Y"},
+        {"drag left 1 2 3 4 to B\n", "1: \"to TITLE\" needs \"@ TITLE\" before it"},
+        {"quit\nopen \"x\n", "2: unterminated quote starting at column 6"},
+        {"answer dialog ok click\n", "1: missing control id"},
+        {"screenshot a.png Front\n", "1: unexpected argument \"Front\" (expected @ TITLE)"},
+        {"layout wide\n", "1: layout must be default, not \"wide\""},
+    };
+    for (auto [script, error] : cases)
+        EXPECT_EQ(ErrorOf(script), std::string("tour.script:") + error);
 }
 
 TEST(SessionScriptLoad, AFileThatCannotBeReadIsAnErrorNamingIt) {

@@ -53,7 +53,6 @@ class WorkspaceTest : public testing::Test {
         SessionRunner::ProcessPendingEvents();
     }
     // Title to sub-window rectangle, and the titles bottom of the stack first.
-    std::map<std::string, QRect> Places() { return PlacesIn(Frame()); }
     static std::map<std::string, QRect> PlacesIn(MainFrame& frame) {
         std::map<std::string, QRect> places;
         for (CMDIChildWnd* child : frame.GetChildFrames())
@@ -79,7 +78,7 @@ class WorkspaceTest : public testing::Test {
 
 TEST_F(WorkspaceTest, DefaultLayoutTilesTheMDIAreaAndReopensClosedViewsInTheirPlaces) {
     Frame().OpenWorkspace(SettingsFile()); // no file yet: the default workspace
-    ASSERT_EQ(Places(), DefaultPlaces());
+    ASSERT_EQ(PlacesIn(Frame()), DefaultPlaces());
     for (QSize size : {QSize(1024, 768), QSize(1600, 1000)}) {
         Close("Top");
         Frame().FindChildFrame("Side")->GetSubWindow()->move(5, 5);
@@ -87,7 +86,7 @@ TEST_F(WorkspaceTest, DefaultLayoutTilesTheMDIAreaAndReopensClosedViewsInTheirPl
         SessionRunner::ProcessPendingEvents();
         Choose({"&Window", "Default &Layout"});
 
-        std::map<std::string, QRect> places = Places();
+        std::map<std::string, QRect> places = PlacesIn(Frame());
         ASSERT_EQ(places, DefaultPlaces()) << size.width();
         QRect area = Frame().GetMDIArea()->viewport()->rect();
         int covered = 0;
@@ -110,7 +109,7 @@ TEST_F(WorkspaceTest, TheNextStartRestoresTheWindowsAndPlacesLeftAtExit) {
     Frame().FindChildFrame("Camera")->MDIActivate();
     Frame().GetMainWindow()->resize(900, 700);
     SessionRunner::ProcessPendingEvents();
-    std::map<std::string, QRect> places = Places();
+    std::map<std::string, QRect> places = PlacesIn(Frame());
     std::vector<std::string> stack = Stack(Frame());
     ASSERT_EQ(places.size(), 4u);
 
@@ -156,7 +155,7 @@ TEST_F(WorkspaceTest, DamagedOrForeignSettingsGiveTheDefaultWorkspaceAndSaySo) {
         TVK::GetDebugger()->ClearLines();
 
         Frame().OpenWorkspace(SettingsFile());
-        EXPECT_EQ(Places(), DefaultPlaces()) << c.reason;
+        EXPECT_EQ(PlacesIn(Frame()), DefaultPlaces()) << c.reason;
         ASSERT_EQ(TVK::GetDebugger()->GetLines().size(), 1u) << c.reason;
         EXPECT_NE(TVK::GetDebugger()->GetLines()[0].find("Cannot restore the workspace from " +
                                                          SettingsFile().toStdString() + ": " +

@@ -47,24 +47,19 @@ TEST(GdiSysColor, AnswersTheClassicPalette) {
         EXPECT_EQ(GetSysColor(index), colour) << index;
 }
 
-TEST(GdiSelect, SelectingReturnsThePreviousObject) {
-    MemoryDC memory(4, 4);
-    CPen red(PS_SOLID, 1, kRed);
+TEST(GdiSelect, SelectingReturnsThePreviousObjectAndCopiesThePensState) {
+    MemoryDC memory(6, 3);
     CPen blue(PS_SOLID, 1, kBlue);
-    CPen* pStock = memory.dc().SelectObject(&red);
-    EXPECT_EQ(pStock, StockObjects::Get(BLACK_PEN));
-    EXPECT_EQ(memory.dc().SelectObject(&blue), &red);
+    {
+        CPen red(PS_SOLID, 1, kRed);
+        EXPECT_EQ(memory.dc().SelectObject(&red), StockObjects::Get(BLACK_PEN));
+        EXPECT_EQ(memory.dc().SelectObject(&blue), &red);
+        EXPECT_EQ(memory.dc().SelectObject(&red), &blue);
+    }
     CPen uncreated;
     EXPECT_EQ(memory.dc().SelectObject(&uncreated), nullptr);
     EXPECT_FALSE(StockObjects::Get(BLACK_PEN)->DeleteObject());
-}
-
-TEST(GdiSelect, PenStateIsCopiedSoADeletedPenLeavesTheDCDrawing) {
-    MemoryDC memory(6, 3);
-    {
-        CPen pen(PS_SOLID, 1, kRed);
-        memory.dc().SelectObject(&pen);
-    }
+    // The deleted red pen leaves the DC drawing red.
     memory.dc().MoveTo(0, 1);
     memory.dc().LineTo(3, 1);
     EXPECT_EQ(memory.At(1, 1), kRed);
@@ -77,14 +72,12 @@ TEST(GdiBitmap, SizesAndDepths) {
     CBitmap empty;
     ASSERT_TRUE(empty.CreateCompatibleBitmap(&dc, 0, 10));
     empty.GetBitmap(&info);
-    EXPECT_EQ(info.bmWidth, 1);
-    EXPECT_EQ(info.bmBitsPixel, 1);
+    EXPECT_EQ(CSize(info.bmWidth, info.bmBitsPixel), CSize(1, 1));
 
     CBitmap colour;
     ASSERT_TRUE(colour.CreateCompatibleBitmap(&dc, 30, 20));
     colour.GetBitmap(&info);
-    EXPECT_EQ(info.bmWidth, 30);
-    EXPECT_EQ(info.bmHeight, 20);
+    EXPECT_EQ(CSize(info.bmWidth, info.bmHeight), CSize(30, 20));
     EXPECT_EQ(info.bmBitsPixel, 32);
     EXPECT_FALSE(colour.CreateCompatibleBitmap(&dc, 5, 5)); // already created
     EXPECT_TRUE(colour.DeleteObject());

@@ -45,6 +45,12 @@ TEST(GdiText, CellHeightFollowsTheWindowsFontHeightAndTheSystemFontIsTheDefault)
     EXPECT_EQ(plain.dc().GetTextExtent("0").cy, 16);
     ArialDC memory;
     EXPECT_EQ(memory.dc().GetTextExtent("0").cy, 12);
+    // DrawText returns the height of the text, 0 on failure.
+    RECT rect{0, 10, 100, 40};
+    EXPECT_EQ(memory.dc().DrawText("a", -1, &rect, DT_LEFT | DT_SINGLELINE), 12);
+    EXPECT_EQ(memory.dc().DrawText("a\nb", -1, &rect, DT_LEFT), 24);
+    EXPECT_EQ(memory.dc().DrawText("a", -1, &rect, DT_BOTTOM | DT_SINGLELINE), 30);
+    EXPECT_EQ(memory.dc().DrawText("a", -1, nullptr, DT_LEFT), 0);
 
     CFont em;
     em.CreateFont(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
@@ -68,15 +74,6 @@ TEST(GdiText, DrawTextAlignsByTheFlags) {
               Offset(topLeft, dx, dy / 2));
     // Without DT_SINGLELINE the vertical flags do not apply.
     EXPECT_EQ(InkOf("25", rect, DT_RIGHT | DT_VCENTER), Offset(topLeft, dx, 0));
-}
-
-TEST(GdiText, DrawTextReturnsTheTextHeight) {
-    ArialDC memory;
-    RECT rect{0, 10, 100, 40};
-    EXPECT_EQ(memory.dc().DrawText("a", -1, &rect, DT_LEFT | DT_SINGLELINE), 12);
-    EXPECT_EQ(memory.dc().DrawText("a\nb", -1, &rect, DT_LEFT), 24);
-    EXPECT_EQ(memory.dc().DrawText("a", -1, &rect, DT_BOTTOM | DT_SINGLELINE), 30);
-    EXPECT_EQ(memory.dc().DrawText("a", -1, nullptr, DT_LEFT), 0);
 }
 
 TEST(GdiText, TextIsDrawnInTheTextColourAlone) {

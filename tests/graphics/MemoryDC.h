@@ -5,8 +5,10 @@
 #include "platform/gdi/CDC.h"
 
 #include <algorithm>
+#include <iterator>
 #include <ostream>
 #include <string>
+#include <utility>
 
 // Failures show rectangles as {left, top, right, bottom}.
 inline void PrintTo(const CRect& rect, std::ostream* pStream) {
@@ -17,29 +19,19 @@ inline void PrintTo(const CRect& rect, std::ostream* pStream) {
 // The pixels of view as text, rows separated by spaces: 'r' red, 'g' green,
 // 'b' blue, 'k' black, '.' white, '?' anything else.
 inline std::string Picture(CDC& dc, const RECT& view) {
+    static const std::pair<COLORREF, char> names[] = {{RGB(255, 0, 0), 'r'},
+                                                      {RGB(0, 255, 0), 'g'},
+                                                      {RGB(0, 0, 255), 'b'},
+                                                      {RGB(0, 0, 0), 'k'},
+                                                      {RGB(255, 255, 255), '.'}};
     std::string text;
     for (int y = view.top; y < view.bottom; ++y) {
         text += y > view.top ? " " : "";
         for (int x = view.left; x < view.right; ++x) {
-            switch (dc.GetPixel(x, y)) {
-            case RGB(255, 0, 0):
-                text += 'r';
-                break;
-            case RGB(0, 255, 0):
-                text += 'g';
-                break;
-            case RGB(0, 0, 255):
-                text += 'b';
-                break;
-            case RGB(0, 0, 0):
-                text += 'k';
-                break;
-            case RGB(255, 255, 255):
-                text += '.';
-                break;
-            default:
-                text += '?';
-            }
+            const COLORREF colour = dc.GetPixel(x, y);
+            auto named = std::find_if(std::begin(names), std::end(names),
+                                      [&](const auto& name) { return name.first == colour; });
+            text += named == std::end(names) ? '?' : named->second;
         }
     }
     return text;

@@ -66,8 +66,7 @@ TEST(Wgl, RendersIntoTheSelectedBitmapTopRowFirst) {
     EXPECT_EQ(wglGetCurrentDC(), &gl.dc());
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 8);
-    EXPECT_EQ(viewport[3], 6);
+    EXPECT_EQ(CSize(viewport[2], viewport[3]), CSize(8, 6));
     ClearTo(0.0f, 0.0f, 1.0f);
     glColor3f(1.0f, 0.0f, 0.0f);
     Quad(-1.0f, 0.0f, 1.0f, 1.0f); // the upper half

@@ -93,8 +93,7 @@ TEST_F(WindowGL, TheBufferFollowsTheClientSize) {
     ASSERT_TRUE(wnd.MakeCurrent());
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 40);
-    EXPECT_EQ(viewport[3], 30);
+    EXPECT_EQ(CSize(viewport[2], viewport[3]), CSize(40, 30));
     wglMakeCurrent(nullptr, nullptr);
 
     wnd.MoveWindow(0, 0, 100, 80);
@@ -138,15 +137,27 @@ TEST_F(WindowGL, PaintingSwapsInsideOnPaintAndRepaintsOnce) {
     EXPECT_EQ(wnd.GetWidget()->grab().toImage().pixel(5, 5), kBlue);
 }
 
-TEST_F(WindowGL, ADCOfAnotherWindowCannotBeReleasedHere) {
+TEST_F(WindowGL, ADCOfAnUncreatedDestroyedOrOtherWindowDrawsAndReleasesNothing) {
     GLWindow wnd, other;
     ASSERT_TRUE(wnd.Make(8, 8));
     ASSERT_TRUE(other.Make(8, 8));
     CWnd uncreated;
     EXPECT_EQ(GetDC(&uncreated), nullptr);
+    CClientDC none(&uncreated);
+    EXPECT_EQ(none.GetSafeHdc(), nullptr);
+    EXPECT_FALSE(none.LineTo(5, 5));
+    EXPECT_EQ(CClientDC(nullptr).GetPixel(0, 0), CLR_INVALID);
     EXPECT_EQ(ReleaseDC(&other, wnd.m_hDC), 0);
     CClientDC local(&wnd);
     EXPECT_EQ(ReleaseDC(&wnd, &local), 0);
+
+    CWnd plain;
+    ASSERT_TRUE(plain.CreateEx(0, nullptr, "DC", 0, RECT{0, 0, 30, 20}, nullptr, 0));
+    CClientDC gone(&plain);
+    plain.DestroyWindow();
+    EXPECT_EQ(gone.GetSafeHdc(), nullptr);
+    EXPECT_EQ(gone.GetWindow(), nullptr);
+    EXPECT_EQ(gone.SetPixel(1, 1, 0), CLR_INVALID);
 }
 
 } // namespace

@@ -31,6 +31,9 @@ class InstanceTextCacheTest : public ModelTest {
         return ProjectWriter(std::filesystem::path()).Write(content);
     }
     Pointer<KeyFrame> KeyFrameAt(int frame) { return m_keyFrames->GetNextKeyFrame(frame); }
+    Pointer<PropertyHolder> Holder(size_t index) {
+        return m_actor.As<HasProperties>("HasProperties")->GetHolders()[index];
+    }
 
     Pointer<Instance> m_actor;
     Pointer<AllowsKeyFrames> m_keyFrames;
@@ -44,18 +47,8 @@ TEST_F(InstanceTextCacheTest, EveryKindOfChangeShowsInTheNextSnapshot) {
     const std::pair<const char*, std::function<void()>> changes[] = {
         {"key frame held all along, moved", [&] { m_pHeld->frame = 22; }},
         {"property typed", [&] { Set(m_actor, "ScaleY", "2"); }},
-        {"property through its holder",
-         [&] {
-             m_actor.As<HasProperties>("HasProperties")
-                 ->GetHolders()[1]
-                 ->SetPropertyValue("TranslateZ", "3");
-         }},
-        {"property added",
-         [&] {
-             m_actor.As<HasProperties>("HasProperties")
-                 ->GetHolders()[2]
-                 ->AddProperty("Alpha", "0.5");
-         }},
+        {"property through its holder", [&] { Holder(1)->SetPropertyValue("TranslateZ", "3"); }},
+        {"property added", [&] { Holder(2)->AddProperty("Alpha", "0.5"); }},
         {"script", [&] { Set(m_actor, "OnFrame", "x = 1"); }},
         {"key frame value",
          [&] { KeyFrameAt(1)->holders[0]->SetPropertyValue("RotationY", "45"); }},

@@ -14,7 +14,7 @@ class KeyFrameTest : public ModelTest {
     // property editor does.
     Pointer<KeyFrame> Key(int frame, const char* name, const char* change) {
         Pointer<KeyFrame> keyFrame = m_pKeyFrames->AddKeyFrame(frame);
-        EXPECT_TRUE(keyFrame.As<HasProperties>("HasProperties")->SetPropertyValue(name, change));
+        EXPECT_TRUE(keyFrame->SetPropertyValue(name, change));
         return keyFrame;
     }
 
@@ -25,7 +25,7 @@ class KeyFrameTest : public ModelTest {
 
     static std::string Change(const Pointer<KeyFrame>& keyFrame, const char* name) {
         String value;
-        keyFrame.As<HasProperties>("HasProperties")->GetPropertyValue(name, value);
+        keyFrame->GetPropertyValue(name, value);
         return value.str();
     }
 
@@ -57,8 +57,7 @@ TEST_F(KeyFrameTest, ChangingOneKeyFrameAndTheNextOppositeMovesOnlyTheFirst) {
     Key(76, "TranslateY", "4");
     auto edit = [](const Pointer<KeyFrame>& keyFrame, double delta) {
         std::string changed = std::to_string(std::stod(Change(keyFrame, "TranslateY")) + delta);
-        keyFrame.As<HasProperties>("HasProperties")
-            ->SetPropertyValue("TranslateY", String(changed));
+        keyFrame->SetPropertyValue("TranslateY", String(changed));
     };
     edit(first, 1);
     edit(second, -1);
@@ -94,7 +93,7 @@ TEST_F(KeyFrameTest, EditingAValueMovesTheWholeMotionAndAnEditedKeyFrameShowsWhe
     auto keyFrame = Key(26, "ScaleZ", "1");
     At(26);
     EXPECT_DOUBLE_EQ(Number(m_pActor, "ScaleZ"), 2.0);
-    keyFrame.As<HasProperties>("HasProperties")->SetPropertyValue("ScaleZ", "3");
+    keyFrame->SetPropertyValue("ScaleZ", "3");
     EXPECT_DOUBLE_EQ(Number(m_pActor, "ScaleZ"), 2.0);
     m_pActor->PlayerFrameChange(26, 26);
     EXPECT_DOUBLE_EQ(Number(m_pActor, "ScaleZ"), 4.0);

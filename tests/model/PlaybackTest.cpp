@@ -54,7 +54,6 @@ TEST_F(PlaybackTest, SetCurrentFrameAnnouncesEveryTimeAndAppliesTheFrame) {
     auto actor = Place("Actor", nullptr, 1, 1, 20);
     actor.As<AllowsKeyFrames>("AllowsKeyFrames")
         ->AddKeyFrame(11)
-        .As<HasProperties>("HasProperties")
         ->SetPropertyValue("TranslateZ", "10");
     m_pPlayer->SetCurrentFrame(6);
     m_pPlayer->SetCurrentFrame(6);

@@ -4,6 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <functional>
+
 namespace {
 
 const char* const kTriangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
@@ -23,13 +25,8 @@ class ProjectFileTest : public MediaModelTest {
         auto actor = Place("Actor", mesh, 1, 1, 100);
         Set(actor, "TranslateX", "1.25");
         Set(actor, "OnFrame", "self:set('RotationY', player.frame())\n");
-        auto keyFrames = actor.As<AllowsKeyFrames>("AllowsKeyFrames");
-        keyFrames->AddKeyFrame(30)
-            .As<HasProperties>("HasProperties")
-            ->SetPropertyValue("TranslateX", "3");
-        keyFrames->AddKeyFrame(60)
-            .As<HasProperties>("HasProperties")
-            ->SetPropertyValue("Green", "-0.75");
+        KeyFrames(actor)->AddKeyFrame(30)->SetPropertyValue("TranslateX", "3");
+        KeyFrames(actor)->AddKeyFrame(60)->SetPropertyValue("Green", "-0.75");
         Place("Actor", text, 2, 10, 20);
         auto light = Place("Light", NewCastMember("LightCM"), 3, 1, 100);
         Set(light, "TranslateZ", "4");
@@ -49,6 +46,19 @@ class ProjectFileTest : public MediaModelTest {
     std::string LastError() {
         const auto& lines = TVK::GetDebugger()->GetLines();
         return lines.empty() ? std::string() : lines.back();
+    }
+
+    // What the file must keep of every instance.
+    nlohmann::json Placed() const {
+        nlohmann::json instances = m_model.DescribeState()["instances"];
+        for (auto& instance : instances) {
+            instance.erase("id");
+            instance.erase("selected");
+        }
+        return instances;
+    }
+    static Pointer<AllowsKeyFrames> KeyFrames(const Pointer<Instance>& instance) {
+        return instance.As<AllowsKeyFrames>("AllowsKeyFrames");
     }
 
     TemporaryFolder m_outside;
@@ -207,6 +217,38 @@ TEST_F(ProjectFileTest, BackslashesInPathsMeanSlashes) {
     EXPECT_EQ(m_model.DescribeState()["cast"][0]["file"],
               (m_folder / "media/triangle.obj").string());
     EXPECT_TRUE(TVK::GetDebugger()->GetLines().empty());
+}
+
+// After each edit of the time line window (moving, resizing and removing
+// instances; adding, removing and moving key frames) a saved project reads
+// back exactly.
+TEST_F(ProjectFileTest, EveryTimeLineEditSurvivesSaveAndLoad) {
+    using Edit = std::function<void(const Pointer<TimeLine>&, const Pointer<Instance>&)>;
+    const std::pair<const char*, Edit> edits[] = {
+        {"move to another row",
+         [](auto timeLine, auto a) { timeLine->MoveInstance(a, 3, 4, 13, 1); }},
+        {"resize", [](auto timeLine, auto a) { timeLine->MoveInstance(a, 1, 2, 9, 1); }},
+        {"remove", [](auto timeLine, auto a) { timeLine->RemoveInstance(a, 0); }},
+        {"add a key frame",
+         [](auto, auto a) { KeyFrames(a)->AddKeyFrame(3)->SetPropertyValue("TranslateX", "1.5"); }},
+        {"remove a key frame", [](auto, auto a) { KeyFrames(a)->RemoveKeyFrame(4); }},
+        {"move a key frame", [](auto, auto a) { KeyFrames(a)->GetNextKeyFrame(6)->frame = 5; }},
+    };
+    for (const auto& [what, edit] : edits) {
+        m_pProject->New();
+        auto a = Place("Actor", {}, 1, 1, 10);
+        Place("Actor", {}, 1, 11, 20);
+        Place("Actor", {}, 2, 1, 20);
+        KeyFrames(a)->AddKeyFrame(4)->SetPropertyValue("TranslateX", "2");
+        KeyFrames(a)->AddKeyFrame(6)->SetPropertyValue("RotationY", "30");
+        edit(m_pTimeLine, a);
+
+        nlohmann::json before = Placed();
+        std::string path = (m_folder / "edited.qmx").string();
+        ASSERT_TRUE(m_pProject->Save({}, path.c_str())) << what;
+        ASSERT_TRUE(m_pProject->Load({}, path.c_str())) << what;
+        EXPECT_EQ(Placed(), before) << what;
+    }
 }
 
 // Files written by hand may order fields and key frames as they like.

@@ -1,5 +1,7 @@
 #include "ModelTestSupport.h"
 
+#include <functional>
+
 namespace {
 
 TEST(ProjectModelPublishing, TheFiveSharedObjectsAnswerTheirInterfacesUntilWithdrawn) {
@@ -36,10 +38,10 @@ TEST_F(ProjectModelTest, DescribeStateGivesTheSessionDumpFields) {
 
     auto state = m_model.DescribeState();
     EXPECT_EQ(state.size(), 3u);
-    EXPECT_EQ(state["project"], (nlohmann::json{{"file", ""}, {"frame", 4}, {"playing", false}}));
-    EXPECT_EQ(
-        state["cast"],
-        (nlohmann::json::array({{{"name", "Frame Script"}, {"class", "DummyCM"}, {"file", ""}}})));
+    EXPECT_EQ(state["project"],
+              nlohmann::json::parse(R"({"file": "", "frame": 4, "playing": false})"));
+    EXPECT_EQ(state["cast"], nlohmann::json::parse(
+                                 R"([{"name": "Frame Script", "class": "DummyCM", "file": ""}])"));
     ASSERT_EQ(state["instances"].size(), 2u);
     // Instances in row order; their properties as shown, without the hidden accumulation.
     auto script = state["instances"][0];
@@ -52,23 +54,60 @@ TEST_F(ProjectModelTest, DescribeStateGivesTheSessionDumpFields) {
     script.erase("properties");
     shown.erase("properties");
     shown["keyframes"][0].erase("properties");
-    EXPECT_EQ(script, (nlohmann::json{{"id", 2},
-                                      {"row", 1},
-                                      {"class", "FrameScript"},
-                                      {"cast", "Frame Script"},
-                                      {"start", 5},
-                                      {"stop", 5},
-                                      {"selected", false},
-                                      {"keyframes", nlohmann::json::array()}}));
-    EXPECT_EQ(shown, (nlohmann::json{{"id", 1},
-                                     {"row", 2},
-                                     {"class", "Actor"},
-                                     {"cast", nullptr},
-                                     {"start", 3},
-                                     {"stop", 40},
-                                     {"selected", true},
-                                     {"keyframes", nlohmann::json::array(
-                                                       {{{"frame", 10}, {"selected", false}}})}}));
+    EXPECT_EQ(script, nlohmann::json::parse(R"({"id": 2, "row": 1, "class": "FrameScript",
+        "cast": "Frame Script", "start": 5, "stop": 5, "selected": false, "keyframes": []})"));
+    EXPECT_EQ(shown, nlohmann::json::parse(R"({"id": 1, "row": 2, "class": "Actor", "cast": null,
+        "start": 3, "stop": 40, "selected": true, "keyframes": [{"frame": 10, "selected": false}]})"));
+}
+
+// The project is changed exactly when it differs from what was last opened,
+// saved or made new; a recovered copy stays changed, with no file, until saved.
+TEST_F(ProjectModelTest, UnsavedChangesFollowOpenSaveNewAndRecover) {
+    EnsureApplication();
+    TemporaryFolder m_folder;
+    EXPECT_FALSE(m_model.IsModified());
+    Pointer<Instance> light = Place("Light", NewCastMember("LightCM"), 1, 1, 10);
+    String file((m_folder / "a.qmx").string());
+    struct Step {
+        const char* name;
+        std::function<void()> action;
+        bool modified;
+    };
+    const Step steps[] = {
+        {"saved", [&] { m_pProject->Save(Pointer<BaseObject>(), file); }, false},
+        {"moved", [&] { Set(light, "TranslateX", "3"); }, true},
+        {"moved back", [&] { Set(light, "TranslateX", "0.000000"); }, false},
+        {"moved again", [&] { Set(light, "TranslateX", "4"); }, true},
+        {"opened", [&] { m_pProject->Load(Pointer<BaseObject>(), file); }, false},
+        {"bad file",
+         [&] {
+             m_pProject->Load(Pointer<BaseObject>(), String(m_folder.Write("b.qmx", "{").string()));
+         },
+         false},
+        // Not as this version writes it: other order, other spacing, a value
+        // equal to the one a new instance starts with.
+        {"opened by hand",
+         [&] {
+             auto hand = m_folder.Write("c.qmx", R"({ "version":1, "format":"Corvane project",
+                 "instances":[{"row":1,"start":1,"stop":9,"class":"Light",
+                 "cast":{"class":"LightCM"},"properties":{"TranslateX":"0.000000"}}]})");
+             m_pProject->Load(Pointer<BaseObject>(), String(hand.string()));
+             light = m_pTimeLine->GetInstances(1, 1, 1)[0];
+         },
+         false},
+        {"changed by hand", [&] { Set(light, "TranslateX", "5"); }, true},
+        {"changed back", [&] { Set(light, "TranslateX", "0.000000"); }, false},
+        {"recovered", [&] { m_model.Recover(file.str()); }, true},
+        {"made new", [&] { m_pProject->New(); }, false},
+    };
+    EXPECT_TRUE(m_model.IsModified());
+    for (const Step& step : steps) {
+        step.action();
+        EXPECT_EQ(m_model.IsModified(), step.modified) << step.name;
+        if (std::string(step.name) == "recovered") {
+            EXPECT_EQ(m_model.GetFileName(), "");
+        }
+    }
 }
 
 } // namespace

@@ -85,8 +85,7 @@ TEST_F(FrameTest, ALoadedChildFrameIsAHiddenSubWindowWithARealClientSizeAndItsOw
     EXPECT_EQ(sub->mdiArea(), m_pMain->GetMDIArea());
     CRect client;
     pFrame->GetClientRect(&client);
-    EXPECT_GT(client.Width(), 0);
-    EXPECT_GT(client.Height(), 0);
+    EXPECT_FALSE(client.IsRectEmpty());
     // The view was laid out over the client area before anything was shown.
     CRect view;
     pFrame->m_view.GetClientRect(&view);
@@ -101,8 +100,7 @@ TEST_F(FrameTest, ALoadedChildFrameIsAHiddenSubWindowWithARealClientSizeAndItsOw
     pFrame->GetClientRect(&shown);
     EXPECT_EQ(shown, client);
     // The scroll bars of the style lie inside the frame's widget.
-    EXPECT_EQ(pFrame->GetWidget()->width() - 16, client.Width());
-    EXPECT_EQ(pFrame->GetWidget()->height() - 16, client.Height());
+    EXPECT_EQ(pFrame->GetWidget()->size() - QSize(16, 16), QSize(client.Width(), client.Height()));
 }
 
 TEST_F(FrameTest, ANextPlacementPlacesTheNextFrameOnlyAndAtItsFinalSize) {

@@ -1,7 +1,6 @@
 #include "PlatformTestSupport.h"
 #include "platform/Automation.h"
 #include "platform/CFileDialog.h"
-#include "platform/CWaitCursor.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
@@ -112,16 +111,6 @@ TEST_F(PreparedAnswerTest, ClearDropsAnswersAndRecords) {
     EXPECT_EQ(AfxMessageBox("no answer waits", MB_YESNO | MB_DEFBUTTON2), IDNO);
     CFileDialog dialog(TRUE, "qmx", nullptr, OFN_HIDEREADONLY, kFilter);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-}
-
-TEST_F(PreparedAnswerTest, TheWaitCursorShowsWhileItLives) {
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    {
-        CWaitCursor wait;
-        ASSERT_NE(QApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    }
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 } // namespace

@@ -37,8 +37,7 @@ TEST_F(ScrollBarTest, ScrollBarsTakeRoomBesideTheClientAreaOnlyWhenTheStyleAsks)
     EXPECT_EQ(client, CRect(0, 0, 200, 100));
     int nMin = -1, nMax = -1;
     m_wnd.GetScrollRange(SB_VERT, &nMin, &nMax);
-    EXPECT_EQ(nMin, 0);
-    EXPECT_EQ(nMax, 100);
+    EXPECT_EQ(CSize(nMin, nMax), CSize(0, 100));
     EXPECT_EQ(m_wnd.GetScrollPos(SB_HORZ), 0);
 
     // A window without scroll bars takes no room for them.

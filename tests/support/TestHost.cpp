@@ -17,8 +17,11 @@ std::string TextAt(HMENU menu, int position) {
     return text;
 }
 
+// A popup's state carries its item count in the high byte, which may set the
+// separator bit.
 bool IsSeparator(HMENU menu, int position) {
-    return (GetMenuState(menu, position, MF_BYPOSITION) & MF_SEPARATOR) != 0;
+    UINT state = GetMenuState(menu, position, MF_BYPOSITION);
+    return !(state & MF_POPUP) && (state & MF_SEPARATOR) != 0;
 }
 
 } // namespace
