@@ -9,6 +9,7 @@
 #include "framework/AppPath.h"
 #include "framework/Debugger.h"
 #include "platform/Automation.h"
+#include "platform/gl/RendererWarmUp.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -70,6 +71,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // The contexts of the four scene views, made while the rest starts.
+    const RendererWarmUp rendererWarmUp(4);
     QApplication application(argc, argv);
     // Desktops match the windows to the installed entry, corvane.desktop.
     QGuiApplication::setDesktopFileName("corvane");

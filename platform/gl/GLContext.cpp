@@ -1,6 +1,7 @@
 #include "platform/gl/GLContext.h"
 
 #include "platform/gl/GLSurface.h"
+#include "platform/gl/PreparedContexts.h"
 
 #include <GL/osmesa.h>
 
@@ -16,22 +17,28 @@ std::set<const GLContext*>& AliveContexts() {
     return contexts;
 }
 
+} // namespace
+
 // Mesa's renderer compiles the shaders of each drawing state the first time
 // it meets one, and LLVM's optimisation passes were most of that work: half
 // of a start-up without a warm shader cache. Without them the pictures are the
 // same and the scenes draw as fast. Read when the first context is made; the
 // user's own setting stays.
-void ChooseRendererOptions() {
+void GLContext::ChooseRendererOptions() {
     [[maybe_unused]] static const bool bChosen = setenv("GALLIVM_PERF", "nopt", 0) == 0;
 }
 
-} // namespace
-
-GLContext* GLContext::Create(const PIXELFORMATDESCRIPTOR& format, int nPixelFormat) {
+OSMesaContext GLContext::NewHandle(const PIXELFORMATDESCRIPTOR& format) {
     ChooseRendererOptions();
     // BGRA bytes are a QImage's 32-bit pixels on this little-endian machine.
-    OSMesaContext context = OSMesaCreateContextExt(OSMESA_BGRA, format.cDepthBits,
-                                                   format.cStencilBits, format.cAccumBits, nullptr);
+    return OSMesaCreateContextExt(OSMESA_BGRA, format.cDepthBits, format.cStencilBits,
+                                  format.cAccumBits, nullptr);
+}
+
+GLContext* GLContext::Create(const PIXELFORMATDESCRIPTOR& format, int nPixelFormat) {
+    OSMesaContext context = PreparedContexts::Take(nPixelFormat);
+    if (!context)
+        context = NewHandle(format);
     if (!context)
         return nullptr;
     return new GLContext(context, nPixelFormat);

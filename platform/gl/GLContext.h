@@ -12,8 +12,14 @@ class GLSurface;
 // the pixels of one device context (GLSurface).
 class GLContext {
   public:
-    // Null when OSMesa gives no context.
+    // Null when OSMesa gives no context. Takes one made ahead for the pixel
+    // format when there is one (PreparedContexts).
     static GLContext* Create(const PIXELFORMATDESCRIPTOR& format, int nPixelFormat);
+    // A new OSMesa context for format, null when OSMesa gives none.
+    static OSMesaContext NewHandle(const PIXELFORMATDESCRIPTOR& format);
+    // Sets the renderer's options the user did not set: once, before the
+    // first context, while no other thread reads the environment.
+    static void ChooseRendererOptions();
     GLContext(const GLContext&) = delete;
     GLContext& operator=(const GLContext&) = delete;
     // Releases the context first when it is current.

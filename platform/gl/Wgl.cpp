@@ -4,6 +4,7 @@
 #include "platform/gl/GLContext.h"
 #include "platform/gl/GLSurface.h"
 #include "platform/gl/OutlineFont.h"
+#include "platform/gl/PreparedContexts.h"
 
 #include <array>
 
@@ -35,6 +36,7 @@ constexpr std::array<PIXELFORMATDESCRIPTOR, 2> kFormats = {
                PFD_GENERIC_ACCELERATED),
     MakeFormat(PFD_DRAW_TO_BITMAP | PFD_SUPPORT_GDI | PFD_SUPPORT_OPENGL),
 };
+constexpr int kWindowFormat = 1;
 constexpr int kBitmapFormat = 2;
 
 bool IsFormat(int iPixelFormat) {
@@ -50,7 +52,7 @@ GLSurface* SurfaceOf(HDC hdc) {
 int ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd) {
     if (!SurfaceOf(hdc) || !ppfd)
         return 0;
-    return (ppfd->dwFlags & PFD_DRAW_TO_BITMAP) ? kBitmapFormat : 1;
+    return (ppfd->dwFlags & PFD_DRAW_TO_BITMAP) ? kBitmapFormat : kWindowFormat;
 }
 
 BOOL SetPixelFormat(HDC hdc, int iPixelFormat, const PIXELFORMATDESCRIPTOR*) {
@@ -66,6 +68,12 @@ HGLRC wglCreateContext(HDC hdc) {
         return nullptr;
     const int iPixelFormat = pSurface->GetPixelFormat();
     return GLContext::Create(kFormats[static_cast<size_t>(iPixelFormat - 1)], iPixelFormat);
+}
+
+void PrepareWindowContexts(int nCount) {
+    for (int i = 0; i < nCount; ++i)
+        if (OSMesaContext context = GLContext::NewHandle(kFormats[kWindowFormat - 1]))
+            PreparedContexts::Add(kWindowFormat, context);
 }
 
 BOOL wglDeleteContext(HGLRC hglrc) {

@@ -17,6 +17,9 @@ int ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd);
 BOOL SetPixelFormat(HDC hdc, int iPixelFormat, const PIXELFORMATDESCRIPTOR* ppfd);
 
 HGLRC wglCreateContext(HDC hdc);
+// Not WGL: makes nCount contexts of the window pixel format in this thread,
+// for wglCreateContext to hand out (PreparedContexts).
+void PrepareWindowContexts(int nCount);
 BOOL wglDeleteContext(HGLRC hglrc);
 // Binds the context to the DC's pixels: for a window DC a buffer of the
 // window's client size, for a memory DC the selected bitmap. A null context
