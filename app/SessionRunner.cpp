@@ -299,8 +299,15 @@ void SessionRunner::Dump(const std::string& path) {
 
 void SessionRunner::Screenshot(const SessionCommand& command) {
     MakeParentFolder(*command.path);
-    QPixmap picture = command.title ? GetChildFrame(*command.title).GetWidget()->grab()
-                                    : GetFrame().GetMainWindow()->grab();
+    QWidget* widget =
+        command.title ? GetChildFrame(*command.title).GetWidget() : GetFrame().GetMainWindow();
+    // What grab() does, but on black: it leaves the pixels an opaque widget
+    // does not paint as the new picture's memory held them, so a screenshot
+    // would depend on the allocator.
+    QPixmap picture(widget->size());
+    picture.fill(Qt::black);
+    widget->render(&picture, QPoint(), QRegion(widget->rect()),
+                   QWidget::DrawWindowBackground | QWidget::DrawChildren | QWidget::IgnoreMask);
     if (!picture.save(QString::fromStdString(command.path.value()), "PNG"))
         throw std::runtime_error("cannot write the screenshot " + *command.path);
 }

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/FirstPaint.h"
 #include "app/HostApplication.h"
+#include "app/LaunchEnvironment.h"
 #include "app/MainFrame.h"
 #include "app/SessionError.h"
 #include "app/SessionRunner.h"
@@ -46,6 +47,9 @@ void WatchFirstPaint(MainFrame* frame, bool exitThere) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Before any thread starts, and so that the tools started later do not
+    // inherit the launcher's allocator setting.
+    LaunchEnvironment::Restore();
     CommandLine options;
     try {
         options = CommandLine::Parse(argc, argv);

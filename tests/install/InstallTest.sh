@@ -18,7 +18,7 @@ prefix="$work/the prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
   fail "cmake --install: $(cat "$work/install.log")"
 
-for file in bin/corvane lib/corvane/TVKFramework.dll lib/corvane/Plugins/Quenda.dll \
+for file in bin/corvane lib/corvane/corvane-bin lib/corvane/TVKFramework.dll lib/corvane/Plugins/Quenda.dll \
   lib/corvane/Plugins/CorvaneMedia.dll lib/corvane/tools/rc.exe lib/corvane/tools/link.exe \
   lib/corvane/obj/Viewer.obj lib/corvane/obj/Viewer.rc lib/corvane/lib/TVKMain.lib \
   lib/corvane/platform.cfg lib/corvane/samples/sample.qmx share/corvane/samples/sample.qmx \
