@@ -1,14 +1,18 @@
 #pragma once
 
-// The host with the time line and cast list models as fakes, and the two
-// windows opened as the View menu opens them.
+// The host with the time line, cast list and player timer models as fakes,
+// the two windows opened as the View menu opens them, and a person's mouse.
 
 #include "MainWindowTest.h"
 
+#include "app/SessionInput.h"
+#include "core/QuendaInterfaces.h"
 #include "timeline/CastListFrame.h"
 #include "timeline/TimeLineFrame.h"
 
 #include "framework/SharedObjects.h"
+
+#include <QWidget>
 
 class WindowTest : public MainWindowTest {
   protected:
@@ -16,15 +20,23 @@ class WindowTest : public MainWindowTest {
         MainWindowTest::SetUp();
         GetSharedObjects()->AddObject(Pointer<SharedObject>(m_pTimeLineModel));
         GetSharedObjects()->AddObject(Pointer<SharedObject>(m_pCast));
+        GetSharedObjects()->AddObject(Pointer<SharedObject>(m_pTimer));
     }
     void TearDown() override {
         if (m_pTimeLine)
             m_pTimeLine->DestroyWindow();
         if (m_pCastList)
             m_pCastList->DestroyWindow();
+        m_interfaces.Shutdown();
         MainWindowTest::TearDown();
     }
 
+    // Windows opened afterwards take their input through these handlers.
+    void UseHandlers(std::initializer_list<const RTTIClass*> classes) {
+        for (const RTTIClass* record : classes)
+            m_interfaces.AddClass(record);
+        m_interfaces.Initialize();
+    }
     // Opened with the View menu's resource, style and title, then given the
     // client size asked for.
     TimeLineFrame* OpenTimeLine(int width, int height) {
@@ -34,11 +46,24 @@ class WindowTest : public MainWindowTest {
         return Open(m_pCastList, 104, 0x06EF0000, "Cast List", width, height);
     }
     static COLORREF PixelAt(CWnd* window, int x, int y) { return ColourOf(Picture(window), x, y); }
+    // The middle of a time line cell, in client coordinates.
+    static QPoint Cell(int row, int frame) { return QPoint(24 + 12 * frame, 11 + 18 * row); }
+    // The left button, at client points of a window.
+    void Press(CWnd* window, QPoint at) {
+        m_input.Press(window->GetWidget(), at, Qt::LeftButton, {});
+    }
+    void Move(CWnd* window, QPoint at) { m_input.Move(window->GetWidget(), at, {}); }
+    void Release(CWnd* window, QPoint at) {
+        m_input.Release(window->GetWidget(), at, Qt::LeftButton, {});
+    }
 
     TimeLineFrame* m_pTimeLine = nullptr; // emptied by the window when it closes
     CastListFrame* m_pCastList = nullptr;
     Pointer<FakeTimeLine> m_pTimeLineModel = new FakeTimeLine;
     Pointer<FakeCastList> m_pCast = new FakeCastList;
+    Pointer<FakePlayerTimer> m_pTimer = new FakePlayerTimer;
+    QuendaInterfaces m_interfaces;
+    SessionInput m_input;
 
   private:
     template <class Frame>
