@@ -4,8 +4,6 @@
 
 #include "framework/PluginClass.h"
 
-#include <cmath>
-
 #include <string>
 #include <vector>
 
@@ -63,37 +61,20 @@ class CastMemberToInstanceTest : public WindowTest {
         Press(m_pCastList, Tile(tile));
     }
     static QPoint Tile(int tile) { return QPoint(30 + 60 * tile, 28); }
-    // The time line's selection block as its picture shows it: the first and
-    // last frame inside the black outline, on the middle line of the row.
-    std::pair<int, int> PreviewFrames(int row) {
-        QImage picture = Picture(m_pTimeLine);
-        int first = -1, last = -1;
-        for (int x = 29; x < picture.width(); ++x)
-            if (ColourOf(picture, x, Cell(row, 1).y()) == RGB(0, 0, 0)) {
-                if (first < 0)
-                    first = x;
-                last = x;
-            }
-        if (first < 0)
-            return {-1, -1};
-        // The outline is two pixels wide around the block's edges.
-        return {static_cast<int>(std::lround((first - 30) / 12.0)) + 1,
-                static_cast<int>(std::lround((last + 1 - 30) / 12.0))};
-    }
 };
 
 TEST_F(CastMemberToInstanceTest, ThePreviewFollowsTheMouseAndIsClearedOverTakenPlaces) {
     m_pTimeLineModel->AddInstance(new FakeInstance("30", "40"), 2, 30, 40);
     Grab(0);
     Move(m_pTimeLine, Cell(2, 3));
-    EXPECT_EQ(PreviewFrames(2), std::make_pair(1, 11));
+    EXPECT_EQ(SelectionBlock(2), std::make_pair(1, 11));
     Move(m_pTimeLine, Cell(2, 25));
-    EXPECT_EQ(PreviewFrames(2), std::make_pair(-1, -1));
+    EXPECT_EQ(SelectionBlock(2), std::make_pair(-1, -1));
     Move(m_pTimeLine, Cell(1, 10));
-    EXPECT_EQ(PreviewFrames(1), std::make_pair(5, 15));
+    EXPECT_EQ(SelectionBlock(1), std::make_pair(5, 15));
     // Back over the cast list: the last preview stays, the release discards.
     Move(m_pCastList, Tile(0));
-    EXPECT_EQ(PreviewFrames(1), std::make_pair(5, 15));
+    EXPECT_EQ(SelectionBlock(1), std::make_pair(5, 15));
     Release(m_pCastList, Tile(0));
     EXPECT_EQ(m_pTimeLineModel->m_placements.size(), 1u);
     EXPECT_EQ(PickyInstance::s_nAlive, 0);
@@ -134,7 +115,7 @@ TEST_F(CastMemberToInstanceTest, AnotherWindowTitledTimeLineIsNotATarget) {
     Grab(0);
     Move(m_pTimeLine, Cell(2, 20));
     Move(impostor, QPoint(100, 50));
-    EXPECT_EQ(PreviewFrames(2), std::make_pair(15, 25));
+    EXPECT_EQ(SelectionBlock(2), std::make_pair(15, 25));
     Release(impostor, QPoint(100, 50));
     EXPECT_EQ(m_pTimeLineModel->m_placements.size(), 1u);
     impostor->DestroyWindow();

@@ -14,32 +14,29 @@ class EditingTest : public WindowTest {
         UseHandlers({AddKeyFrameHandler::s_classRecord.Get(), MoveInstances::s_classRecord.Get()});
         OpenTimeLine(600, 200);
     }
-    // Whether the black selection block has its left edge at the frame.
-    bool BlockEdgeAt(int row, int frame) {
-        return PixelAt(m_pTimeLine, 30 + (frame - 1) * 12, Cell(row, frame).y()) == RGB(0, 0, 0);
-    }
 };
 
 TEST_F(EditingTest, ReleaseClearsTheBlockOfAMoveButKeepsItAfterAKeyFrameMove) {
+    m_pTimeLineModel->AddInstance(new FakeInstance("3", "12"), 1, 3, 12);
     Pointer<FakeInstance> actor(new FakeInstance("3", "12"));
     actor->AddKeyFrame(4);
-    m_pTimeLineModel->AddInstance(actor, 1, 3, 12);
+    m_pTimeLineModel->AddInstance(actor, 2, 3, 12);
     Press(m_pTimeLine, Cell(1, 8));
     Move(m_pTimeLine, Cell(1, 9));
-    EXPECT_TRUE(BlockEdgeAt(1, 4));
+    EXPECT_EQ(SelectionBlock(1), std::make_pair(4, 13));
     Release(m_pTimeLine, Cell(1, 9));
-    EXPECT_FALSE(BlockEdgeAt(1, 4));
+    EXPECT_EQ(SelectionBlock(1), std::make_pair(-1, -1));
 
     m_pTimeLine->SetSelection(2, 3, 4, 3);
-    Press(m_pTimeLine, Cell(1, 6)); // the key frame
-    Move(m_pTimeLine, Cell(1, 7));
-    Release(m_pTimeLine, Cell(1, 7));
+    Press(m_pTimeLine, Cell(2, 6)); // the key frame
+    Move(m_pTimeLine, Cell(2, 7));
+    Release(m_pTimeLine, Cell(2, 7));
     EXPECT_EQ(actor->GetNextKeyFrame(1)->frame, 5);
-    EXPECT_TRUE(BlockEdgeAt(3, 2));
-    Press(m_pTimeLine, Cell(2, 9)); // an empty cell
-    Release(m_pTimeLine, Cell(2, 9));
+    EXPECT_EQ(SelectionBlock(3), std::make_pair(2, 4));
+    Press(m_pTimeLine, Cell(4, 9)); // an empty cell
+    Release(m_pTimeLine, Cell(4, 9));
     m_pTimeLine->Redraw(); // as the frame change it makes does
-    EXPECT_TRUE(BlockEdgeAt(3, 2));
+    EXPECT_EQ(SelectionBlock(3), std::make_pair(2, 4));
 }
 
 TEST_F(EditingTest, ShiftDoubleClickAddsNoKeyFrameToAnInstanceWithoutThem) {

@@ -14,6 +14,9 @@
 
 #include <QWidget>
 
+#include <cmath>
+#include <tuple>
+
 class WindowTest : public MainWindowTest {
   protected:
     void SetUp() override {
@@ -46,6 +49,43 @@ class WindowTest : public MainWindowTest {
         return Open(m_pCastList, 104, 0x06EF0000, "Cast List", width, height);
     }
     static COLORREF PixelAt(CWnd* window, int x, int y) { return ColourOf(Picture(window), x, y); }
+    // One picture, each point its colour.
+    static void ExpectColours(CWnd* window,
+                              std::initializer_list<std::tuple<int, int, COLORREF>> points) {
+        const QImage picture = Picture(window);
+        for (const auto& [x, y, colour] : points)
+            EXPECT_EQ(ColourOf(picture, x, y), colour) << x << "," << y;
+    }
+    // Whether any pixel of the area (right and bottom edges outside) has the colour.
+    static bool Shows(CWnd* window, COLORREF colour, int left, int top, int right, int bottom) {
+        const QImage picture = Picture(window);
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (ColourOf(picture, x, y) == colour)
+                    return true;
+        return false;
+    }
+    // The first and last frame inside the time line's black selection block,
+    // on the middle line of the row; -1, -1 for none.
+    std::pair<int, int> SelectionBlock(int row) {
+        QImage picture = Picture(m_pTimeLine);
+        int first = -1, last = -1;
+        for (int x = 29; x < picture.width(); ++x)
+            if (ColourOf(picture, x, Cell(row, 1).y()) == RGB(0, 0, 0)) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+        if (first < 0)
+            return {-1, -1};
+        // The outline is two pixels wide around the block's edges.
+        return {static_cast<int>(std::lround((first - 30) / 12.0)) + 1,
+                static_cast<int>(std::lround((last + 1 - 30) / 12.0))};
+    }
+    static void Scroll(CWnd* window, UINT message, int code, int position = 0) {
+        window->SendMessage(message,
+                            MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)), 0);
+    }
     // The middle of a time line cell, in client coordinates.
     static QPoint Cell(int row, int frame) { return QPoint(24 + 12 * frame, 11 + 18 * row); }
     // The left button, at client points of a window.
