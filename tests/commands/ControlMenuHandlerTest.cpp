@@ -64,6 +64,11 @@ TEST_F(ControlMenuHandlerTest, EachCommandMakesItsCallsInOrder) {
         EXPECT_EQ(CallLog(), c.calls) << "cookie " << c.cookie << " playing " << c.playing;
         GetSharedObjects()->RemoveObject(window);
     }
+    // Play is disabled while playing, so Enter gives no command at all.
+    m_pTimer->m_bRunning = true;
+    CallLog().clear();
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(CallLog(), Texts{});
 }
 
 TEST_F(ControlMenuHandlerTest, AFailingTimeLineWindowIsIgnoredButFrameworkExceptionsPassOn) {
