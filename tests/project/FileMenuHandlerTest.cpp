@@ -6,9 +6,6 @@
 #include "project/FileMenuHandler.h"
 #include "project/InsertMenuHandler.h"
 
-#include <filesystem>
-#include <fstream>
-
 namespace {
 
 class FileMenuHandlerTest : public CommandsTest {
@@ -91,23 +88,6 @@ TEST_F(FileMenuHandlerTest, EachCommandMakesItsCallsInOrder) {
     }
     EXPECT_TRUE(m_pProject->m_bWaitCursorShown);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(FileMenuHandlerTest, ReplacingAFileNeedsTheAuthorsYes) {
-    std::filesystem::path existing =
-        std::filesystem::path(testing::TempDir()) / "FileMenuHandlerTest.qmx";
-    std::ofstream(existing) << "{}";
-    Initialize();
-    for (int answer : {IDNO, IDYES}) {
-        Automation::Instance().Clear();
-        Automation::Instance().QueueMessageAnswer(answer);
-        EXPECT_EQ(Execute(FileMenuHandler::kSaveAs, existing.string()),
-                  answer == IDYES ? Texts{"Save(" + existing.string() + ")"} : Texts{});
-        ASSERT_EQ(Automation::Instance().GetMessages().size(), 1u);
-        EXPECT_EQ(Automation::Instance().GetMessages()[0].text,
-                  existing.string() + " already exists.\nDo you want to replace it?");
-    }
-    std::filesystem::remove(existing);
 }
 
 } // namespace
