@@ -67,8 +67,7 @@ class ViewTest : public MainWindowTest {
         MainWindowTest::SetUp();
         RecordingHandler::Events().clear();
         m_pInterfaces = new QuendaInterfaces;
-        for (const char* className : m_handlerClasses)
-            m_pInterfaces->AddClass(RTTIClass::FindClass(className));
+        m_pInterfaces->AddClass(RTTIClass::FindClass("RecordingHandler"));
         m_pInterfaces->Initialize();
     }
     void TearDown() override {
@@ -121,8 +120,6 @@ class ViewTest : public MainWindowTest {
                       client.Height() / 2 - static_cast<int>(up * zoom * 25.0f));
     }
 
-    // The input handler classes the core interface redirect knows, in its order.
-    std::vector<const char*> m_handlerClasses{"RecordingHandler"};
     std::list<OGLFrame*> m_frames; // each emptied by its frame when it closes
     Pointer<QuendaInterfaces> m_pInterfaces;
 };
