@@ -105,20 +105,6 @@ class ViewTest : public MainWindowTest {
         frame->ScreenToClient(&rect);
         return rect;
     }
-    // The client point at which an orthographic view shows a scene point, with
-    // its pan and zoom as they are (25 pixels a unit at zoom 1).
-    static CPoint ScreenPointOf(SceneViewWnd* view, Float3 p) {
-        CRect client;
-        view->GetClientRect(&client);
-        const std::string name = view->GetClass()->GetName().str();
-        const Float3 t = view->GetTranslation();
-        const float zoom = view->GetScale()[0];
-        // Screen right and screen up of each view, in scene axes.
-        const float right = name == "SideView" ? -(p[2] + t[2]) : p[0] + t[0];
-        const float up = name == "TopView" ? -(p[2] + t[2]) : p[1] + t[1];
-        return CPoint(client.Width() / 2 + static_cast<int>(right * zoom * 25.0f),
-                      client.Height() / 2 - static_cast<int>(up * zoom * 25.0f));
-    }
 
     std::list<OGLFrame*> m_frames; // each emptied by its frame when it closes
     Pointer<QuendaInterfaces> m_pInterfaces;
