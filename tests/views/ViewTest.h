@@ -20,7 +20,8 @@
 #include <string>
 #include <vector>
 
-// Attaches to Front views only and notes every event it is given.
+// Attaches to Front views only and notes every event it is given. Its class
+// is registered once, in SceneViewTest.cpp.
 class RecordingHandler : public BasePlugin, public InputEventHandler {
   public:
     CORVANE_DECLARE_CLASS();
