@@ -7,7 +7,6 @@
 #include "framework/InterfaceQuery.h"
 #include "framework/SharedObjects.h"
 #include "host/MenuManager.h"
-#include "platform/CMDIChildWnd.h"
 #include "platform/Menu.h"
 
 #include <gmock/gmock.h>
@@ -16,13 +15,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMainWindow>
 #include <QStatusBar>
 
 #include <set>
 
 using testing::ElementsAre;
-using testing::IsEmpty;
 
 namespace {
 
@@ -88,7 +85,6 @@ class MainFrameTest : public testing::Test {
         GetSharedObjects()->AddObject(m_published.back());
         return object;
     }
-    HMENU FileMenu() const { return GetSubMenu(m_hBar, 0); }
     void SendCommand(UINT id) {
         m_pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0);
     }
@@ -96,41 +92,14 @@ class MainFrameTest : public testing::Test {
         m_pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup),
                               MAKELPARAM(position, 0));
     }
-    std::vector<std::string> Texts(HMENU hMenu) {
-        std::vector<std::string> texts;
-        for (int position = 0; position < GetMenuItemCount(hMenu); ++position)
-            texts.push_back(MenuDriver::GetItemText(hMenu, position));
-        return texts;
-    }
 
     MainFrame* m_pFrame = nullptr;
     HMENU m_hBar = nullptr;
     std::vector<Pointer<SharedObject>> m_published;
 };
 
-TEST_F(MainFrameTest, HasTheHostMenusTitleAndAStatusBarTheViewMenuToggles) {
-    EXPECT_THAT(Texts(m_hBar), ElementsAre("&File", "&Edit", "&View", "&Window", "&Help"));
-    EXPECT_THAT(Texts(FileMenu()), ElementsAre("E&xit\tAlt+F4"));
-    // Without a history the Edit menu's items stay disabled.
-    HMENU hEdit = GetSubMenu(m_hBar, 1);
-    OpenPopup(hEdit, 1);
-    EXPECT_THAT(Texts(hEdit), ElementsAre("&Undo\tCtrl+Z", "&Redo\tCtrl+Y"));
-    EXPECT_TRUE(GetMenuState(hEdit, 0, MF_BYPOSITION) & GetMenuState(hEdit, 1, MF_BYPOSITION) &
-                MF_GRAYED);
-    EXPECT_EQ(GetMenuItemID(FileMenu(), 0), ID_APP_EXIT);
-    String title;
-    m_pFrame->GetWindowText(title);
-    EXPECT_EQ(title.str(), "Corvane");
-    HMENU hView = GetSubMenu(m_hBar, 2);
-    for (bool shown : {true, false}) {
-        OpenPopup(hView, 2);
-        EXPECT_EQ(GetMenuState(hView, 0, MF_BYPOSITION) & MF_CHECKED, shown ? MF_CHECKED : 0u);
-        SendCommand(ID_VIEW_STATUS_BAR);
-    }
-}
-
 TEST_F(MainFrameTest, PluginItemsAreExecutedUpdatedAndPromptedByTheMenuManagerOnceThereIsOne) {
-    HMENU hFile = FileMenu();
+    HMENU hFile = GetSubMenu(m_hBar, 0);
     InsertMenuA(hFile, 0, MF_BYPOSITION | MF_STRING, 101, "&Play\tEnter");
     InsertMenuA(hFile, 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
     InsertMenuA(hFile, 2, MF_BYPOSITION | MF_STRING, 102, "&Stop\tEsc");
@@ -189,23 +158,6 @@ TEST_F(MainFrameTest, ExitClosesTheMainWindowOnceTheCommandHasReturned) {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(AfxGetMainWnd(), nullptr);
-}
-
-TEST_F(MainFrameTest, ChildFramesAreListedInStackingOrderAndFoundByExactTitle) {
-    EXPECT_THAT(m_pFrame->GetChildFrames(), IsEmpty());
-    auto* front = new CMDIChildWnd; // frames delete themselves
-    ASSERT_TRUE(front->LoadFrame(0, WS_OVERLAPPEDWINDOW, m_pFrame));
-    front->SetTitle("Front");
-    front->ActivateFrame();
-    auto* timeLine = new CMDIChildWnd;
-    ASSERT_TRUE(timeLine->LoadFrame(0, WS_OVERLAPPEDWINDOW, m_pFrame));
-    timeLine->SetTitle("Time Line");
-    timeLine->ActivateFrame();
-    front->MDIActivate();
-
-    EXPECT_THAT(m_pFrame->GetChildFrames(), ElementsAre(timeLine, front));
-    EXPECT_EQ(m_pFrame->FindChildFrame("Time Line"), timeLine);
-    EXPECT_EQ(m_pFrame->FindChildFrame("Time"), nullptr);
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include "framework/Debugger.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/IconResource.h"
-#include "platform/Menu.h"
 
 #include <gtest/gtest.h>
 
@@ -163,35 +162,6 @@ TEST_F(WorkspaceTest, DamagedOrForeignSettingsGiveTheDefaultWorkspaceAndSaySo) {
                   std::string::npos)
             << TVK::GetDebugger()->GetLines()[0];
     }
-}
-
-TEST_F(WorkspaceTest, WindowMenuListsTheOpenWindowsAndActivatesTheChosenOne) {
-    Choose({"&Window", "Default &Layout"});
-    HMENU hBar = GetMenu(Frame().GetSafeHwnd());
-    int windowPosition = 0;
-    while (MenuDriver::GetItemText(hBar, windowPosition) != "&Window")
-        ++windowPosition;
-    HMENU hWindow = GetSubMenu(hBar, windowPosition);
-    auto listed = [&] {
-        MenuDriver(Frame()).OpenPopup(hBar, windowPosition);
-        std::vector<std::string> items;
-        for (int position = 0; position < GetMenuItemCount(hWindow); ++position) {
-            bool checked = GetMenuState(hWindow, position, MF_BYPOSITION) & MF_CHECKED;
-            items.push_back(MenuDriver::GetItemText(hWindow, position) + (checked ? " *" : ""));
-        }
-        return items;
-    };
-    std::vector<std::string> expected = {
-        "&Cascade", "&Tile",        "Default &Layout", "", "&1 Camera", "&2 Top", "&3 Front",
-        "&4 Side",  "&5 Time Line", "&6 Cast List *"};
-    EXPECT_EQ(listed(), expected);
-
-    Choose({"&Window", "&2 Top"});
-    EXPECT_EQ(TitleOf(Frame().MDIGetActive()), "Top");
-    Close("Cast List");
-    expected[5] = "&2 Top *";
-    expected.pop_back();
-    EXPECT_EQ(listed(), expected);
 }
 
 TEST_F(WorkspaceTest, WindowsShowTheirFrameIconsAndAboutNamesVersionLibrariesAndPlugins) {
