@@ -171,9 +171,9 @@ TEST_F(TimeLineFrameTest, TheSelectionBlockIsOutlinedAndLosesItsLeftEdgeOutOfVie
 
     m_pTimeLine->SetSelection(5, 1, 15, 1);
     Scroll(m_pTimeLine, WM_HSCROLL, SB_PAGERIGHT);
-    EXPECT_EQ(PixelAt(m_pTimeLine, 31, CellMiddleY(1)), kWindow);
-    EXPECT_EQ(PixelAt(m_pTimeLine, CellLeft(6) - 1, CellMiddleY(1)),
-              kBlack); // frame 15's right edge
+    // No left edge; frame 15's right edge.
+    ExpectColours(m_pTimeLine,
+                  {{31, CellMiddleY(1), kWindow}, {CellLeft(6) - 1, CellMiddleY(1), kBlack}});
 }
 
 TEST_F(TimeLineFrameTest, TheFrameBandLabelsFrameOneAndEveryMultipleOfFive) {
