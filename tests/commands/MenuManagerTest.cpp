@@ -9,9 +9,7 @@ namespace {
 class RecordingHandler : public MenuHandler {
   public:
     ~RecordingHandler() override { ++s_nDestroyed; }
-    void UpdateMenuItem(int cookie, Pointer<MenuItemState> state) override {
-        state->Enable(cookie != 0);
-    }
+    void UpdateMenuItem(int, Pointer<MenuItemState>) override {}
     void ExecuteMenuItem(int cookie) override {
         CallLog().push_back("Execute(" + std::to_string(cookie) + ")");
     }
@@ -38,29 +36,6 @@ class MenuManagerTest : public CommandsTest {
     Pointer<MenuHandler> m_pHandler{new RecordingHandler};
 };
 
-TEST_F(MenuManagerTest, PopupsNestAndAreNotDuplicated) {
-    HMENU extra = AddExtraMenu();
-    EXPECT_EQ(Add(-1, "&Extra\n*", "Orthographic", true), -1);
-    Add(2, "&Extra\nOrthographic\n*", "Top\tCtrl+W");
-    Add(3, "&Extra\nOrthographic\n*", "Front\tCtrl+E");
-
-    // The same popup text again adds nothing, wherever the path points.
-    EXPECT_EQ(Add(-1, "&Extra\n0", "Orthographic", true), -1);
-    EXPECT_EQ(Add(-1, "", "&View", true), -1);
-    EXPECT_EQ(Add(-1, "", "&Extra", true), -1);
-    EXPECT_EQ(ReadTexts(MenuBar()),
-              (Texts{"&File", "&Edit", "&View", "&Window", "&Help", "&Extra"}));
-    EXPECT_EQ(ReadTexts(extra), (Texts{"Orthographic"}));
-    EXPECT_EQ(ReadTexts(FindPopup(extra, "Orthographic")), (Texts{"Top\tCtrl+W", "Front\tCtrl+E"}));
-
-    // Another text is another popup, and a plain command's text is no popup.
-    Add(-1, "&Extra\n*", "orthographic", true);
-    Add(1, "&Extra\n*", "&About");
-    Add(-1, "&Extra\n*", "&About", true);
-    EXPECT_EQ(Describe(extra),
-              (Texts{"Orthographic|-1|", "orthographic|-1|", "&About|103|", "&About|-1|"}));
-}
-
 TEST_F(MenuManagerTest, PathsPlaceByIndexOrExactTextElseAtTheEndOfTheMenuReachedSoFar) {
     HMENU extra = AddExtraMenu();
     // Past the end appends; "007" does not format back to itself, so it is item
@@ -82,28 +57,19 @@ TEST_F(MenuManagerTest, PathsPlaceByIndexOrExactTextElseAtTheEndOfTheMenuReached
         Add(1, ("&Extra\n" + position).c_str(), text);
     EXPECT_EQ(ReadTexts(extra), (Texts{"C", "D", "A", "B", "E", "F", "G", "007", "H", "I", "J"}));
     EXPECT_EQ(ReadTexts(FindPopup(MenuBar(), "&Window")).front(), "Top of Window");
+    // A popup's text is matched exactly, among popups only, wherever the
+    // path points: the same text again adds nothing.
+    const std::pair<const char*, const char*> popups[] = {
+        {"*", "Sub"}, {"0", "Sub"}, {"*", "sub"}, {"*", "C"}, {"", "&Extra"}, {"", "&View"}};
+    for (const auto& [position, text] : popups)
+        EXPECT_EQ(
+            Add(-1, *position ? ("&Extra\n" + std::string(position)).c_str() : "", text, true), -1);
+    EXPECT_EQ(ReadTexts(extra),
+              (Texts{"C", "D", "A", "B", "E", "F", "G", "007", "H", "I", "J", "Sub", "sub", "C"}));
     // An empty path is the end of the menu bar.
     Add(-1, "", "&Tools", true);
-    EXPECT_EQ(ReadTexts(MenuBar()).back(), "&Tools");
-}
-
-TEST_F(MenuManagerTest, CommandsStatesAndPromptsReachTheHandlerByCookie) {
-    int id = Add(7, "&File\n*", "Seven", false, false, "Status text\nTool tip");
-    int other = Add(8, "&File\n*", "Eight", false, false, "");
-
-    m_pMenuManager->ExecuteCommand(id);
-    m_pMenuManager->ExecuteCommand(other);
-    m_pMenuManager->ExecuteCommand(99);
-    m_pMenuManager->ExecuteCommand(200);
-    EXPECT_EQ(CallLog(), (Texts{"Execute(7)", "Execute(8)"}));
-
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(id), "Status text\nTool tip");
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(other), "");
-    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(200), "");
-
-    // The handler disables cookie 0 alone.
-    Add(0, "&File\n*", "Zero");
-    EXPECT_EQ(States(FindPopup(MenuBar(), "&File")), "10 10 10 00");
+    EXPECT_EQ(ReadTexts(MenuBar()), (Texts{"&File", "&Edit", "&View", "&Window", "&Help", "&Extra",
+                                           "Play", "Second", "Third", "&Tools"}));
 }
 
 TEST_F(MenuManagerTest, ShutdownForgetsTheCommandsAndReleasesTheHandlers) {
@@ -116,8 +82,11 @@ TEST_F(MenuManagerTest, ShutdownForgetsTheCommandsAndReleasesTheHandlers) {
     int id = Add(7, "&File\n*", "Seven");
     m_pHandler.Reset(); // the command record keeps it alive
     EXPECT_EQ(RecordingHandler::s_nDestroyed, 0);
-    m_pMenuManager->ExecuteCommand(id);
+    // Identifiers nobody was given reach nobody.
+    for (int command : {id, 99, 200})
+        m_pMenuManager->ExecuteCommand(command);
     EXPECT_EQ(CallLog(), (Texts{"Execute(7)"}));
+    EXPECT_EQ(m_pMenuManager->GetCommandPrompt(200), "");
 
     m_pMenuManager->Shutdown();
     EXPECT_EQ(RecordingHandler::s_nDestroyed, 1);

@@ -79,33 +79,10 @@ class InsertMenuHandlerTest : public CommandsTest {
             calls.push_back("message " + message.text + " " + std::to_string(message.flags));
         return calls;
     }
-    // Where the model's time line placed each instance: "class row start-stop".
-    Texts Placements() {
-        Texts placed;
-        for (const auto& p : m_pTimeLine->m_placements)
-            placed.push_back(std::string(p.instance->FindInterface("Light") ? "Light" : "Script") +
-                             " " + std::to_string(p.row) + " " + std::to_string(p.start) + "-" +
-                             std::to_string(p.stop));
-        return placed;
-    }
-
     Pointer<FakeCastList> m_pCast;
     Pointer<QuendaInterfaces> m_pInterfaces;
     Pointer<InsertMenuHandler> m_pHandler;
 };
-
-TEST_F(InsertMenuHandlerTest, AddsItsPopupJustBeforeTheWindowMenu) {
-    Texts bar = ReadTexts(MenuBar());
-    auto insert = std::find(bar.begin(), bar.end(), "I&nsert");
-    ASSERT_NE(insert, bar.end());
-    EXPECT_EQ(*(insert + 1), "&Window");
-    EXPECT_EQ(Describe(FindPopup(MenuBar(), "I&nsert")),
-              (Texts{"Cast Member|101|Insert a cast member into the Cast List\nInsert Cast Member",
-                     "Frame Script|102|Insert a frame script at a specified frame\nInsert Frame "
-                     "Script",
-                     "Light|103|Insert a light into the scene\nInsert Light"}));
-    EXPECT_EQ(States(FindPopup(MenuBar(), "I&nsert")), "10 10 10");
-}
 
 TEST_F(InsertMenuHandlerTest, TheFilterListsEveryTypeOfEveryClassInOrder) {
     const std::tuple<int, StringList, StringList, const char*> cases[] = {
@@ -156,40 +133,6 @@ TEST_F(InsertMenuHandlerTest, TheFirstClassThatReadsTheFileTypeLoadsIt) {
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     castList->DestroyWindow();
-}
-
-TEST_F(InsertMenuHandlerTest, AFrameScriptNeedsAFrameOfOneOrMoreAndTakesTheFirstFreeRow) {
-    for (int row : {1, 2})
-        m_pTimeLine->AddInstance(new FakeInstance("1", "9"), row, 1, 9);
-    m_pTimeLine->AddInstance(new FakeInstance("6", "9"), 3, 6, 9);
-    const std::tuple<const char*, bool, const char*> cases[] = {
-        {"", true, nullptr},           {"0", true, nullptr},           {"12", false, nullptr},
-        {" 7 ", true, "Script 4 7-7"}, {"12", true, "Script 1 12-12"}, {"5", true, "Script 3 5-5"},
-    };
-    for (const auto& [typed, ok, placed] : cases) {
-        m_pTimeLine->m_placements.resize(3);
-        Automation::Instance().QueueDialogAnswer(ok,
-                                                 {{Automation::DialogAction::Type, 1000, typed}});
-        m_pHandler->ExecuteMenuItem(InsertMenuHandler::kFrameScript);
-        Texts all = Placements();
-        EXPECT_EQ(all.size() == 4 ? all[3] : "", placed ? placed : "") << '"' << typed << '"';
-    }
-}
-
-TEST_F(InsertMenuHandlerTest, ALightSpansTwentyOneFramesFromTheCurrentOneInWhite) {
-    m_pPlayer->m_nFrame = 10;
-    m_pTimeLine->AddInstance(new FakeInstance("30", "40"), 1, 30, 40);
-    m_pHandler->ExecuteMenuItem(InsertMenuHandler::kLight);
-    ASSERT_EQ(Placements(), (Texts{"Script 1 30-40", "Light 2 10-30"}));
-    Pointer<HasProperties> light =
-        m_pTimeLine->m_placements[1].instance.As<HasProperties>("HasProperties");
-    std::string values;
-    for (const char* name : {"Red", "Green", "Blue", "TranslateX", "TranslateY", "TranslateZ"}) {
-        String value;
-        light->GetPropertyValue(name, value);
-        values += value.str() + " ";
-    }
-    EXPECT_EQ(values, "1.0 1.0 1.0 -1.0 1.0 1.0 ");
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "platform/Automation.h"
 #include "platform/Menu.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -97,31 +96,6 @@ HMENU CommandsTest::MenuBar() const {
     return GetMenu(m_pMainWnd->GetSafeHwnd());
 }
 
-Texts CommandsTest::Describe(HMENU menu) {
-    Texts items;
-    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
-        int id = static_cast<int>(GetMenuItemID(menu, position));
-        items.push_back(IsSeparator(menu, position)
-                            ? "-"
-                            : TextAt(menu, position) + "|" + std::to_string(id) + "|" +
-                                  m_pMenuManager->GetCommandPrompt(id).str());
-    }
-    return items;
-}
-
-std::string CommandsTest::States(HMENU popup) {
-    OpenPopup(popup);
-    std::string states;
-    for (int position = 0; position < GetMenuItemCount(popup); ++position) {
-        UINT state = GetMenuState(popup, position, MF_BYPOSITION);
-        states += std::string(position ? " " : "") +
-                  ((state & MF_SEPARATOR) ? "-"
-                                          : std::string((state & MF_GRAYED) ? "0" : "1") +
-                                                ((state & MF_CHECKED) ? "1" : "0"));
-    }
-    return states;
-}
-
 void CommandsTest::Publish(Pointer<SharedObject> object) {
     GetSharedObjects()->AddObject(object);
 }
@@ -133,13 +107,4 @@ void CommandsTest::PressKey(int qtKey, Qt::KeyboardModifiers modifiers) {
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers);
     QApplication::sendEvent(target, &release);
-}
-
-void CommandsTest::OpenPopup(HMENU popup) {
-    m_pMainWnd->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
-}
-
-void CommandsTest::Choose(HMENU popup, int position) {
-    OpenPopup(popup);
-    GetMenuItemAction(popup, position)->trigger();
 }

@@ -55,19 +55,10 @@ class CommandsTest : public testing::Test {
     void TearDown() override;
 
     HMENU MenuBar() const;
-    // A menu's items as "text|id|prompt", "-" for a separator; a popup's id is -1.
-    Texts Describe(HMENU menu);
-    // What the author sees of a popup once it opens: "enabled checked" of each
-    // item as two digits, "-" for a separator, "10 01 - 10".
-    std::string States(HMENU popup);
     // Publishes an object until the end of the test.
     void Publish(Pointer<SharedObject> object);
     // A real key press and release, as a person makes it, in the focused window.
     void PressKey(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // What Windows sends before a popup opens: the host asks every item's state.
-    void OpenPopup(HMENU popup);
-    // Chooses the item as a person does: opens its popup, then clicks it.
-    void Choose(HMENU popup, int position);
 
     TestMainFrame* m_pMainWnd = nullptr;
     Pointer<MenuManagerStdImpl> m_pMenuManager;

@@ -29,17 +29,12 @@ class CastListFrameTest : public WindowTest {
                 found = static_cast<int>(i);
         return {found, index};
     }
-    void Scroll(int code, int position = 0) {
-        m_pCastList->SendMessage(
-            WM_VSCROLL, MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)), 0);
-    }
     int FirstShown() { return HitTest(30, 10).second; }
     std::pair<int, int> ScrollRange() {
         int minPos = -1, maxPos = -1;
         m_pCastList->GetScrollRange(SB_VERT, &minPos, &maxPos);
         return {minPos, maxPos};
     }
-    COLORREF Pixel(int x, int y) { return PixelAt(m_pCastList, x, y); }
 
     std::vector<Pointer<FakeCastMember>> m_members;
 };
@@ -86,12 +81,12 @@ TEST_F(CastListFrameTest, TheScrollBarCountsLinesAndScrollsOneLineAPage) {
         {SB_LINEDOWN, 0, 4, 2}, {SB_THUMBTRACK, 1, 2, 1},
     };
     for (const auto& [code, position, first, bar] : steps) {
-        Scroll(code, position);
+        Scroll(m_pCastList, WM_VSCROLL, code, position);
         EXPECT_EQ(std::make_pair(FirstShown(), m_pCastList->GetScrollPos(SB_VERT)),
                   std::make_pair(first, bar))
             << "code " << code;
     }
-    EXPECT_EQ(Pixel(30, 20), MemberColour(2)); // the picture follows
+    EXPECT_EQ(PixelAt(m_pCastList, 30, 20), MemberColour(2)); // the picture follows
 
     SetClientSize(m_pCastList, 150, 110); // a resize goes back to the first line
     EXPECT_EQ(FirstShown(), 0);
@@ -105,16 +100,9 @@ TEST_F(CastListFrameTest, TilesShowTheMembersPictureAndNameInASunkenFrame) {
     EXPECT_EQ(CRect(m_members[1]->m_areas.back()), CRect(62, 2, 117, 43));
     EXPECT_TRUE(m_members[1]->m_bScratchLent);
 
-    EXPECT_EQ(Pixel(90, 20), MemberColour(1));
-    EXPECT_EQ(Pixel(1, 30), kFace);
-    EXPECT_EQ(Pixel(150, 20), kFace); // no third member
-
-    bool nameShown = false;
-    const QImage picture = Picture(m_pCastList);
-    for (int y = 44; y < 55; ++y)
-        for (int x = 1; x < 59; ++x)
-            nameShown = nameShown || ColourOf(picture, x, y) == kBlack;
-    EXPECT_TRUE(nameShown);
+    // (150, 20): no third member.
+    ExpectColours(m_pCastList, {{90, 20, MemberColour(1)}, {1, 30, kFace}, {150, 20, kFace}});
+    EXPECT_TRUE(Shows(m_pCastList, kBlack, 1, 44, 59, 55)); // the name
 }
 
 TEST_F(CastListFrameTest, TheDraggedTileIsShadedAndTheHotOneOutlinedWhileDragging) {
@@ -122,23 +110,22 @@ TEST_F(CastListFrameTest, TheDraggedTileIsShadedAndTheHotOneOutlinedWhileDraggin
     OpenCastList(300, 200);
     m_pCastList->SetHotCastMember(Pointer<CastMember>(m_members[1]));
     m_pCastList->Redraw();
-    EXPECT_EQ(Pixel(90, 0), kShadow); // hot alone changes nothing
+    EXPECT_EQ(PixelAt(m_pCastList, 90, 0), kShadow); // hot alone changes nothing
 
     m_pCastList->SetDraggedCastMember(Pointer<CastMember>(m_members[0]));
     m_pCastList->Redraw();
-    EXPECT_EQ(Pixel(1, 30), kShadow);
-    EXPECT_EQ(Pixel(30, 0), kShadow);
-    EXPECT_EQ(Pixel(59, 30), kHighlight);
-    EXPECT_EQ(Pixel(61, 30), kFace);
-    EXPECT_EQ(Pixel(90, 0), kBlack);
-    EXPECT_EQ(Pixel(119, 30), kBlack);
+    ExpectColours(m_pCastList, {{1, 30, kShadow},
+                                {30, 0, kShadow},
+                                {59, 30, kHighlight},
+                                {61, 30, kFace},
+                                {90, 0, kBlack},
+                                {119, 30, kBlack}});
 
     m_pCastList->SetHotCastMember({});
     m_pCastList->SetDraggedCastMember({});
     EXPECT_FALSE(m_pCastList->GetDraggedCastMember());
     m_pCastList->Redraw();
-    EXPECT_EQ(Pixel(1, 30), kFace);
-    EXPECT_EQ(Pixel(119, 30), kHighlight);
+    ExpectColours(m_pCastList, {{1, 30, kFace}, {119, 30, kHighlight}});
 }
 
 } // namespace

@@ -27,32 +27,11 @@ class TimeLineFrameTest : public WindowTest {
         m_pTimeLineModel->AddInstance(instance, row, start, stop);
         return instance;
     }
-    void Scroll(UINT message, int code, int position = 0) {
-        m_pTimeLine->SendMessage(
-            message, MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)), 0);
-    }
     // The first visible row and frame, read through the window's own hit test.
     std::pair<int, int> FirstCell() {
         int row = 0, frame = 0;
         EXPECT_TRUE(m_pTimeLine->PointToCell(31, 21, row, frame));
         return {row, frame};
-    }
-    void Redraw() { m_pTimeLine->Redraw(); }
-    COLORREF Pixel(int x, int y) { return PixelAt(m_pTimeLine, x, y); }
-    // One picture, each point its colour.
-    void ExpectColours(std::initializer_list<std::tuple<int, int, COLORREF>> points) {
-        const QImage picture = Picture(m_pTimeLine);
-        for (const auto& [x, y, colour] : points)
-            EXPECT_EQ(ColourOf(picture, x, y), colour) << x << "," << y;
-    }
-    // Whether any pixel of the area (right and bottom edges outside) has the colour.
-    bool Shows(COLORREF colour, int left, int top, int right, int bottom) {
-        const QImage picture = Picture(m_pTimeLine);
-        for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x)
-                if (ColourOf(picture, x, y) == colour)
-                    return true;
-        return false;
     }
 };
 
@@ -68,8 +47,8 @@ TEST_F(TimeLineFrameTest, PointToCellLeavesOutTheHeaderEdgesAndTheClientBorder) 
         EXPECT_EQ(m_pTimeLine->PointToCell(c.x, c.y, row, frame), c.row > 0) << c.x << "," << c.y;
         EXPECT_EQ(std::make_pair(row, frame), std::make_pair(c.row, c.frame)) << c.x << "," << c.y;
     }
-    Scroll(WM_HSCROLL, SB_PAGERIGHT);
-    Scroll(WM_VSCROLL, SB_LINEDOWN);
+    Scroll(m_pTimeLine, WM_HSCROLL, SB_PAGERIGHT);
+    Scroll(m_pTimeLine, WM_VSCROLL, SB_LINEDOWN);
     int row = 0, frame = 0;
     EXPECT_TRUE(m_pTimeLine->PointToCell(42, 38, row, frame));
     EXPECT_EQ(std::make_pair(row, frame), std::make_pair(3, 12));
@@ -93,7 +72,7 @@ TEST_F(TimeLineFrameTest, ScrollCodesMoveTheFirstFrameAndRow) {
     };
     OpenTimeLine(400, 200);
     for (size_t i = 0; i < std::size(steps); ++i) {
-        Scroll(steps[i].message, steps[i].code, steps[i].position);
+        Scroll(m_pTimeLine, steps[i].message, steps[i].code, steps[i].position);
         auto [row, frame] = FirstCell();
         EXPECT_EQ(steps[i].message == WM_HSCROLL ? frame : row, steps[i].first) << "step " << i;
     }
@@ -109,17 +88,18 @@ TEST_F(TimeLineFrameTest, InstanceBarsShowTheirEndCellsAndTheSelection) {
     m_pTimeLineModel->m_pSelected = Place(2, 3, 8);
     OpenTimeLine(400, 200);
 
-    ExpectColours({{CellMiddleX(5), CellMiddleY(1), kBar},
-                   {CellMiddleX(3), CellMiddleY(1), kBarEnd},
-                   {CellLeft(3), CellMiddleY(1), kBarBorder},
-                   {CellLeft(9) - 1, CellMiddleY(1), kBarBorder},
-                   {CellMiddleX(5), CellTop(2) - 1, kBarBorder},
-                   {CellMiddleX(5), CellMiddleY(2), kSelectedBar},
-                   {CellMiddleX(3), CellMiddleY(2), kSelectedBarEnd}});
+    ExpectColours(m_pTimeLine, {{CellMiddleX(5), CellMiddleY(1), kBar},
+                                {CellMiddleX(3), CellMiddleY(1), kBarEnd},
+                                {CellLeft(3), CellMiddleY(1), kBarBorder},
+                                {CellLeft(9) - 1, CellMiddleY(1), kBarBorder},
+                                {CellMiddleX(5), CellTop(2) - 1, kBarBorder},
+                                {CellMiddleX(5), CellMiddleY(2), kSelectedBar},
+                                {CellMiddleX(3), CellMiddleY(2), kSelectedBarEnd}});
     // A bar that starts left of the first visible frame has no left border.
     Place(3, 5, 20);
-    Scroll(WM_HSCROLL, SB_PAGERIGHT); // frame 11 is now the first visible frame
-    ExpectColours({{30, CellMiddleY(3), kBar},
+    Scroll(m_pTimeLine, WM_HSCROLL, SB_PAGERIGHT); // frame 11 is now the first visible frame
+    ExpectColours(m_pTimeLine,
+                  {{30, CellMiddleY(3), kBar},
                    {CellMiddleX(1), CellTop(3), kBarBorder},   // top and bottom edges go on
                    {CellMiddleX(10), CellMiddleY(3), kBarEnd}, // frame 20
                    {CellLeft(11) - 1, CellMiddleY(3), kBarBorder}});
@@ -133,20 +113,20 @@ TEST_F(TimeLineFrameTest, KeyFrameMarkersShowTheSelectedOneFilledAndNoneOnTheLas
     Place(2, 3, 12, false)->AddKeyFrame(3);                // not offered: no markers
     OpenTimeLine(400, 200);
     m_pTimeLine->SetSelectedKeyFrame(selected);
-    Redraw();
+    m_pTimeLine->Redraw();
 
     // A marker is inset 3 pixels across and 4 down its cell.
     const int top = CellTop(1) + 4, bottom = CellTop(1) + 14;
-    ExpectColours({{CellLeft(5) + 3, top + 5, kBlack},    // outline
-                   {CellLeft(5) + 6, top + 5, kWindow},   // white inside
-                   {CellLeft(5) + 8, bottom - 1, kBlack}, // bottom edge
-                   {CellLeft(7) + 6, top + 5, kBlack},    // the selected one is filled
-                   {CellMiddleX(12), top + 5, kBarEnd},
-                   {CellMiddleX(5), CellMiddleY(2), kBar}});
+    ExpectColours(m_pTimeLine, {{CellLeft(5) + 3, top + 5, kBlack},    // outline
+                                {CellLeft(5) + 6, top + 5, kWindow},   // white inside
+                                {CellLeft(5) + 8, bottom - 1, kBlack}, // bottom edge
+                                {CellLeft(7) + 6, top + 5, kBlack},    // the selected one is filled
+                                {CellMiddleX(12), top + 5, kBarEnd},
+                                {CellMiddleX(5), CellMiddleY(2), kBar}});
 
     m_pTimeLine->SetSelectedKeyFrame({});
-    Redraw();
-    EXPECT_EQ(Pixel(CellLeft(7) + 6, top + 5), kWindow);
+    m_pTimeLine->Redraw();
+    EXPECT_EQ(PixelAt(m_pTimeLine, CellLeft(7) + 6, top + 5), kWindow);
 }
 
 TEST_F(TimeLineFrameTest, ADottedRedPlayHeadMarksTheCurrentFrameOnlyWhenItIsVisible) {
@@ -158,75 +138,76 @@ TEST_F(TimeLineFrameTest, ADottedRedPlayHeadMarksTheCurrentFrameOnlyWhenItIsVisi
     for (int y = 0; y < 200; ++y)
         EXPECT_EQ(ColourOf(picture, x, y) == kPlayHead, y % 6 < 3) << "y = " << y;
     // The box around the frame's number, dotted as well.
-    EXPECT_TRUE(Shows(kPlayHead, CellLeft(12), 0, CellLeft(12) + 1, 20));
-    EXPECT_TRUE(Shows(kPlayHead, CellLeft(11) + 1, 20, CellLeft(12), 21));
-    EXPECT_FALSE(Shows(kPlayHead, 0, 0, CellLeft(11), 200));
+    EXPECT_TRUE(Shows(m_pTimeLine, kPlayHead, CellLeft(12), 0, CellLeft(12) + 1, 20));
+    EXPECT_TRUE(Shows(m_pTimeLine, kPlayHead, CellLeft(11) + 1, 20, CellLeft(12), 21));
+    EXPECT_FALSE(Shows(m_pTimeLine, kPlayHead, 0, 0, CellLeft(11), 200));
 
     m_pPlayer->m_nFrame = 4;
     UpdateAllMDIChildWindows();
-    EXPECT_EQ(Pixel(CellMiddleX(4), 66), kPlayHead);
-    EXPECT_NE(Pixel(x, 66), kPlayHead);
+    EXPECT_EQ(PixelAt(m_pTimeLine, CellMiddleX(4), 66), kPlayHead);
+    EXPECT_NE(PixelAt(m_pTimeLine, x, 66), kPlayHead);
 
     for (int step = 0; step < 4; ++step) // frame 4 goes left of the first visible frame
-        Scroll(WM_HSCROLL, SB_LINERIGHT);
-    EXPECT_FALSE(Shows(kPlayHead, 0, 0, 400, 200));
+        Scroll(m_pTimeLine, WM_HSCROLL, SB_LINERIGHT);
+    EXPECT_FALSE(Shows(m_pTimeLine, kPlayHead, 0, 0, 400, 200));
 }
 
 TEST_F(TimeLineFrameTest, TheSelectionBlockIsOutlinedAndLosesItsLeftEdgeOutOfView) {
     OpenTimeLine(400, 200);
     m_pTimeLine->SetSelection(3, 2, 6, 3);
-    Redraw();
-    ExpectColours({{CellLeft(3), CellTop(3), kBlack},
-                   {CellLeft(7) - 1, CellTop(3), kBlack},
-                   {CellMiddleX(4), CellTop(2), kBlack},
-                   {CellMiddleX(4), CellMiddleY(3), kWindow}});
+    m_pTimeLine->Redraw();
+    ExpectColours(m_pTimeLine, {{CellLeft(3), CellTop(3), kBlack},
+                                {CellLeft(7) - 1, CellTop(3), kBlack},
+                                {CellMiddleX(4), CellTop(2), kBlack},
+                                {CellMiddleX(4), CellMiddleY(3), kWindow}});
 
     m_pTimeLine->ClearSelection();
-    Redraw();
-    EXPECT_EQ(Pixel(CellLeft(3), CellTop(3)), kWindow);
+    m_pTimeLine->Redraw();
+    EXPECT_EQ(PixelAt(m_pTimeLine, CellLeft(3), CellTop(3)), kWindow);
 
     m_pTimeLine->SetSelection(6, 1, 2, 1); // stored as given: first after last draws nothing
-    Redraw();
-    EXPECT_EQ(Pixel(CellLeft(2), CellMiddleY(1)), kWindow);
+    m_pTimeLine->Redraw();
+    EXPECT_EQ(PixelAt(m_pTimeLine, CellLeft(2), CellMiddleY(1)), kWindow);
 
     m_pTimeLine->SetSelection(5, 1, 15, 1);
-    Scroll(WM_HSCROLL, SB_PAGERIGHT);
-    EXPECT_EQ(Pixel(31, CellMiddleY(1)), kWindow);
-    EXPECT_EQ(Pixel(CellLeft(6) - 1, CellMiddleY(1)), kBlack); // frame 15's right edge
+    Scroll(m_pTimeLine, WM_HSCROLL, SB_PAGERIGHT);
+    // No left edge; frame 15's right edge.
+    ExpectColours(m_pTimeLine,
+                  {{31, CellMiddleY(1), kWindow}, {CellLeft(6) - 1, CellMiddleY(1), kBlack}});
 }
 
 TEST_F(TimeLineFrameTest, TheFrameBandLabelsFrameOneAndEveryMultipleOfFive) {
     OpenTimeLine(400, 200);
     // Inside a number button, clear of its raised edges.
     auto labelled = [&](int column) {
-        return Shows(kBlack, CellLeft(column) + 1, 1, CellLeft(column) + 11, 19);
+        return Shows(m_pTimeLine, kBlack, CellLeft(column) + 1, 1, CellLeft(column) + 11, 19);
     };
     EXPECT_TRUE(labelled(1));
     EXPECT_FALSE(labelled(2));
     EXPECT_TRUE(labelled(5));
 
-    Scroll(WM_HSCROLL, SB_LINERIGHT);
-    Scroll(WM_HSCROLL, SB_LINERIGHT); // frames 3, 4, 5 ... from the left
+    Scroll(m_pTimeLine, WM_HSCROLL, SB_LINERIGHT);
+    Scroll(m_pTimeLine, WM_HSCROLL, SB_LINERIGHT); // frames 3, 4, 5 ... from the left
     EXPECT_FALSE(labelled(1));
-    EXPECT_TRUE(Shows(kBlack, 2, CellTop(1), 29, CellTop(2))); // row numbers
+    EXPECT_TRUE(Shows(m_pTimeLine, kBlack, 2, CellTop(1), 29, CellTop(2))); // row numbers
 }
 
 TEST_F(TimeLineFrameTest, OnlyTheVisibleRowsAndFramesAreAskedFor) {
     Place(1, 3, 8);
     OpenTimeLine(1000, 400);
     m_pTimeLineModel->m_queries.clear();
-    Redraw();
+    m_pTimeLine->Redraw();
     ASSERT_EQ(m_pTimeLineModel->m_queries.size(), 22u);
     for (int row = 1; row <= 22; ++row)
         EXPECT_EQ(m_pTimeLineModel->m_queries[static_cast<size_t>(row - 1)],
                   (FakeTimeLine::Query{row, 1, 81}));
 
-    Scroll(WM_HSCROLL, SB_PAGERIGHT);
+    Scroll(m_pTimeLine, WM_HSCROLL, SB_PAGERIGHT);
     EXPECT_EQ(m_pTimeLineModel->m_queries.back(), (FakeTimeLine::Query{22, 11, 91}));
 
     m_pTimeLine->ShowWindow(SW_MINIMIZE); // minimised, it asks for no row
     m_pTimeLineModel->m_queries.clear();
-    Redraw();
+    m_pTimeLine->Redraw();
     EXPECT_TRUE(m_pTimeLineModel->m_queries.empty());
 }
 

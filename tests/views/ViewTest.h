@@ -20,7 +20,8 @@
 #include <string>
 #include <vector>
 
-// Attaches to Front views only and notes every event it is given.
+// Attaches to Front views only and notes every event it is given. Its class
+// is registered once, in SceneViewTest.cpp.
 class RecordingHandler : public BasePlugin, public InputEventHandler {
   public:
     CORVANE_DECLARE_CLASS();
@@ -67,8 +68,7 @@ class ViewTest : public MainWindowTest {
         MainWindowTest::SetUp();
         RecordingHandler::Events().clear();
         m_pInterfaces = new QuendaInterfaces;
-        for (const char* className : m_handlerClasses)
-            m_pInterfaces->AddClass(RTTIClass::FindClass(className));
+        m_pInterfaces->AddClass(RTTIClass::FindClass("RecordingHandler"));
         m_pInterfaces->Initialize();
     }
     void TearDown() override {
@@ -106,23 +106,7 @@ class ViewTest : public MainWindowTest {
         frame->ScreenToClient(&rect);
         return rect;
     }
-    // The client point at which an orthographic view shows a scene point, with
-    // its pan and zoom as they are (25 pixels a unit at zoom 1).
-    static CPoint ScreenPointOf(SceneViewWnd* view, Float3 p) {
-        CRect client;
-        view->GetClientRect(&client);
-        const std::string name = view->GetClass()->GetName().str();
-        const Float3 t = view->GetTranslation();
-        const float zoom = view->GetScale()[0];
-        // Screen right and screen up of each view, in scene axes.
-        const float right = name == "SideView" ? -(p[2] + t[2]) : p[0] + t[0];
-        const float up = name == "TopView" ? -(p[2] + t[2]) : p[1] + t[1];
-        return CPoint(client.Width() / 2 + static_cast<int>(right * zoom * 25.0f),
-                      client.Height() / 2 - static_cast<int>(up * zoom * 25.0f));
-    }
 
-    // The input handler classes the core interface redirect knows, in its order.
-    std::vector<const char*> m_handlerClasses{"RecordingHandler"};
     std::list<OGLFrame*> m_frames; // each emptied by its frame when it closes
     Pointer<QuendaInterfaces> m_pInterfaces;
 };

@@ -1,3 +1,0 @@
-#include "ViewTest.h"
-
-CORVANE_REGISTER_CLASS(RecordingHandler)
