@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <string>
 
@@ -14,19 +15,19 @@ struct SessionRun {
 };
 
 // Runs the real executable on a script from its application folder, as a
-// person runs it from a shell there; or from a fresh folder HOME that also
-// keeps the user's settings and recovery copies, so that nothing from other
-// runs comes in.
+// person runs it from a shell there, or from the folder HOME. Its settings and
+// recovery copies go to HOME, or to a folder of its own: never the user's, and
+// nothing from other runs comes in.
 inline SessionRun RunSession(const QString& script, const QStringList& more = {},
                              const QString& home = {}) {
+    QTemporaryDir own;
+    const QString state = home.isEmpty() ? own.path() : home;
     QProcess process;
     process.setWorkingDirectory(home.isEmpty() ? QStringLiteral(CORVANE_APP_DIR) : home);
-    if (!home.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", home + "/config");
-        environment.insert("XDG_STATE_HOME", home + "/state");
-        process.setProcessEnvironment(environment);
-    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", state + "/config");
+    environment.insert("XDG_STATE_HOME", state + "/state");
+    process.setProcessEnvironment(environment);
     process.setProgram(QStringLiteral(CORVANE_APP_DIR "/corvane"));
     process.setArguments(QStringList{"--offscreen", "--script", script} + more);
     process.start();
