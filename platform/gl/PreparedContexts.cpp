@@ -3,6 +3,7 @@
 #include <GL/osmesa.h>
 
 #include <condition_variable>
+#include <mutex>
 #include <utility>
 #include <vector>
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <mutex>
-
 typedef struct osmesa_context* OSMesaContext;
 
 // OSMesa contexts made ahead in another thread while the program starts

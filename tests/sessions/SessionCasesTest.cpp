@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cctype>
 #include <fstream>
 #include <string>
 
